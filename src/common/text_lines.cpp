@@ -1,0 +1,156 @@
+#include "common/text_lines.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+namespace sl {
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  size_t i = 0;
+  while (i < text.size()) {
+    char ch = text[i];
+    if (ch == '\r' || ch == '\n') {
+      lines.emplace_back(text.substr(start, i - start));
+      i += (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+      start = i;
+    } else {
+      ++i;
+    }
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+  bytes.clear();
+  if (path.empty()) return false;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return false;
+  char buffer[1 << 16];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+  bool ok = !std::ferror(f);
+  std::fclose(f);
+  if (!ok) bytes.clear();
+  return ok;
+}
+
+bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+  std::string bytes;
+  if (!ReadFileBytes(path, bytes)) {
+    lines.clear();
+    return false;
+  }
+  lines = SplitLines(bytes);
+  return true;
+}
+
+LineReader::LineReader(const std::string& path) {
+  if (!path.empty()) file_ = std::fopen(path.c_str(), "rb");
+  if (file_) {
+    // Reading a directory "succeeds" on Linux until the first read; fail it up front.
+    struct stat st {};
+    if (fstat(fileno(file_), &st) != 0 || S_ISDIR(st.st_mode)) {
+      std::fclose(file_);
+      file_ = nullptr;
+    }
+  }
+}
+
+LineReader::~LineReader() {
+  if (file_) std::fclose(file_);
+}
+
+int LineReader::Get() { return std::getc(file_); }
+
+int LineReader::Peek() {
+  int ch = std::getc(file_);
+  if (ch != EOF) std::ungetc(ch, file_);
+  return ch;
+}
+
+bool LineReader::Next(std::string& line) {
+  line.clear();
+  if (!file_) return false;
+  int ch = Get();
+  if (ch == EOF) {
+    failed_ = std::ferror(file_) != 0;
+    return false;
+  }
+  while (ch != EOF) {
+    if (ch == '\n') return true;
+    if (ch == '\r') {
+      if (Peek() == '\n') Get();
+      return true;
+    }
+    line.push_back(static_cast<char>(ch));
+    ch = Get();
+  }
+  failed_ = std::ferror(file_) != 0;
+  return !failed_;
+}
+
+namespace {
+
+bool WriteAll(int fd, const std::string& data) {
+  size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+std::string JoinCrLf(const std::vector<std::string>& lines) {
+  std::string data;
+  for (const auto& line : lines) {
+    data += line;
+    data += kCrLf;
+  }
+  return data;
+}
+
+}  // namespace
+
+bool WriteLinesReplacing(const std::string& path, const std::vector<std::string>& lines) {
+  if (path.empty()) return false;
+  struct stat existing {};
+  bool exists = ::stat(path.c_str(), &existing) == 0;
+  if (exists && (!S_ISREG(existing.st_mode) || ::access(path.c_str(), W_OK) != 0)) return false;
+
+  std::string temp = path + ".tmp-XXXXXX";
+  int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, JoinCrLf(lines));
+  if (ok) ok = ::fchmod(fd, exists ? (existing.st_mode & 07777) : 0644) == 0;
+  if (ok) ok = ::fsync(fd) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
+bool AppendLines(const std::string& path, const std::vector<std::string>& lines) {
+  if (path.empty()) return false;
+  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  // One write call, so a record is never interleaved or half written on success.
+  if (ok) ok = WriteAll(fd, JoinCrLf(lines));
+  if (::close(fd) != 0) ok = false;
+  return ok;
+}
+
+}  // namespace sl

@@ -1,0 +1,54 @@
+#pragma once
+// The one drawing interface. The screen grid, the clue panel, the printed page, the PDF and the
+// clipboard picture are all drawn through it. Coordinates are twips from the surface's top-left
+// corner, y growing downwards. Texts are Windows-1252 bytes, as held in the game's files.
+#include <cstdint>
+#include <string>
+
+namespace sl {
+
+// Red in the low byte, then green, then blue. With the top bit set the low byte names a system
+// colour (0x8000000F button face, 0x80000012 button text).
+using Colour = uint32_t;
+
+inline constexpr Colour RGB(int r, int g, int b) {
+  return static_cast<Colour>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+inline constexpr Colour kBlack = RGB(0, 0, 0);
+inline constexpr Colour kWhite = RGB(255, 255, 255);
+inline constexpr Colour kButtonFace = 0x8000000F;
+inline constexpr Colour kButtonText = 0x80000012;
+
+struct FontSpec {
+  std::string name = "Arial";
+  double points = 10;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+};
+
+class Surface {
+ public:
+  virtual ~Surface() = default;
+
+  // Filled rectangle between two corners (inclusive of both, as the grid's numbers expect).
+  virtual void FillRect(int x1, int y1, int x2, int y2, Colour colour) = 0;
+  // Outline of the rectangle between two corners.
+  virtual void FrameRect(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) = 0;
+  // A line; lineWidth is in pixels as on screen (1 = the thinnest line).
+  virtual void Line(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) = 0;
+
+  virtual void SetFont(const FontSpec& font) = 0;
+  virtual FontSpec Font() const = 0;
+  // Printed width and height of a text in the current font, in twips.
+  virtual int TextWidth(const std::string& text) = 0;
+  virtual int TextHeight(const std::string& text) = 0;
+  // Prints the text with its top-left corner at (x, y).
+  virtual void DrawText(int x, int y, const std::string& text, Colour colour) = 0;
+  // Prints the text rotated by the angle in tenths of a degree (counter-clockwise), anchored at
+  // its unrotated top-left corner (x, y).
+  virtual void DrawRotatedText(int x, int y, const std::string& text, Colour colour,
+                               int tenthsOfDegree) = 0;
+};
+
+}  // namespace sl
