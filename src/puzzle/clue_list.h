@@ -1,0 +1,17 @@
+#pragma once
+// The numbered, wrapped clue list drawn into the clue panel's inner surface.
+#include "output/surface.h"
+#include "puzzle/puzzle.h"
+
+namespace sl {
+
+inline constexpr int kClueNumberLeft = 100;
+inline constexpr int kClueTextLeft = 450;
+
+// Draws "--", the clues " 1." ... each wrapped to (innerWidth - 20 - 450), and "--", in the
+// surface's current font at fontPoints. Returns the height the inner surface should get: the
+// print position after the last clue's lines plus 400.
+int DrawClueList(Surface& surface, const Puzzle& puzzle, int innerWidth, int fontPoints,
+                 Colour text);
+
+}  // namespace sl
