@@ -1,0 +1,69 @@
+#include "cli/options.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace sl::cli {
+
+std::string Options::Value(const std::string& name, const std::string& fallback) const {
+  auto it = values_.find(name);
+  return it == values_.end() ? fallback : it->second;
+}
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& args,
+                                    const std::vector<OptionSpec>& specs, std::string& error) {
+  Options options;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.rfind("--", 0) != 0 || arg.size() == 2) {
+      error = "unexpected argument: " + arg;
+      return std::nullopt;
+    }
+    std::string name = arg.substr(2);
+    std::optional<std::string> inlineValue;
+    if (auto eq = name.find('='); eq != std::string::npos) {
+      inlineValue = name.substr(eq + 1);
+      name.resize(eq);
+    }
+    auto spec = std::find_if(specs.begin(), specs.end(),
+                             [&](const OptionSpec& s) { return s.name == name; });
+    if (spec == specs.end()) {
+      error = "unknown option: --" + name;
+      return std::nullopt;
+    }
+    if (!spec->takesValue) {
+      if (inlineValue) {
+        error = "option --" + name + " takes no value";
+        return std::nullopt;
+      }
+      options.Set(name, "");
+    } else if (inlineValue) {
+      options.Set(name, *inlineValue);
+    } else if (i + 1 < args.size()) {
+      options.Set(name, args[++i]);
+    } else {
+      error = "option --" + name + " needs a value";
+      return std::nullopt;
+    }
+  }
+  for (const OptionSpec& spec : specs) {
+    if (spec.required && !options.Has(spec.name)) {
+      error = "missing option --" + spec.name;
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+std::optional<int32_t> ParsePositiveNumber(const std::string& text) {
+  if (text.empty() || text.size() > 10) return std::nullopt;
+  long long value = 0;
+  for (char ch : text) {
+    if (ch < '0' || ch > '9') return std::nullopt;
+    value = value * 10 + (ch - '0');
+  }
+  if (value < 1 || value > std::numeric_limits<int32_t>::max()) return std::nullopt;
+  return static_cast<int32_t>(value);
+}
+
+}  // namespace sl::cli
