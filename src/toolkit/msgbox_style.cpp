@@ -1,0 +1,95 @@
+#include "toolkit/msgbox_style.h"
+
+#include <cctype>
+#include <vector>
+
+namespace sl {
+
+namespace {
+
+struct PictureToken {
+  const char* token;
+  int place;
+};
+
+const PictureToken kPictureTokens[] = {
+    {"vbquestion", kPictureQuestion}, {"vbexclamation", kPictureExclamation},
+    {"vbinformation", kPictureInformation}, {"vberror", kPictureStop},
+    {"vbcritical", kPictureCritical}, {"vbhappy", kPictureHappy},
+    {"vbtrash", kPictureTrash}, {"vbprint", kPicturePrinter},
+    {"vblighton", kPictureLightOn}, {"vbcustom", kPictureCustom},
+};
+
+const MsgButtonSpec kOk{"Ok", kMsgOk};
+const MsgButtonSpec kCancel{"Cancel", kMsgCancel};
+const MsgButtonSpec kAbort{"Abort", kMsgAbort};
+const MsgButtonSpec kRetry{"Retry", kMsgRetry};
+const MsgButtonSpec kIgnore{"Ignore", kMsgIgnore};
+const MsgButtonSpec kYes{"Yes", kMsgYes};
+const MsgButtonSpec kNo{"No", kMsgNo};
+
+struct ButtonToken {
+  const char* token;
+  std::vector<MsgButtonSpec> buttons;
+};
+
+const ButtonToken kButtonTokens[] = {
+    {"vbok", {kOk}},
+    {"vbokonly", {kOk}},
+    {"vbnormal", {MsgButtonSpec{"Ok", 0}}},
+    {"vbcancel", {kCancel}},
+    {"vbabort", {kAbort}},
+    {"vbretry", {kRetry}},
+    {"vbignore", {kIgnore}},
+    {"vbyes", {kYes}},
+    {"vbno", {kNo}},
+    {"vbokcancel", {kOk, kCancel}},
+    {"vbcancelok", {kOk, kCancel}},
+    {"vbretrycancel", {kRetry, kCancel}},
+    {"vbyesno", {kYes, kNo}},
+    {"vbyesnocancel", {kYes, kNo, kCancel}},
+    {"vbabortretryignore", {kAbort, kRetry, kIgnore}},
+    {"vbcontinuecancel", {MsgButtonSpec{"Continue", kMsgYes}, kCancel}},
+};
+
+std::string Trimmed(std::string_view text) {
+  size_t begin = text.find_first_not_of(' ');
+  if (begin == std::string_view::npos) return {};
+  size_t end = text.find_last_not_of(' ');
+  return std::string(text.substr(begin, end - begin + 1));
+}
+
+void HandleToken(const std::string& token, MsgStyle& style) {
+  for (const PictureToken& picture : kPictureTokens) {
+    if (token == picture.token) style.pictures.push_back(picture.place);
+  }
+  for (const ButtonToken& entry : kButtonTokens) {
+    if (token != entry.token) continue;
+    for (const MsgButtonSpec& button : entry.buttons) {
+      if (style.buttons.size() < kMsgButtonPlaces) style.buttons.push_back(button);
+    }
+  }
+  if (token == "vbcontinuecancel") style.pictures.push_back(kPictureInformation);
+}
+
+}  // namespace
+
+MsgStyle ParseMsgStyle(std::string_view style) {
+  std::string lower(style);
+  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+
+  MsgStyle parsed;
+  size_t start = 0;
+  while (true) {
+    size_t plus = lower.find('+', start);
+    std::string_view token(lower);
+    token = token.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
+    HandleToken(Trimmed(token), parsed);
+    if (plus == std::string::npos) break;
+    start = plus + 1;
+  }
+  if (parsed.buttons.empty()) parsed.buttons.push_back(kOk);
+  return parsed;
+}
+
+}  // namespace sl
