@@ -141,14 +141,36 @@ bool WriteLinesReplacing(const std::string& path, const std::vector<std::string>
   return ok;
 }
 
+namespace {
+
+// True when the file's last byte is not a line end, so appended lines would join its last line.
+bool LastLineUnended(const std::string& path, off_t size) {
+  if (size <= 0) return false;
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  char last = '\n';
+  bool unended = ::pread(fd, &last, 1, size - 1) == 1 && last != '\n' && last != '\r';
+  ::close(fd);
+  return unended;
+}
+
+}  // namespace
+
 bool AppendLines(const std::string& path, const std::vector<std::string>& lines) {
   if (path.empty()) return false;
   int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   struct stat st {};
   bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  // One write call, so a record is never interleaved or half written on success.
-  if (ok) ok = WriteAll(fd, JoinCrLf(lines));
+  if (ok) {
+    // A file made elsewhere may lack its final line end; end that line first.
+    std::string data = LastLineUnended(path, st.st_size) ? kCrLf : "";
+    data += JoinCrLf(lines);
+    // One write call, so a record is never interleaved; a failed write (disk full) is cut back
+    // off so no half line is left behind.
+    ok = WriteAll(fd, data);
+    if (!ok && ::ftruncate(fd, st.st_size) != 0) ok = false;
+  }
   if (::close(fd) != 0) ok = false;
   return ok;
 }

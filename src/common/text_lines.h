@@ -44,7 +44,8 @@ class LineReader {
 // so that a failed write never leaves a truncated file. False on any error.
 bool WriteLinesReplacing(const std::string& path, const std::vector<std::string>& lines);
 
-// Appends the lines, each ended by CR LF, creating the file when missing. False on any error.
+// Appends the lines, each ended by CR LF, creating the file when missing. A last line without a
+// line end is ended first. False on any error, and the file keeps its old length.
 bool AppendLines(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace sl

@@ -7,12 +7,16 @@
 namespace sl {
 namespace {
 
+// A record of the largest size has 2 x 12 fields; whatever follows is never read, so a huge
+// line of separators costs no more than a short one.
+constexpr size_t kMaxFields = 2 * kMaxPuzzleSize;
+
 std::vector<std::string_view> SplitFields(std::string_view line) {
   std::vector<std::string_view> fields;
   size_t start = 0;
   while (true) {
     size_t semi = line.find(';', start);
-    if (semi == std::string_view::npos) {
+    if (semi == std::string_view::npos || fields.size() + 1 == kMaxFields) {
       fields.push_back(line.substr(start));
       return fields;
     }

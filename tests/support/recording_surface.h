@@ -1,0 +1,47 @@
+#pragma once
+// A Surface for tests: every character is 100 twips wide and every text 200 high, and every
+// drawing call is recorded so tests can check coordinates.
+#include <string>
+#include <vector>
+
+#include "output/surface.h"
+
+namespace sl::test {
+
+struct DrawCall {
+  enum Kind { Fill, Frame, Line, Text } kind;
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  Colour colour = 0;
+  int lineWidth = 0;
+  std::string text;
+  FontSpec font;  // the font in effect for Text calls
+};
+
+class RecordingSurface : public Surface {
+ public:
+  static constexpr int kCharWidth = 100;
+  static constexpr int kTextHeight = 200;
+
+  void FillRect(int x1, int y1, int x2, int y2, Colour colour) override;
+  void FrameRect(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) override;
+  void Line(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) override;
+  void SetFont(const FontSpec& font) override { font_ = font; }
+  FontSpec Font() const override { return font_; }
+  int TextWidth(const std::string& text) override;
+  int TextHeight(const std::string& text) override;
+  void DrawText(int x, int y, const std::string& text, Colour colour) override;
+  void DrawRotatedText(int x, int y, const std::string& text, Colour colour,
+                       int tenthsOfDegree) override;
+
+  const std::vector<DrawCall>& Calls() const { return calls_; }
+  std::vector<DrawCall> CallsOf(DrawCall::Kind kind) const;
+  // The texts printed, in order.
+  std::vector<std::string> Texts() const;
+  void Clear() { calls_.clear(); }
+
+ private:
+  std::vector<DrawCall> calls_;
+  FontSpec font_;
+};
+
+}  // namespace sl::test
