@@ -1,0 +1,84 @@
+#pragma once
+// The dictionary laid out for the link test: one fixed-width row of 16 bytes per word, so a
+// link test is a few word-sized operations with no string building and no allocation.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace sl {
+
+inline constexpr int kMaxRowWidth = 16;
+
+// A link found between two rows: its letters and 0-based columns, ascending.
+struct RowLink {
+  std::array<char, 3> letters{};
+  std::array<int8_t, 3> columns{};
+};
+
+class WordTable {
+ public:
+  // Takes the words of exactly `width` characters (1..16) that can stand in a puzzle record:
+  // a blank, "," or ";" inside a word would break the record apart, so such words are left out.
+  WordTable(const std::vector<std::string>& words, int width);
+
+  int Width() const { return width_; }
+  int32_t Count() const { return static_cast<int32_t>(rows_.size()); }
+  const std::string& Word(int32_t row) const { return words_[row]; }
+
+  // The upper word of a level, prepared for scanning the table below it.
+  class Upper {
+   public:
+    Upper(const WordTable& table, int32_t row);
+    int32_t Row() const { return row_; }
+
+   private:
+    friend class WordTable;
+    int32_t row_;
+    uint64_t lo_, hi_;                // the row's bytes
+    uint64_t allowedLo_, allowedHi_;  // high bit of every byte whose column may link
+    const char* letters_;
+  };
+
+  // The link from the upper word to a row, exactly as FindLink gives it; false when not linked.
+  bool Link(const Upper& upper, int32_t row, RowLink& link) const {
+    const Bytes& r = rows_[row];
+    const uint32_t matches = ByteMask(EqualBytes(upper.lo_, r.lo) & upper.allowedLo_) |
+                             ByteMask(EqualBytes(upper.hi_, r.hi) & upper.allowedHi_) << 8;
+    if (__builtin_popcount(matches) < 3) return false;
+    return LinkFromMatches(upper, matches, link);
+  }
+
+  // True when the row holds exactly the upper word.
+  bool SameWord(const Upper& upper, int32_t row) const {
+    return rows_[row].lo == upper.lo_ && rows_[row].hi == upper.hi_;
+  }
+
+  // The order of the candidates below one upper word: link letters, then word, then columns,
+  // letter by letter without regard to case. True when a comes strictly before b.
+  bool Before(int32_t rowA, const RowLink& a, int32_t rowB, const RowLink& b) const;
+
+ private:
+  struct Bytes {
+    uint64_t lo = 0, hi = 0;
+  };
+
+  // High bit set in every byte of x ^ y that is zero, nothing else.
+  static uint64_t EqualBytes(uint64_t x, uint64_t y) {
+    const uint64_t d = x ^ y;
+    const uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
+    return ~(((d & low7) + low7) | d | low7);
+  }
+  // Gathers the high bits of the eight bytes into bits 0..7.
+  static uint32_t ByteMask(uint64_t highBits) {
+    return static_cast<uint32_t>(((highBits >> 7) * 0x0102040810204080ULL) >> 56);
+  }
+  bool LinkFromMatches(const Upper& upper, uint32_t matches, RowLink& link) const;
+
+  int width_;
+  std::vector<std::string> words_;
+  std::vector<Bytes> rows_;
+  std::vector<Bytes> foldedKeys_;  // the rows in upper case, big-endian, for ordering
+};
+
+}  // namespace sl

@@ -1,0 +1,197 @@
+#include "generation/generator.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace sl {
+namespace {
+
+// A seven-word chain made by hand: each word shares columns 2, 4, 6 or 3, 5, 7 with the next.
+const std::vector<std::string> kChain = {"QBRCSDT", "ZBFCGDH", "JKFLGMH", "NKPLRMS",
+                                         "TUPVRWS", "XUYVZWB", "CDYFZGB"};
+
+// The chain plus words that compete for its levels: a second copy of the first word, a word
+// with the same link to the first word but later in order, and one with later link letters.
+std::vector<std::string> ChainDictionary() {
+  std::vector<std::string> words = kChain;
+  words.insert(words.end(), {"QBRCSDT", "ZBKCLDM", "AARASAT"});
+  return words;
+}
+
+std::vector<std::string> WordsOf(const WordTable& table, const Chain& chain) {
+  std::vector<std::string> words;
+  for (const ChainLevel& level : chain) words.push_back(table.Word(level.row));
+  return words;
+}
+
+int32_t RowOf(const WordTable& table, const std::string& word) {
+  for (int32_t row = 0; row < table.Count(); ++row) {
+    if (table.Word(row) == word) return row;
+  }
+  return -1;
+}
+
+// The word FillLevel picks below `upper`, or "" when the level comes out empty.
+std::string Chosen(const std::vector<std::string>& words, const std::string& upper,
+                   std::string_view upperLetters = {}, std::string_view used = {}) {
+  const WordTable table(words, static_cast<int>(upper.size()));
+  const WordTable::Upper above(table, RowOf(table, upper));
+  ChainLevel chosen;
+  if (!FillLevel(table, above, upperLetters, used, chosen)) return "";
+  return table.Word(chosen.row);
+}
+
+TEST(BuildChain, FollowsTheHandMadeChainFromEitherEnd) {
+  const WordTable table(ChainDictionary(), 7);
+  const Chain down = BuildChain(table, RowOf(table, "QBRCSDT"));
+  EXPECT_EQ(WordsOf(table, down), kChain);
+  EXPECT_EQ(ChainPuzzle(table, down).links,
+            (std::vector<std::string>{"020406", "030507", "020406", "030507", "020406", "030507"}));
+  EXPECT_EQ(UsedLinkLetters(down, 3), "BCDFGHKLM");
+
+  // Upwards the last link offers the first word and ZBKCLDM (both BCD): the first word wins.
+  const Chain up = BuildChain(table, RowOf(table, "CDYFZGB"));
+  EXPECT_EQ(WordsOf(table, up), std::vector<std::string>(kChain.rbegin(), kChain.rend()));
+}
+
+TEST(BuildChain, EndsAtTheFirstEmptyLevelWithoutBacktracking) {
+  // From the middle: NKPLRMS, JKFLGMH (KLM before PRS), ZBFCGDH, QBRCSDT, then AARASAT (RST is
+  // new), below which only QBRCSDT links, by RST again: the attempt ends with five words.
+  const WordTable table(ChainDictionary(), 7);
+  const Chain chain = BuildChain(table, RowOf(table, "NKPLRMS"));
+  EXPECT_EQ(WordsOf(table, chain), (std::vector<std::string>{"NKPLRMS", "JKFLGMH", "ZBFCGDH",
+                                                             "QBRCSDT", "AARASAT"}));
+}
+
+TEST(FillLevel, CandidateRules) {
+  // A copy of the upper word is never its own candidate.
+  EXPECT_EQ(Chosen({"XRXTXLXM", "XRXTXLXM"}, "XRXTXLXM"), "");
+  // Link letters equal to the upper word's own are refused, below level 1 only.
+  const std::vector<std::string> words = {"QRSTUVWY", "ZRZTZVZZ", "ZZSZUZWZ"};
+  EXPECT_EQ(Chosen(words, "QRSTUVWY"), "ZRZTZVZZ");                  // RTV before SUW
+  EXPECT_EQ(Chosen(words, "QRSTUVWY", "RTV", "RTV"), "ZZSZUZWZ");
+  // Used letters are one text: STL straddles RST and LMN.
+  const std::vector<std::string> straddle = {"QSTTULVY", "ZSZTZLZZ", "ZZTZUZVZ"};
+  EXPECT_EQ(Chosen(straddle, "QSTTULVY", "LMN", "RSTLMN"), "ZZTZUZVZ");  // TUV, not STL
+  EXPECT_EQ(Chosen(straddle, "QSTTULVY", "MNL", "RSTMNL"), "ZSZTZLZZ");
+}
+
+TEST(FillLevel, CandidateOrderIgnoresCase) {
+  // Link letters first: rTV comes before SuW without regard to case (ordinal order would put
+  // S first).
+  EXPECT_EQ(Chosen({"QrSTuVWY", "ZZSZuZWZ", "ZrZTZVZZ"}, "QrSTuVWY"), "ZrZTZVZZ");
+  // Then the word: aRcTeVgh before BRCTEVGH.
+  EXPECT_EQ(Chosen({"QRSTUVWY", "BRCTEVGH", "aRcTeVgh"}, "QRSTUVWY"), "aRcTeVgh");
+  // Then the positions: RTV at 2, 4, 6 before RTV at 2, 4, 7 (the same word in other case).
+  EXPECT_EQ(Chosen({"QRSTUVVY", "ZRZTZzVZ", "zRZTZVzZ"}, "QRSTUVVY"), "zRZTZVzZ");
+  // Texts equal without regard to case: the earlier dictionary entry stays first.
+  EXPECT_EQ(Chosen({"QRSTUVWY", "zRzTzVzz", "ZRZTZVZZ"}, "QRSTUVWY"), "zRzTzVzz");
+  EXPECT_EQ(Chosen({"QRSTUVWY", "ZRZTZVZZ", "zRzTzVzz"}, "QRSTUVWY"), "ZRZTZVZZ");
+}
+
+TEST(StorePuzzle, FillsWordsLinksAndGridsButNotClues) {
+  Puzzle puzzle;
+  puzzle.Clue[1] = "kept";
+  puzzle.MeaningNumber[2] = 5;
+  puzzle.Solution[12][12] = "Q";
+  const WordTable table(ChainDictionary(), 7);
+  StorePuzzle(ChainPuzzle(table, BuildChain(table, 0)), puzzle);
+  EXPECT_EQ(puzzle.PuzzleSize, 7);
+  EXPECT_EQ(puzzle.Wlist, kChain);
+  EXPECT_EQ(puzzle.LinkPositions[1], "020406");
+  EXPECT_EQ(puzzle.LinkPositions[6], "030507");
+  EXPECT_EQ(puzzle.Solution[2][3], "F");
+  EXPECT_EQ(puzzle.Entry[7][7], ".");
+  EXPECT_EQ(puzzle.Entry[8][1], "");
+  EXPECT_EQ(puzzle.Solution[12][12], "");
+  EXPECT_EQ(puzzle.Clue[1], "kept");
+  EXPECT_EQ(puzzle.MeaningNumber[2], 5);
+}
+
+// Random seven-letter words over a small alphabet: some start words make a chain, some fail.
+std::vector<std::string> RandomDictionary(uint32_t seed, int count) {
+  std::mt19937 engine(seed);
+  const std::string alphabet = "BCDLMR";
+  std::set<std::string> words;
+  while (static_cast<int>(words.size()) < count) {
+    std::string word;
+    for (int i = 0; i < 7; ++i) word += alphabet[engine() % alphabet.size()];
+    words.insert(word);
+  }
+  return {words.begin(), words.end()};
+}
+
+TEST(PuzzleGenerator, DrawsUniformlyOverSucceedingStartWordsAndNeverRepeatsAnAttempt) {
+  const std::vector<std::string> words = RandomDictionary(11, 600);
+  PuzzleGenerator generator(words, 7);
+  std::set<std::string> succeeding;
+  for (int32_t row = 0; row < generator.Table().Count(); ++row) {
+    if (BuildChain(generator.Table(), row).size() == 7) succeeding.insert(words[row]);
+  }
+  ASSERT_GT(succeeding.size(), 10u);
+  ASSERT_LT(succeeding.size(), words.size() / 2);
+
+  Random random(3);
+  std::atomic<bool> cancel{false};
+  std::map<std::string, int> starts;
+  const int perWord = 200;
+  const int draws = perWord * static_cast<int>(succeeding.size());
+  for (int i = 0; i < draws; ++i) {
+    GeneratedPuzzle puzzle;
+    ASSERT_EQ(generator.CreatePuzzle(random, cancel, puzzle), CreateOutcome::Created);
+    ++starts[puzzle.words.front()];
+  }
+  EXPECT_LE(generator.ComputedAttempts(), static_cast<int64_t>(words.size()));
+  EXPECT_EQ(starts.size(), succeeding.size());
+  double chiSquare = 0;
+  for (const auto& [word, count] : starts) {
+    EXPECT_EQ(succeeding.count(word), 1u) << word;
+    chiSquare += (count - perWord) * (count - perWord) / static_cast<double>(perWord);
+  }
+  const double freedom = static_cast<double>(succeeding.size() - 1);
+  EXPECT_LT(chiSquare, freedom + 5 * std::sqrt(2 * freedom));
+}
+
+TEST(PuzzleGenerator, EndsWhenNoStartWordMakesAChain) {
+  std::atomic<bool> cancel{false};
+  Random random(1);
+  GeneratedPuzzle puzzle;
+  // A and E never link, so no word links to any other.
+  PuzzleGenerator noLinks({"XAAAAAAA", "YAAEAAEA", "ZEEEEEEE"}, 8);
+  EXPECT_EQ(noLinks.CreatePuzzle(random, cancel, puzzle), CreateOutcome::NoChain);
+  EXPECT_EQ(noLinks.ComputedAttempts(), 3);
+  EXPECT_EQ(noLinks.CreatePuzzle(random, cancel, puzzle), CreateOutcome::NoChain);
+  EXPECT_EQ(noLinks.ComputedAttempts(), 3);
+  EXPECT_TRUE(puzzle.words.empty());
+
+  PuzzleGenerator empty({}, 8);
+  EXPECT_EQ(empty.CreatePuzzle(random, cancel, puzzle), CreateOutcome::NoChain);
+  // Words of another length are not in the dictionary of this size.
+  PuzzleGenerator otherSize(kChain, 8);
+  EXPECT_EQ(otherSize.CreatePuzzle(random, cancel, puzzle), CreateOutcome::NoChain);
+}
+
+TEST(PuzzleGenerator, CancelEndsAfterTheCurrentAttemptAndKeepsWhatItLearnt) {
+  PuzzleGenerator generator(ChainDictionary(), 7);
+  Random random(5);
+  std::atomic<bool> cancel{true};
+  GeneratedPuzzle puzzle;
+  EXPECT_EQ(generator.CreatePuzzle(random, cancel, puzzle), CreateOutcome::Cancelled);
+  EXPECT_EQ(generator.ComputedAttempts(), 1);
+  EXPECT_TRUE(puzzle.words.empty());
+
+  cancel = false;
+  ASSERT_EQ(generator.CreatePuzzle(random, cancel, puzzle), CreateOutcome::Created);
+  EXPECT_EQ(puzzle.words.size(), 7u);
+  EXPECT_TRUE(generator.BuiltFrom(ChainDictionary(), 7));
+  EXPECT_FALSE(generator.BuiltFrom(ChainDictionary(), 8));
+  EXPECT_FALSE(generator.BuiltFrom(kChain, 7));
+}
+
+}  // namespace
+}  // namespace sl
