@@ -22,7 +22,7 @@ int PrintLine(Surface& surface, int x, int y, const std::string& text, Colour co
 
 }  // namespace
 
-int DrawClueList(Surface& surface, const Puzzle& puzzle, int innerWidth, int fontPoints,
+int DrawClueList(Surface& surface, const Puzzle& puzzle, int innerWidth, double fontPoints,
                  Colour text) {
   FontSpec font = surface.Font();
   font.points = fontPoints;

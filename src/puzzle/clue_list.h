@@ -11,7 +11,7 @@ inline constexpr int kClueTextLeft = 450;
 // Draws "--", the clues " 1." ... each wrapped to (innerWidth - 20 - 450), and "--", in the
 // surface's current font at fontPoints. Returns the height the inner surface should get: the
 // print position after the last clue's lines plus 400.
-int DrawClueList(Surface& surface, const Puzzle& puzzle, int innerWidth, int fontPoints,
+int DrawClueList(Surface& surface, const Puzzle& puzzle, int innerWidth, double fontPoints,
                  Colour text);
 
 }  // namespace sl

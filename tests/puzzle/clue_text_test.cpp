@@ -74,7 +74,7 @@ TEST(ClueList, NumbersWrappedCluesAndReturnsTheHeight) {
   puzzle.Clue[1] = "one two three";  // wraps to two lines at 1000 twips
   puzzle.Clue[2] = "";
   RecordingSurface surface;
-  const int height = DrawClueList(surface, puzzle, 1000 + 20 + 450, 8, kBlack);
+  const int height = DrawClueList(surface, puzzle, 1000 + 20 + 450, 8.5, kBlack);
 
   const auto texts = surface.CallsOf(DrawCall::Text);
   std::vector<std::string> printed;
@@ -85,7 +85,7 @@ TEST(ClueList, NumbersWrappedCluesAndReturnsTheHeight) {
   EXPECT_EQ(printed, (Lines{"--@100,0", " 1.@100,200", "one two@450,200", "three@450,400",
                             " 2.@100,648", "@450,648", "--@100,896"}));
   EXPECT_EQ(height, 848 + 400);
-  EXPECT_EQ(texts[0].font.points, 8);
+  EXPECT_EQ(texts[0].font.points, 8.5);  // half of an odd grid font size
 
   surface.Clear();
   EXPECT_EQ(DrawClueList(surface, PuzzleOf(""), 3000, 8, kBlack), 200 + 400);
