@@ -84,9 +84,12 @@ void DrawGrid(Surface& surface, const GridScene& scene) {
   SetFontPoints(surface, kRowNumberPoints);
   const int32_t n = Rows(scene);
   for (int32_t r = 1; r <= n; ++r) {
-    for (int32_t c = 1; c <= n; ++c) DrawCellFrame(surface, scene, g.CellLeft[r][c], g.CellTop[r][c]);
-    surface.DrawText(RoundHalfEven(g.CellLeft[r][1] - s / 1.5), RoundHalfEven(g.CellTop[r][1] + s / 4),
-                     TwoDigits(r), scene.text);
+    for (int32_t c = 1; c <= n; ++c) {
+      DrawCellFrame(surface, scene, g.CellLeft[r][c], g.CellTop[r][c]);
+    }
+    const int x = RoundHalfEven(g.CellLeft[r][1] - s / 1.5);
+    const int y = RoundHalfEven(g.CellTop[r][1] + s / 4);
+    surface.DrawText(x, y, TwoDigits(r), scene.text);
   }
   SetFontPoints(surface, kLetterPointsAfterGrid);
 }

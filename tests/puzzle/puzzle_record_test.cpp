@@ -26,7 +26,8 @@ TEST(PuzzleRecord, WrittenRecordReadsBackUnchanged) {
 }
 
 TEST(PuzzleRecord, ReadsFieldsLenientlyAndIgnoresWhatFollowsTheLastWord) {
-  std::optional<PuzzleRecord> record = ParsePuzzleRecord(" 3x;01 203;01 203;ABC,  7z;DEF,-2;GHI,;x");
+  std::optional<PuzzleRecord> record =
+      ParsePuzzleRecord(" 3x;01 203;01 203;ABC,  7z;DEF,-2;GHI,;x");
   ASSERT_TRUE(record);
   EXPECT_EQ(record->size, 3);
   EXPECT_EQ(record->links, (std::vector<std::string>{"01 203", "01 203"}));

@@ -21,7 +21,9 @@ class TableClues : public ClueSource {
     return loadable;
   }
   void LookUpFirstClues(Puzzle& puzzle) override {
-    for (size_t k = 1; k <= puzzle.Wlist.size(); ++k) puzzle.Clue[k] = "clue of " + puzzle.Wlist[k - 1];
+    for (size_t k = 1; k <= puzzle.Wlist.size(); ++k) {
+      puzzle.Clue[k] = "clue of " + puzzle.Wlist[k - 1];
+    }
   }
 };
 
