@@ -1,0 +1,31 @@
+#include "generation/dictionary.h"
+
+#include <new>
+
+#include "generation/line_scan.h"
+
+namespace sl {
+
+bool ReadDictionaryWords(const std::string& path, int32_t size, clsSimpleArray& dictionary) {
+  clsSimpleArray words;
+  bool ok = false;
+  if (size >= 0) {
+    auto wanted = static_cast<size_t>(size);
+    try {
+      ok = ScanLines(path, wanted, [&](std::string_view head, size_t length) {
+        if (length == wanted) words.AddItem(head);
+      });
+    } catch (const std::bad_alloc&) {
+      ok = false;
+    }
+  }
+  if (ok) {
+    dictionary = std::move(words);
+  } else if (dictionary.ListCount() > 0 &&
+             dictionary.list(0).size() != static_cast<size_t>(size)) {
+    dictionary.Clear();
+  }
+  return ok;
+}
+
+}  // namespace sl

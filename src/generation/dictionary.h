@@ -1,0 +1,21 @@
+#pragma once
+// The dictionary: the words of the current puzzle size from a word file, one word per line.
+#include <cstdint>
+#include <string>
+
+#include "generation/simple_array.h"
+
+namespace sl {
+
+inline constexpr const char* kReadingDictionary = "Reading Dictionary ...";
+inline constexpr const char* kDictionaryRead = "Dictionary read";
+inline constexpr const char* kErrorInDictionary = "Error in dictionary";
+
+// Replaces the dictionary with every line of the file that is exactly `size` characters long,
+// stored as read (no trimming, no case change), in file order, duplicates kept.
+// False when the file cannot be opened or read. The dictionary is then never left half read: it
+// keeps its old words when they have the length asked for and is emptied otherwise, so it never
+// holds words of the wrong size.
+bool ReadDictionaryWords(const std::string& path, int32_t size, clsSimpleArray& dictionary);
+
+}  // namespace sl

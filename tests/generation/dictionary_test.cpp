@@ -1,0 +1,90 @@
+#include "generation/dictionary.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/temp_folder.h"
+
+namespace sl {
+namespace {
+
+using test::TempFolder;
+
+std::vector<std::string> Words(const clsSimpleArray& a) { return a.Items(); }
+
+TEST(ReadDictionary, KeepsLinesOfExactlyTheSizeAsRead) {
+  TempFolder folder;
+  std::string path = folder.Write("d.txt",
+                                  "ABCDEFGH\r\n"
+                                  "ABCDEFGH \r\n"   // a trailing blank makes it too long
+                                  "abcdefgh\r\n"    // lower case is taken as it stands
+                                  "SHORT\r\n"
+                                  "ABCDEFGHI\r\n"
+                                  "ABCDEFGH\r\n"    // duplicates stay
+                                  "ZYXWVUTS");      // the last line needs no line end
+  clsSimpleArray dictionary;
+  ASSERT_TRUE(ReadDictionaryWords(path, 8, dictionary));
+  EXPECT_EQ(Words(dictionary),
+            (std::vector<std::string>{"ABCDEFGH", "abcdefgh", "ABCDEFGH", "ZYXWVUTS"}));
+  ASSERT_TRUE(ReadDictionaryWords(path, 9, dictionary));  // a new size replaces the words
+  EXPECT_EQ(Words(dictionary), (std::vector<std::string>{"ABCDEFGH ", "ABCDEFGHI"}));
+}
+
+TEST(ReadDictionary, EveryKindOfLineEnd) {
+  TempFolder folder;
+  const std::vector<std::string> expected{"ONE", "TWO", "SIX"};
+  for (const std::string& bytes :
+       {std::string("ONE\rTWO\rSIX\r"), std::string("ONE\nTWO\nSIX\n"),
+        std::string("ONE\r\nTWO\nSIX"), std::string("ONE\r\n\r\nTWO\r\rSIX\n\n")}) {
+    clsSimpleArray dictionary;
+    ASSERT_TRUE(ReadDictionaryWords(folder.Write("d.txt", bytes), 3, dictionary));
+    EXPECT_EQ(Words(dictionary), expected) << bytes;
+  }
+}
+
+TEST(ReadDictionary, CrLfSplitAcrossReadBlocks) {
+  TempFolder folder;
+  // Block size is 64 KiB: put a CR as the block's last byte and its LF as the next block's first.
+  std::string bytes;
+  while (bytes.size() < 65536 - 5) bytes += "WORD\r\n";
+  bytes.resize(65536 - 5);
+  bytes += "ABCD\r\nEFGH\r\n";
+  clsSimpleArray dictionary;
+  ASSERT_TRUE(ReadDictionaryWords(folder.Write("d.txt", bytes), 4, dictionary));
+  ASSERT_GE(dictionary.ListCount(), 2);
+  EXPECT_EQ(dictionary.list(dictionary.ListCount() - 2), "ABCD");
+  EXPECT_EQ(dictionary.list(dictionary.ListCount() - 1), "EFGH");
+  for (const auto& word : dictionary.Items()) EXPECT_EQ(word.find('\n'), std::string::npos);
+}
+
+TEST(ReadDictionary, JunkAndHugeLinesAreSkippedNotHeld) {
+  TempFolder folder;
+  std::string bytes(10 << 20, 'x');  // one 10 MB line
+  bytes += std::string("\r\nAB\0CD\r\n", 9);
+  clsSimpleArray dictionary;
+  ASSERT_TRUE(ReadDictionaryWords(folder.Write("d.txt", bytes), 5, dictionary));
+  ASSERT_EQ(dictionary.ListCount(), 1);
+  EXPECT_EQ(dictionary.list(0), std::string("AB\0CD", 5));
+}
+
+TEST(ReadDictionary, FailureNeverLeavesWordsOfTheWrongSize) {
+  TempFolder folder;
+  clsSimpleArray dictionary;
+  ASSERT_TRUE(ReadDictionaryWords(folder.Write("d.txt", "ABCDEFGH\r\n"), 8, dictionary));
+
+  EXPECT_FALSE(ReadDictionaryWords(folder.File("missing.txt"), 8, dictionary));
+  EXPECT_EQ(Words(dictionary), (std::vector<std::string>{"ABCDEFGH"}));  // still fits size 8
+  EXPECT_FALSE(ReadDictionaryWords(folder.Path(), 8, dictionary));        // a folder
+  EXPECT_EQ(dictionary.ListCount(), 1);
+
+  EXPECT_FALSE(ReadDictionaryWords(folder.File("missing.txt"), 10, dictionary));
+  EXPECT_EQ(dictionary.ListCount(), 0);  // the old words do not fit size 10
+
+  ASSERT_TRUE(ReadDictionaryWords(folder.Write("empty.txt", ""), 8, dictionary));
+  EXPECT_EQ(dictionary.ListCount(), 0);  // no line of the size is no error
+}
+
+}  // namespace
+}  // namespace sl
