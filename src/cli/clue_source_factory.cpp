@@ -1,16 +1,33 @@
 #include "cli/clue_source_factory.h"
 
 #include "common/files.h"
+#include "common/random.h"
+#include "generation/meanings.h"
+#include "generation/meanings_clue_source.h"
 
 namespace sl::cli {
+namespace {
 
-std::string DefaultMeaningsFile() { return ProgramFolder() + "mean6.txt"; }
+// A clue source that owns its meanings list and random source (the game's window owns them
+// instead, for the whole run).
+class FileClueSource final : public ClueSource {
+ public:
+  explicit FileClueSource(const std::string& path) : source_(meanings_, path, random_) {}
+  bool EnsureLoaded() override { return source_.EnsureLoaded(); }
+  void LookUpFirstClues(Puzzle& puzzle) override { source_.LookUpFirstClues(puzzle); }
+
+ private:
+  Meanings meanings_;
+  Random random_;
+  MeaningsClueSource source_;
+};
+
+}  // namespace
+
+std::string DefaultMeaningsFile() { return ProgramFolder() + kMeaningsFileName; }
 
 std::unique_ptr<ClueSource> MakeClueSource(const std::string& meaningsPath) {
-  // TODO(meanings): the one place where the meanings-file reader of src/generation plugs in:
-  // return a ClueSource that loads meaningsPath on EnsureLoaded() and fills the first clues.
-  (void)meaningsPath;
-  return nullptr;
+  return std::make_unique<FileClueSource>(meaningsPath);
 }
 
 }  // namespace sl::cli

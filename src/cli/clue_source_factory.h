@@ -10,8 +10,8 @@ namespace sl::cli {
 // The meanings file beside the executable.
 std::string DefaultMeaningsFile();
 
-// A clue source reading the meanings file at path; null while the tool has no meanings reader
-// (puzzles are then shown with empty clues).
+// A clue source reading the meanings file at path on first use; a file that cannot be read
+// makes the show fail ("Error in reading puzzle").
 std::unique_ptr<ClueSource> MakeClueSource(const std::string& meaningsPath);
 
 }  // namespace sl::cli
