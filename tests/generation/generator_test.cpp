@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "support/generation_fixtures.h"
 
 namespace sl {
 namespace {
@@ -113,21 +115,9 @@ TEST(StorePuzzle, FillsWordsLinksAndGridsButNotClues) {
   EXPECT_EQ(puzzle.MeaningNumber[2], 5);
 }
 
-// Random seven-letter words over a small alphabet: some start words make a chain, some fail.
-std::vector<std::string> RandomDictionary(uint32_t seed, int count) {
-  std::mt19937 engine(seed);
-  const std::string alphabet = "BCDLMR";
-  std::set<std::string> words;
-  while (static_cast<int>(words.size()) < count) {
-    std::string word;
-    for (int i = 0; i < 7; ++i) word += alphabet[engine() % alphabet.size()];
-    words.insert(word);
-  }
-  return {words.begin(), words.end()};
-}
-
 TEST(PuzzleGenerator, DrawsUniformlyOverSucceedingStartWordsAndNeverRepeatsAnAttempt) {
-  const std::vector<std::string> words = RandomDictionary(11, 600);
+  // Some start words make a chain, most fail.
+  const std::vector<std::string> words = test::RandomWords(11, 600, 7, "BCDLMR");
   PuzzleGenerator generator(words, 7);
   std::set<std::string> succeeding;
   for (int32_t row = 0; row < generator.Table().Count(); ++row) {

@@ -1,0 +1,57 @@
+// stacklinks-tool chain: one attempt of the generator from a given start word, printed as the
+// puzzle record the game would write.
+#include <iostream>
+
+#include "cli/command_registry.h"
+#include "cli/options.h"
+#include "cli/puzzle_making.h"
+#include "puzzle/puzzle_record.h"
+
+namespace sl::cli {
+namespace {
+
+constexpr const char* kChainUsage = "chain --dict FILE --size N --start WORD";
+
+int UsageError(const std::string& message) {
+  std::cerr << "stacklinks-tool: " << message << "\nusage: stacklinks-tool " << kChainUsage
+            << "\n";
+  return kExitUsage;
+}
+
+int RunChain(const std::vector<std::string>& args) {
+  std::string error;
+  const std::optional<Options> options = ParseOptions(
+      args, {{"dict", true, true}, {"size", true, true}, {"start", true, true}}, error);
+  if (!options) return UsageError(error);
+  const std::optional<int32_t> size = ParsePuzzleSize(options->Value("size"));
+  if (!size) return UsageError("--size needs a whole number from 8 to 12");
+
+  const std::string dict = options->Value("dict");
+  const std::optional<std::vector<std::string>> words = ReadDictionaryFile(dict, *size);
+  if (!words) {
+    std::cerr << "stacklinks-tool: cannot read the dictionary " << dict << "\n";
+    return kExitFailed;
+  }
+  const WordTable table(*words, *size);
+  const std::string start = options->Value("start");
+  int32_t row = 0;
+  while (row < table.Count() && table.Word(row) != start) ++row;
+  if (row == table.Count()) {
+    std::cerr << "stacklinks-tool: " << start << " is not a word of " << *size << " letters in "
+              << dict << "\n";
+    return kExitNotFound;
+  }
+
+  const Chain chain = BuildChain(table, row);
+  if (static_cast<int32_t>(chain.size()) != *size) {
+    std::cout << "no chain\n";
+    return kExitFailed;
+  }
+  std::cout << FormatPuzzleRecord(GeneratedToPuzzle(ChainPuzzle(table, chain))) << "\n";
+  return kExitOk;
+}
+
+const bool kRegistered = RegisterCommand({"chain", kChainUsage, &RunChain});
+
+}  // namespace
+}  // namespace sl::cli

@@ -1,0 +1,120 @@
+// stacklinks-tool create: appends new puzzles to a puzzle file. Ctrl-C stops after the attempt
+// that is running; every record written by then stays whole.
+#include <atomic>
+#include <csignal>
+#include <iostream>
+#include <string>
+
+#include "cli/command_registry.h"
+#include "cli/options.h"
+#include "cli/puzzle_making.h"
+#include "generation/meanings.h"
+#include "puzzle/puzzle_file.h"
+
+namespace sl::cli {
+namespace {
+
+constexpr const char* kCreateUsage =
+    "create --dict FILE --size N --count K --out FILE [--meanings FILE] [--seed S]";
+constexpr int kExitInterrupted = 130;
+
+// Set by Ctrl-C; the generator reads it after every attempt. A lock-free atomic may be written
+// from a signal handler.
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void OnInterrupt(int) { interrupted.store(true); }
+
+// Restores the previous Ctrl-C handling when the command ends.
+class InterruptGuard {
+ public:
+  InterruptGuard() : previous_(std::signal(SIGINT, OnInterrupt)) { interrupted.store(false); }
+  ~InterruptGuard() { std::signal(SIGINT, previous_); }
+  InterruptGuard(const InterruptGuard&) = delete;
+  InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+ private:
+  void (*previous_)(int);
+};
+
+void ShowProgress(int32_t done, int32_t total) {
+  constexpr int kWidth = 30;
+  const int filled = static_cast<int>(static_cast<int64_t>(done) * kWidth / total);
+  std::cerr << "\rcreating [" << std::string(filled, '#') << std::string(kWidth - filled, '.')
+            << "] " << done << "/" << total << std::flush;
+}
+
+int UsageError(const std::string& message) {
+  std::cerr << "stacklinks-tool: " << message << "\nusage: stacklinks-tool " << kCreateUsage
+            << "\n";
+  return kExitUsage;
+}
+
+int RunCreate(const std::vector<std::string>& args) {
+  std::string error;
+  const std::optional<Options> options =
+      ParseOptions(args,
+                   {{"dict", true, true},
+                    {"size", true, true},
+                    {"count", true, true},
+                    {"out", true, true},
+                    {"meanings", true, false},
+                    {"seed", true, false}},
+                   error);
+  if (!options) return UsageError(error);
+  const std::optional<int32_t> size = ParsePuzzleSize(options->Value("size"));
+  if (!size) return UsageError("--size needs a whole number from 8 to 12");
+  const std::optional<int32_t> count = ParsePositiveNumber(options->Value("count"));
+  if (!count) return UsageError("--count needs a whole number of 1 or more");
+  const std::optional<int32_t> seed = ParsePositiveNumber(options->Value("seed", "1"));
+  if (!seed) return UsageError("--seed needs a whole number of 1 or more");
+  const std::string out = options->Value("out");
+  if (out.empty()) return UsageError("--out needs a file name");
+
+  const std::string dict = options->Value("dict");
+  const std::optional<std::vector<std::string>> words = ReadDictionaryFile(dict, *size);
+  if (!words) {
+    std::cerr << "stacklinks-tool: cannot read the dictionary " << dict << "\n";
+    return kExitFailed;
+  }
+  Meanings meanings;
+  const bool withMeanings = options->Has("meanings");
+  if (withMeanings && !meanings.Read(options->Value("meanings"))) {
+    std::cerr << "stacklinks-tool: cannot read the meanings file " << options->Value("meanings")
+              << "\n";
+    return kExitFailed;
+  }
+
+  Random random = options->Has("seed") ? Random(static_cast<uint32_t>(*seed)) : Random();
+  PuzzleGenerator generator(*words, *size);
+  const InterruptGuard guard;
+  int32_t written = 0;
+  while (written < *count) {
+    GeneratedPuzzle generated;
+    const CreateOutcome outcome = generator.CreatePuzzle(random, interrupted, generated);
+    if (outcome == CreateOutcome::Cancelled) break;
+    if (outcome == CreateOutcome::NoChain) {
+      std::cerr << "stacklinks-tool: no puzzle of size " << *size << " can be made from " << dict
+                << "\n";
+      return kExitFailed;
+    }
+    Puzzle puzzle = GeneratedToPuzzle(generated);
+    if (withMeanings) LookUpClues(puzzle, -1, meanings, random);
+    if (!AppendPuzzle(out, puzzle, true)) {
+      std::cerr << "\nstacklinks-tool: cannot write to " << out << "\n";
+      return kExitFailed;
+    }
+    ShowProgress(++written, *count);
+  }
+  std::cerr << "\n";
+  if (written < *count) {
+    std::cerr << "interrupted: " << written << " puzzles written to " << out << "\n";
+    return kExitInterrupted;
+  }
+  return kExitOk;
+}
+
+const bool kRegistered = RegisterCommand({"create", kCreateUsage, &RunCreate});
+
+}  // namespace
+}  // namespace sl::cli
