@@ -23,19 +23,18 @@ bool FillLevel(const WordTable& table, const WordTable::Upper& upper,
                std::string_view upperLetters, std::string_view usedLetters, ChainLevel& chosen) {
   bool found = false;
   RowLink link;
-  const int32_t count = table.Count();
-  for (int32_t row = 0; row < count; ++row) {
-    if (!table.Link(upper, row, link) || table.SameWord(upper, row)) continue;
+  table.ForEachCandidate(upper, [&](int32_t row) {
+    if (!table.Link(upper, row, link) || table.SameWord(upper, row)) return;
     const std::string_view letters = LettersOf(link);
-    if (letters == upperLetters || usedLetters.find(letters) != std::string_view::npos) continue;
-    // Only the first candidate in order is ever extended, so keep the least one seen; on a tie
-    // the earlier dictionary entry stays first.
+    if (letters == upperLetters || usedLetters.find(letters) != std::string_view::npos) return;
+    // Only the first candidate in order is ever extended, so keep the least one seen; rows come
+    // in dictionary order, so on a tie the earlier entry stays first.
     if (!found || table.Before(row, link, chosen.row, chosen.link)) {
       chosen.row = row;
       chosen.link = link;
       found = true;
     }
-  }
+  });
   return found;
 }
 

@@ -52,6 +52,27 @@ WordTable::WordTable(const std::vector<std::string>& words, int width) : width_(
     rows_.push_back({Pack(word, 0, false, false), Pack(word, 8, false, false)});
     foldedKeys_.push_back({Pack(word, 0, true, true), Pack(word, 8, true, true)});
   }
+  IndexColumns();
+}
+
+void WordTable::IndexColumns() {
+  blocks_ = (Count() + 63) / 64;
+  columnSlot_.assign(static_cast<size_t>(kMaxRowWidth) * 256, -1);
+  int32_t slots = 0;
+  for (const std::string& word : words_) {
+    for (size_t column = 0; column < word.size(); ++column) {
+      int32_t& slot = columnSlot_[column * 256 + static_cast<unsigned char>(word[column])];
+      if (slot < 0) slot = slots++;
+    }
+  }
+  columnBits_.assign(static_cast<size_t>(slots) * blocks_, 0);
+  for (int32_t row = 0; row < Count(); ++row) {
+    const std::string& word = words_[row];
+    for (size_t column = 0; column < word.size(); ++column) {
+      const int32_t slot = columnSlot_[column * 256 + static_cast<unsigned char>(word[column])];
+      columnBits_[static_cast<size_t>(slot) * blocks_ + row / 64] |= uint64_t{1} << (row % 64);
+    }
+  }
 }
 
 WordTable::Upper::Upper(const WordTable& table, int32_t row)
@@ -60,7 +81,14 @@ WordTable::Upper::Upper(const WordTable& table, int32_t row)
       hi_(table.rows_[row].hi),
       allowedLo_(AllowedColumns(table.words_[row].data(), table.width_, 0)),
       allowedHi_(AllowedColumns(table.words_[row].data(), table.width_, 8)),
-      letters_(table.words_[row].data()) {}
+      letters_(table.words_[row].data()) {
+  for (int column = 1; column < table.width_; ++column) {
+    const char c = letters_[column];
+    if (c == 'A' || c == 'E') continue;
+    const int32_t slot = table.columnSlot_[column * 256 + static_cast<unsigned char>(c)];
+    columnRows_[columnCount_++] = &table.columnBits_[static_cast<size_t>(slot) * table.blocks_];
+  }
+}
 
 bool WordTable::LinkFromMatches(const Upper& upper, uint32_t matches, RowLink& link) const {
   int columns[3];

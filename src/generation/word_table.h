@@ -1,6 +1,8 @@
 #pragma once
 // The dictionary laid out for the link test: one fixed-width row of 16 bytes per word, so a
-// link test is a few word-sized operations with no string building and no allocation.
+// link test is a few word-sized operations with no string building and no allocation; and for
+// every column and letter a bit set of the rows holding that letter there, so that a scan below
+// an upper word only tests the rows that share at least three of its letters.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -38,7 +40,31 @@ class WordTable {
     uint64_t lo_, hi_;                // the row's bytes
     uint64_t allowedLo_, allowedHi_;  // high bit of every byte whose column may link
     const char* letters_;
+    // The row bit sets of the upper word's letters in the columns that may link.
+    std::array<const uint64_t*, kMaxRowWidth> columnRows_{};
+    int columnCount_ = 0;
   };
+
+  // Calls visit(row), in row order, for every row that has the upper word's letter in at least
+  // three of the columns that may link: a superset of the rows linked to it.
+  template <typename Visit>
+  void ForEachCandidate(const Upper& upper, Visit&& visit) const {
+    if (upper.columnCount_ < 3) return;
+    for (int32_t block = 0; block < blocks_; ++block) {
+      // Bit-sliced counting of the matches of 64 rows at once: once, twice, three times or more.
+      uint64_t once = 0, twice = 0, thrice = 0;
+      for (int i = 0; i < upper.columnCount_; ++i) {
+        const uint64_t rows = upper.columnRows_[i][block];
+        thrice |= twice & rows;
+        twice |= once & rows;
+        once |= rows;
+      }
+      while (thrice != 0) {
+        visit(block * 64 + __builtin_ctzll(thrice));
+        thrice &= thrice - 1;
+      }
+    }
+  }
 
   // The link from the upper word to a row, exactly as FindLink gives it; false when not linked.
   bool Link(const Upper& upper, int32_t row, RowLink& link) const {
@@ -74,11 +100,16 @@ class WordTable {
     return static_cast<uint32_t>(((highBits >> 7) * 0x0102040810204080ULL) >> 56);
   }
   bool LinkFromMatches(const Upper& upper, uint32_t matches, RowLink& link) const;
+  void IndexColumns();
 
   int width_;
   std::vector<std::string> words_;
   std::vector<Bytes> rows_;
   std::vector<Bytes> foldedKeys_;  // the rows in upper case, big-endian, for ordering
+  int32_t blocks_ = 0;             // 64 rows per block
+  // Where the rows holding a letter in a column start in columnBits_, or -1 when none does.
+  std::vector<int32_t> columnSlot_;  // [column * 256 + letter]
+  std::vector<uint64_t> columnBits_;  // [slot * blocks_ + block]
 };
 
 }  // namespace sl

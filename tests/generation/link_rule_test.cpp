@@ -64,19 +64,23 @@ TEST(WordTableLink, AgreesWithFindLinkOnRandomWords) {
   std::mt19937 engine(7);
   const std::string alphabet = "AERSTLaeN";
   for (int width = 3; width <= kMaxRowWidth; ++width) {
-    std::vector<std::string> words(60);
+    std::vector<std::string> words(150);  // more than two blocks of 64 rows
     for (std::string& word : words) {
       for (int i = 0; i < width; ++i) word += alphabet[engine() % alphabet.size()];
     }
     const WordTable table(words, width);
-    ASSERT_EQ(table.Count(), 60);
+    ASSERT_EQ(table.Count(), 150);
     for (int32_t u = 0; u < table.Count(); ++u) {
       const WordTable::Upper upper(table, u);
+      std::vector<bool> visited(table.Count());
+      table.ForEachCandidate(upper, [&](int32_t row) { visited[row] = true; });
       for (int32_t l = 0; l < table.Count(); ++l) {
         const Link expected = FindLink(words[u], words[l]);
         RowLink got;
         const bool linked = table.Link(upper, l, got);
         ASSERT_EQ(linked, expected.Linked()) << words[u] << " / " << words[l];
+        // The scan's pre-selection must never drop a linked row.
+        ASSERT_TRUE(visited[l] || !linked) << words[u] << " / " << words[l];
         if (!linked) continue;
         std::string positions;
         for (int8_t c : got.columns) positions += std::to_string(100 + c + 1).substr(1);
