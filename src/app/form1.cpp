@@ -1,0 +1,194 @@
+#include "app/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTimer>
+
+#include "app/navigation_commands.h"
+#include "app/size_label_command.h"
+#include "app/window_colours.h"
+#include "common/files.h"
+#include "output/gui/picture_box.h"
+#include "output/gui/qpainter_surface.h"
+#include "puzzle/gui/clue_panel.h"
+#include "puzzle/gui/grid_view.h"
+#include "puzzle/grid_layout.h"
+#include "puzzle/linked_letters.h"
+#include "puzzle/puzzle_file.h"
+#include "toolkit/gui/box_control.h"
+#include "toolkit/gui/busy_pointer.h"
+#include "toolkit/gui/click_label.h"
+#include "toolkit/gui/native_path.h"
+
+namespace sl {
+namespace {
+
+constexpr const char* kCaption = "   Stacklinks";
+constexpr const char* kDefaultPuzzleFile = "puzzles.txt";
+constexpr const char* kDefaultDictionary = "english1.txt";
+constexpr const char* kTempPuzzleName = "temporarypuzzle.txt";
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromLatin1(kCaption));
+  w_ = BuildForm1Controls(*this);
+  connect(w_.Timer1, &QTimer::timeout, this, &Form1::FirstTick);
+
+  // One line per command class.
+  AddCommands<NavigationCommands>();
+  AddCommands<SizeLabelCommand>();
+}
+
+Form1::~Form1() { SetBusyPointer(false); }
+
+QWidget& Form1::Shape1() { return w_.Picture2->Marker(); }
+
+void Form1::StartUp() {
+  PlayState& play = state_.play;
+  GridLook& look = state_.look;
+  // The print dialog object joins here with printing.
+  look.GridFontName = "Arial";
+  look.GridFontSize = 16;
+  state_.SchemeColours[13] = 0;
+  // The options window's font list is filled here when that window exists.
+  look.BoxLineWidth = 1;
+  look.BoxInset = 18;
+  look.GridStyle = 2;
+  // The dictionary and meanings lists and the creation's cancel values join here.
+  play.AppFolder = WithTrailingSeparator(ProgramFolder());
+  play.TempPuzzleFile = play.AppFolder + kTempPuzzleName;
+  // The message box is prepared here when it exists.
+  state_.TwipsPerPixelX = TwipsPerPixelX(*this);
+  state_.TwipsPerPixelY = TwipsPerPixelY(*this);
+  // The scheme list is read from all.col here.
+  state_.geometry.CellSize = 400;
+  // The configuration file is read here; until then the built-in defaults hold: no puzzle
+  // file, size 12.
+  play.PuzzleFile.clear();
+  state_.puzzle.PuzzleSize = 12;
+  // The colour scheme named by the configuration is loaded here; the default colours apply.
+  ApplyColours(*this);
+  if (!FileExists(play.DictionaryFile)) play.DictionaryFile = kDefaultDictionary;
+  SetBusyPointer(true);
+  Shape1().hide();
+  w_.Label3->setText(QString::number(state_.puzzle.PuzzleSize));
+  w_.Timer1->start();
+}
+
+void Form1::FirstTick() {
+  PlayState& play = state_.play;
+  SetBusyPointer(true);
+  ComputeGridLayout();
+  w_.Timer1->stop();
+  Q_EMIT DictionaryNeeded();
+  ClearPuzzle();
+  if (play.PuzzleFile.empty() || !FileExists(play.PuzzleFile)) {
+    play.PuzzleFile = kDefaultPuzzleFile;
+    if (!FileExists(play.PuzzleFile)) {
+      play.PuzzleFile.clear();
+      SetStatus(QString());
+      play.PuzzleNumber = 0;
+      SetBusyPointer(false);
+      return;
+    }
+    play.PuzzleNumber = 1;
+  }
+  SetBusyPointer(true);
+  play.PuzzleCount = CountPuzzles(play.PuzzleFile);
+  if (play.PuzzleNumber < 1) play.PuzzleNumber = 1;
+  if (ShowPuzzle(play.PuzzleFile, play.PuzzleNumber) == ShowStatus::Failed) {
+    play.PuzzleNumber = 0;
+    play.PuzzleFile.clear();
+  }
+  SetStatus(QString());
+  SetBusyPointer(false);
+}
+
+void Form1::ClearPuzzle() {
+  Puzzle& puzzle = state_.puzzle;
+  for (auto& row : puzzle.Entry) row.fill(std::string());
+  for (auto& row : puzzle.Solution) row.fill(std::string());
+  puzzle.Wlist.clear();
+  w_.picouter->Clear();
+  w_.Label1->clear();
+  w_.label4->clear();
+}
+
+ShowStatus Form1::ShowPuzzle(const std::string& path, int32_t n) {
+  PlayState& play = state_.play;
+  if (n > play.PuzzleCount) return ShowStatus::NothingDone;
+  SetStatus(std::string(kReadingPuzzleFile));
+  const ShowOutcome outcome =
+      ReadPuzzleInto(state_.puzzle, path, n, play.PuzzleCount, state_.clues.get());
+  if (outcome.status == ShowStatus::Failed) {
+    SetStatus(std::string(kErrorInReadingPuzzle));
+    return outcome.status;
+  }
+  if (outcome.status != ShowStatus::Shown) return outcome.status;
+  if (outcome.sizeChanged) {
+    ComputeGridLayout();
+    Q_EMIT DictionaryNeeded();
+  }
+  w_.Label5->setText(FromCp1252(LinkedLettersText(state_.puzzle)));
+  RedrawPuzzle();
+  DrawClueList();
+  play.PuzzleNumber = n;
+  play.PuzzleFile = path;
+  ShowPositionLabels();
+  w_.label4->setText(FromNativePath(FileNameOf(path)));
+  w_.label4->setToolTip(FromNativePath(path));
+  w_.Label3->setText(QString::number(state_.puzzle.PuzzleSize));
+  Shape1().hide();
+  play.CursorRow = -1;
+  Q_EMIT PuzzleShown();
+  return ShowStatus::Shown;
+}
+
+void Form1::ShowPositionLabels() {
+  const QString position =
+      QString::fromStdString(PositionText(state_.play.PuzzleNumber, state_.play.PuzzleCount));
+  w_.Label1->setText(position);
+  Button(QStringLiteral("Command8"))->setToolTip(position);
+  Button(QStringLiteral("Command5"))->setToolTip(position);
+}
+
+void Form1::ComputeGridLayout() {
+  sl::ComputeGridLayout(state_.geometry, state_.puzzle.PuzzleSize, kGridSurfaceWidth);
+}
+
+GridScene Form1::Scene() const {
+  return GridScene{state_.puzzle, state_.geometry, state_.look,
+                   state_.SchemeColours[kBackgroundSlot], state_.FontColour};
+}
+
+void Form1::RedrawPuzzle() { sl::RedrawPuzzle(w_.Picture2->Drawing(), Scene()); }
+
+void Form1::DrawCell(const std::string& text, int r, int c) {
+  sl::DrawCell(w_.Picture2->Drawing(), Scene(), text, r, c);
+}
+
+void Form1::DrawClueList() {
+  w_.picouter->DrawClues(state_.puzzle, state_.look.GridFontName,
+                         state_.look.GridFontSize / 2.0, state_.FontColour,
+                         state_.SchemeColours[kBackgroundSlot]);
+}
+
+void Form1::SetStatus(const QString& text) { w_.Statx->setText(text); }
+
+void Form1::SetStatus(const std::string& cp1252Text) { SetStatus(FromCp1252(cp1252Text)); }
+
+void Form1::SetBusyPointer(bool busy) { ShowBusyPointer(busy); }
+
+void Form1::closeEvent(QCloseEvent* event) {
+  // Closing the main window ends the game: the other windows close with it.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != this && window->isVisible()) window->close();
+  }
+  SetBusyPointer(false);
+  event->accept();
+}
+
+}  // namespace sl

@@ -1,0 +1,108 @@
+#pragma once
+// The main window: owns the game state and the controls, and performs the operations every
+// command shares (start-up, showing a puzzle, drawing). The commands themselves live in command
+// classes (navigation_commands.h and others), each created by one line of the constructor.
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/form1_layout.h"
+#include "app/game_state.h"
+#include "puzzle/grid_drawing.h"
+#include "puzzle/show_puzzle.h"
+
+class QLabel;
+
+namespace sl {
+
+class Form1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  GameState& State() { return state_; }
+  const GameState& State() const { return state_; }
+
+  // --- Controls ---
+  GridView& Picture2() { return *w_.Picture2; }
+  CluePanel& picouter() { return *w_.picouter; }
+  QWidget& Shape1();
+  QGroupBox& Frame1() { return *w_.Frame1; }
+  QLabel& Statx() { return *w_.Statx; }
+  QLabel& Label1() { return *w_.Label1; }
+  QLabel& label4() { return *w_.label4; }
+  ClickLabel& Label3() { return *w_.Label3; }
+  QLabel& Label5() { return *w_.Label5; }
+  QLabel& Label2() { return *w_.Label2; }
+  FNDialog& gf1() { return *w_.gf1; }
+  QTimer& Timer1() { return *w_.Timer1; }
+  // A push button by its objectName ("cmdcreate", "Command8", ...); null when there is none.
+  BoxControl* Button(const QString& name) const { return w_.buttons.value(name); }
+  // A menu entry by its objectName ("mnusave", "cmdexitx", ...); null when there is none.
+  QAction* MenuEntry(const QString& name) const { return w_.entries.value(name); }
+
+  // --- Start-up ---
+  // The load step: built-in defaults, folders, colours, then arms Timer1.
+  void StartUp();
+  // The one tick after the window is shown: grid layout, dictionary, puzzle file, first puzzle.
+  void FirstTick();
+
+  // --- Puzzle ---
+  // Empties entries, solution and words, the clue panel, Label1 and label4.
+  void ClearPuzzle();
+  // Reads puzzle n of the file (PuzzleCount must be set for it) and shows it: grid, linked
+  // letters, clues and labels. Nothing happens when n is beyond PuzzleCount.
+  ShowStatus ShowPuzzle(const std::string& path, int32_t n);
+
+  // --- Drawing ---
+  void ComputeGridLayout();
+  GridScene Scene() const;
+  void RedrawPuzzle();
+  void DrawCell(const std::string& text, int r, int c);
+  void DrawClueList();
+
+  // --- Status ---
+  void SetStatus(const QString& text);
+  void SetStatus(const std::string& cp1252Text);
+  void SetBusyPointer(bool busy);
+
+  // Creates a command object that lives as long as the window. Its constructor takes the window
+  // and connects the controls it serves.
+  template <class Commands>
+  Commands& AddCommands() {
+    auto commands = std::make_unique<Commands>(*this);
+    Commands& added = *commands;
+    commands_.push_back(std::move(commands));
+    return added;
+  }
+  // The command object of that class, or null.
+  template <class Commands>
+  Commands* FindCommands() const {
+    for (const auto& commands : commands_) {
+      if (auto* found = dynamic_cast<Commands*>(commands.get())) return found;
+    }
+    return nullptr;
+  }
+
+ Q_SIGNALS:
+  // The dictionary for the current PuzzleSize must be (re)loaded: at the first tick and after
+  // a shown puzzle changed the size. Connected by the dictionary commands.
+  void DictionaryNeeded();
+  // A puzzle was read and drawn.
+  void PuzzleShown();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void ShowPositionLabels();
+
+  GameState state_;
+  Form1Widgets w_;
+  std::vector<std::unique_ptr<QObject>> commands_;
+};
+
+}  // namespace sl

@@ -1,0 +1,183 @@
+#include "app/form1_layout.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/button_icons.h"
+#include "output/gui/twip_geometry.h"
+#include "puzzle/gui/clue_panel.h"
+#include "puzzle/gui/grid_view.h"
+#include "puzzle/grid_layout.h"
+#include "toolkit/gui/box_control.h"
+#include "toolkit/gui/click_label.h"
+#include "toolkit/gui/fn_dialog.h"
+
+namespace sl {
+namespace {
+
+struct Place {
+  int left, top, width, height;
+};
+
+struct ButtonSpec {
+  const char* name;
+  Place place;
+  const char* tooltip;
+  ButtonPicture picture;
+  const char* caption;
+};
+
+constexpr int kButtonWidth = 315;
+constexpr int kButtonHeight = 345;
+constexpr int kToolLeft = 9450;  // the hidden tools column, beyond the designed right edge
+constexpr int kToolWidth = 1335;
+constexpr int kToolPitch = 390;
+
+constexpr Place IconButton(int left, int top) { return {left, top, kButtonWidth, kButtonHeight}; }
+constexpr Place ToolButton(int row) { return {kToolLeft, 60 + row * kToolPitch, kToolWidth, kButtonHeight}; }
+
+const ButtonSpec kButtons[] = {
+    {"cmdloadict", IconButton(30, 6660), "Load a Dictionary", ButtonPicture::Book, ""},
+    {"cmddone", IconButton(4545, 6660), "Check if puzzle done", ButtonPicture::Tick, ""},
+    {"cmdshowsol", IconButton(4860, 6660), "Show Solution", ButtonPicture::Eye, ""},
+    {"command15", IconButton(5175, 6660), "Refresh clues", ButtonPicture::Refresh, ""},
+    {"cmdcreate", IconButton(5490, 6660), "Create a new puzzle", ButtonPicture::Sparkle, ""},
+    {"Command9", IconButton(30, 7020), "Load a puzzle file", ButtonPicture::Folder, ""},
+    {"Command5", IconButton(4860, 7020), "Previous puzzle", ButtonPicture::ArrowLeft, ""},
+    {"Command11", IconButton(5175, 7020), "Random puzzle", ButtonPicture::Dice, ""},
+    {"Command8", IconButton(5490, 7020), "Next puzzle", ButtonPicture::ArrowRight, ""},
+    // Beyond the designed right edge: reset (also in the menu), cancel of a creation, and the
+    // maintenance tools.
+    {"cmdreset", IconButton(9915, 6510), "Clear User Entries", ButtonPicture::Eraser, ""},
+    {"Command16", IconButton(9600, 6510), "Cancel puzzle creation", ButtonPicture::Stop, ""},
+    {"Command18", ToolButton(0), "", ButtonPicture::None, "CreateMulti"},
+    {"Command17", ToolButton(1), "", ButtonPicture::None, "Randomize"},
+    {"Command1", ToolButton(2), "", ButtonPicture::None, "randomize"},
+    {"Command19", ToolButton(3), "", ButtonPicture::None, "RemoveDup"},
+    {"Command3", ToolButton(4), "", ButtonPicture::None, "addpn"},
+    {"Command14", ToolButton(5), "", ButtonPicture::None, "AddMeanIndex"},
+    {"Command4", ToolButton(6), "", ButtonPicture::None, "DrawGrid"},
+    {"Command2", ToolButton(7), "", ButtonPicture::None, "Trigger SetCol"},
+};
+
+// Two standard buttons that only carry their tips.
+struct PlainButtonSpec {
+  const char* name;
+  int row;
+  const char* caption;
+  const char* tooltip;
+};
+const PlainButtonSpec kPlainButtons[] = {
+    {"Command6", 8, "Print", "Print this Puzzle on one page"},
+    {"Command7", 9, "Save", "Save this puzzle"},
+};
+
+struct EntrySpec {
+  const char* name;  // nullptr: a separator
+  const char* caption;
+};
+
+const EntrySpec kFileMenu[] = {
+    {"mnucolsch", "Edit Options"}, {"mnusaveopts", "Save Options"}, {nullptr, nullptr},
+    {"mnudict", "Load a Dictionary"}, {"mnuloadpuz", "Load a Puzzle File"}, {nullptr, nullptr},
+    {"mnuprint", "Print"}, {"mnuhelp", "Help"}, {"mnuabout", "About"}, {nullptr, nullptr},
+    {"cmdexitx", "Exit"}, {nullptr, nullptr}, {"can1", "Cancel"},
+};
+
+const EntrySpec kPuzzleMenu[] = {
+    {"mnucreate", "Create"}, {"mnureset", "Reset"}, {nullptr, nullptr},
+    {"mnusave", "Save"}, {"mnucopy2clip", "Copy to Clipboard"}, {nullptr, nullptr},
+    {"can6", "Cancel"},
+};
+
+template <class Widget>
+Widget* Placed(Widget* widget, const char* name, const Place& place) {
+  widget->setObjectName(QString::fromLatin1(name));
+  PlaceInTwips(*widget, place.left, place.top, place.width, place.height);
+  return widget;
+}
+
+QLabel* InfoLabel(QWidget* parent, const char* name, const Place& place) {
+  QLabel* label = Placed(new QLabel(parent), name, place);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setContentsMargins(4, 0, 2, 0);
+  return label;
+}
+
+template <size_t N>
+void AddMenu(QMenuBar& bar, const char* name, const char* title, const EntrySpec (&entries)[N],
+             QHash<QString, QAction*>& byName) {
+  QMenu* menu = bar.addMenu(QString::fromLatin1(title));
+  menu->setObjectName(QString::fromLatin1(name));
+  for (const EntrySpec& entry : entries) {
+    if (!entry.name) {
+      menu->addSeparator();
+      continue;
+    }
+    QAction* action = menu->addAction(QString::fromLatin1(entry.caption));
+    action->setObjectName(QString::fromLatin1(entry.name));
+    byName.insert(action->objectName(), action);
+  }
+}
+
+}  // namespace
+
+Form1Widgets BuildForm1Controls(QMainWindow& window) {
+  Form1Widgets w;
+  auto* client = new QWidget(&window);
+  client->setObjectName(QStringLiteral("client"));
+  client->setAutoFillBackground(true);
+  window.setCentralWidget(client);
+  client->setMinimumSize(TwipsToPixelsX(*client, kClientWidth),
+                         TwipsToPixelsY(*client, kClientHeight));
+  client->setMaximumSize(TwipsToPixelsX(*client, kWidenedClientWidth),
+                         TwipsToPixelsY(*client, kClientHeight));
+
+  w.Picture2 = Placed(new GridView(client), "Picture2",
+                      {30, 30, kGridSurfaceWidth, kGridSurfaceHeight});
+  w.Frame1 = Placed(new QGroupBox(QStringLiteral("Clues"), client), "Frame1",
+                    {5880, 60, 3375, 7275});
+  w.picouter = Placed(new CluePanel(w.Frame1), "picouter", {90, 270, 3195, 6510});
+  w.Label5 = InfoLabel(w.Frame1, "Label5", {90, 6870, 3195, 315});
+
+  w.Label2 = InfoLabel(client, "Label2", {375, 6660, 1785, 345});
+  w.Statx = InfoLabel(client, "Statx", {2160, 6660, 2355, 345});
+  w.Label1 = InfoLabel(client, "Label1", {375, 7020, 1800, 345});
+  w.label4 = InfoLabel(client, "label4", {2175, 7020, 2355, 345});
+  w.Label3 = Placed(new ClickLabel(client), "Label3", {4530, 7020, 315, 345});
+  w.Label3->setAlignment(Qt::AlignCenter);
+  w.Label3->setAutoFillBackground(true);
+  w.Label3->setCursor(Qt::PointingHandCursor);
+  w.Label3->setToolTip(QStringLiteral("Puzzle size, click to change"));
+
+  for (const ButtonSpec& spec : kButtons) {
+    BoxControl* button = Placed(new BoxControl(client), spec.name, spec.place);
+    button->setToolTip(QString::fromLatin1(spec.tooltip));
+    button->SetCaption(QString::fromLatin1(spec.caption));
+    button->SetPicture(ButtonIcon(spec.picture));
+    w.buttons.insert(button->objectName(), button);
+  }
+  for (const PlainButtonSpec& spec : kPlainButtons) {
+    auto* button = Placed(new QPushButton(QString::fromLatin1(spec.caption), client), spec.name,
+                          ToolButton(spec.row));
+    button->setToolTip(QString::fromLatin1(spec.tooltip));
+  }
+  w.gf1 = Placed(new FNDialog(client), "gf1", ToolButton(10));
+
+  w.Timer1 = new QTimer(&window);
+  w.Timer1->setObjectName(QStringLiteral("Timer1"));
+  w.Timer1->setSingleShot(true);
+  w.Timer1->setInterval(100);
+
+  QMenuBar* bar = window.menuBar();
+  AddMenu(*bar, "mnumain", "File", kFileMenu, w.entries);
+  AddMenu(*bar, "mnudictx", "Puzzle", kPuzzleMenu, w.entries);
+  return w;
+}
+
+}  // namespace sl

@@ -1,0 +1,118 @@
+#include "app/navigation_commands.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMessageBox>
+
+#include "app/form1.h"
+#include "common/files.h"
+#include "common/numbers.h"
+#include "common/text_lines.h"
+#include "puzzle/puzzle_file.h"
+#include "toolkit/gui/box_control.h"
+#include "toolkit/gui/fn_dialog.h"
+#include "toolkit/gui/native_path.h"
+
+namespace sl {
+namespace {
+
+constexpr const char* kTitle = "Stacklinks";
+constexpr const char* kPuzzleTypes = "*.txt";
+constexpr const char* kPuzzleTypesName = " Files";
+
+std::string WithoutTrailingSeparator(std::string folder) {
+  if (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+  return folder;
+}
+
+}  // namespace
+
+NavigationCommands::NavigationCommands(Form1& form) : form_(form) {
+  connect(form_.Button(QStringLiteral("Command9")), &BoxControl::MouseUp, this,
+          [this] { LoadPuzzleFile(); });
+  connect(form_.MenuEntry(QStringLiteral("mnuloadpuz")), &QAction::triggered, this,
+          [this] { LoadPuzzleFile(); });
+  ConnectButton("Command8", NavCommand::Next);
+  ConnectButton("Command5", NavCommand::Previous);
+  ConnectButton("Command11", NavCommand::Random);
+  connect(form_.MenuEntry(QStringLiteral("mnusave")), &QAction::triggered, this,
+          [this] { SavePuzzle(); });
+}
+
+void NavigationCommands::ConnectButton(const char* name, NavCommand command) {
+  connect(form_.Button(QString::fromLatin1(name)), &BoxControl::MouseUp, this,
+          [this, command](int button) { Navigate(command, button); });
+}
+
+void NavigationCommands::AskFor(const char* title) {
+  FNDialog& dialog = form_.gf1();
+  dialog.SetTitle(QString::fromLatin1(title));
+  dialog.SetFileTypes(QString::fromLatin1(kPuzzleTypes));
+  dialog.SetFileTypesName(QString::fromLatin1(kPuzzleTypesName));
+  dialog.SetDefaultDir(FromNativePath(WithoutTrailingSeparator(form_.State().play.AppFolder)));
+}
+
+void NavigationCommands::LoadPuzzleFile() {
+  const std::string remembered = CurrentFolder();
+  AskFor("Select a puzzle file to load");
+  const std::string name = ToNativePath(form_.gf1().GetFileName(QStringLiteral("OPEN")));
+  SetCurrentFolder(remembered);
+  if (!name.empty()) LoadPuzzleFileNamed(name);
+}
+
+void NavigationCommands::LoadPuzzleFileNamed(const std::string& path) {
+  const int32_t count = CountPuzzles(path);
+  if (count == 0) return;
+  form_.State().play.PuzzleCount = count;
+  form_.ShowPuzzle(path, 1);
+}
+
+void NavigationCommands::Navigate(NavCommand command, int button) {
+  PlayState& play = form_.State().play;
+  if (play.PuzzleFile.empty()) return;
+  play.PuzzleCount = CountPuzzles(play.PuzzleFile);
+  // A file that has become empty or unreadable since it was opened is a read error, not a
+  // "Puzzle read".
+  if (play.PuzzleCount == 0) {
+    form_.SetStatus(std::string(kErrorInReadingPuzzle));
+    return;
+  }
+  if (play.PuzzleCount == 1) return;
+  play.PuzzleNumber = ChooseNavigationNumber(command, play.PuzzleNumber, play.PuzzleCount, button,
+                                             form_.State().random);
+  if (form_.ShowPuzzle(play.PuzzleFile, play.PuzzleNumber) == ShowStatus::Shown) {
+    form_.SetStatus(std::string(kPuzzleRead));
+  }
+}
+
+void NavigationCommands::SavePuzzle() {
+  // An empty puzzle would be written as a record without words: refuse before asking.
+  if (form_.State().puzzle.Empty()) {
+    QMessageBox::information(&form_, QString::fromLatin1(kTitle),
+                             QStringLiteral("There is no puzzle to save: show or create one first."));
+    return;
+  }
+  const std::string remembered = CurrentFolder();
+  AskFor("Select a file to save current puzzle");
+  const std::string name =
+      EnsureExtension(ToNativePath(form_.gf1().GetFileName(QStringLiteral("SAVE"))), "txt");
+  SetCurrentFolder(remembered);
+  if (!name.empty()) SavePuzzleTo(name);
+}
+
+void NavigationCommands::SavePuzzleTo(const std::string& path) {
+  if (form_.State().puzzle.Empty()) return;
+  if (!AppendPuzzle(path, form_.State().puzzle, true)) {
+    QMessageBox::warning(&form_, QString::fromLatin1(kTitle),
+                         QStringLiteral("The puzzle could not be written to file:\r\n") +
+                             FromNativePath(path) +
+                             QStringLiteral("\r\nThe file was left as it was."));
+    return;
+  }
+  const std::string text = std::string("Puzzle appended to file:") + kCrLf + path + kCrLf +
+                           Str(CountPuzzles(path)) + " puzzles";
+  QMessageBox::information(&form_, QString::fromLatin1(kTitle), FromNativePath(text));
+  QCoreApplication::processEvents();
+}
+
+}  // namespace sl

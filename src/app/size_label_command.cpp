@@ -1,0 +1,22 @@
+#include "app/size_label_command.h"
+
+#include "app/form1.h"
+#include "common/numbers.h"
+#include "toolkit/gui/click_label.h"
+
+namespace sl {
+
+std::string NextSizeLabelText(const std::string& text) {
+  // The label only ever shows whole sizes.
+  const int32_t next = RoundHalfEven(Val(text)) + 1;
+  return std::to_string(next == 13 ? 8 : next);
+}
+
+SizeLabelCommand::SizeLabelCommand(Form1& form) : form_(form) {
+  connect(&form_.Label3(), &ClickLabel::MouseUp, this, [this] {
+    ClickLabel& label = form_.Label3();
+    label.setText(QString::fromStdString(NextSizeLabelText(label.text().toStdString())));
+  });
+}
+
+}  // namespace sl

@@ -1,0 +1,154 @@
+#include "toolkit/gui/box_control.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "output/gui/qpainter_surface.h"
+#include "output/gui/twip_geometry.h"
+
+namespace sl {
+namespace {
+
+constexpr int kPictureSize = 16;
+constexpr double kDefaultFontPoints = 8;
+
+}  // namespace
+
+int MouseButtonValue(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return kMouseLeft;
+    case Qt::RightButton: return kMouseRight;
+    case Qt::MiddleButton: return kMouseMiddle;
+    default: return 0;
+  }
+}
+
+int ShiftStateValue(Qt::KeyboardModifiers modifiers) {
+  int shift = 0;
+  if (modifiers & Qt::ShiftModifier) shift |= kShiftMask;
+  if (modifiers & Qt::ControlModifier) shift |= kCtrlMask;
+  if (modifiers & Qt::AltModifier) shift |= kAltMask;
+  return shift;
+}
+
+MouseArgs MouseArgsOf(const QMouseEvent& event, const QWidget& widget) {
+  MouseArgs args;
+  args.button = MouseButtonValue(event.button());
+  args.shift = ShiftStateValue(event.modifiers());
+  args.x = static_cast<float>(event.position().x() * TwipsPerPixelX(widget));
+  args.y = static_cast<float>(event.position().y() * TwipsPerPixelY(widget));
+  return args;
+}
+
+BoxControl::BoxControl(QWidget* parent) : QWidget(parent) {
+  QFont caption = font();
+  caption.setPointSizeF(kDefaultFontPoints);
+  setFont(caption);
+  setFocusPolicy(Qt::NoFocus);  // the keyboard does not operate the button
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoxControl::SetCaption(const QString& caption) {
+  caption_ = caption;
+  update();
+}
+
+void BoxControl::SetForeColor(Colour colour) {
+  foreColor_ = colour;
+  update();
+}
+
+void BoxControl::SetBackColor(Colour colour) {
+  backColor_ = colour;
+  update();
+}
+
+void BoxControl::SetFont(const QFont& newFont) { setFont(newFont); }
+
+void BoxControl::SetFontSize(double points) {
+  QFont changed = font();
+  changed.setPointSizeF(points > 0 ? points : kDefaultFontPoints);
+  setFont(changed);
+}
+
+void BoxControl::SetFontBold(bool bold) {
+  QFont changed = font();
+  changed.setBold(bold);
+  setFont(changed);
+}
+
+void BoxControl::SetFontItalic(bool italic) {
+  QFont changed = font();
+  changed.setItalic(italic);
+  setFont(changed);
+}
+
+void BoxControl::SetPicture(const QIcon& picture) {
+  picture_ = picture;
+  update();
+}
+
+void BoxControl::SetBorderStyle(int style) {
+  borderStyle_ = style;
+  update();
+}
+
+QSize BoxControl::sizeHint() const {
+  return QSize(TwipsToPixelsX(*this, 315), TwipsToPixelsY(*this, 345));
+}
+
+void BoxControl::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) update();
+}
+
+void BoxControl::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  QRect area = rect();
+  if (borderStyle_ == 1) {
+    painter.fillRect(area, Qt::black);
+    area.adjust(1, 1, -1, -1);
+  }
+  painter.fillRect(area, ToQColor(backColor_, palette()));
+
+  // One line of caption, centred; what does not fit is cut off on both sides.
+  const QFontMetricsF metrics(font(), this);
+  painter.setClipRect(area);
+  painter.setPen(ToQColor(foreColor_, palette()));
+  const double x = area.left() + (area.width() - metrics.horizontalAdvance(caption_)) / 2.0;
+  const double y = area.top() + (area.height() - metrics.height()) / 2.0;
+  painter.drawText(QPointF(x, y + metrics.ascent()), caption_);
+
+  // Raised edge: light at the top and left, dark one pixel in from the right and bottom.
+  const int w = area.width();
+  const int h = area.height();
+  const QPoint o = area.topLeft();
+  painter.fillRect(QRect(o.x(), o.y(), 1, h), Qt::white);
+  painter.fillRect(QRect(o.x(), o.y(), w, 1), Qt::white);
+  painter.fillRect(QRect(o.x() + w - 1, o.y() + 1, 1, h - 1), Qt::black);
+  painter.fillRect(QRect(o.x() + 1, o.y() + h - 1, w - 1, 1), Qt::black);
+
+  // The picture covers the caption where they overlap.
+  if (!picture_.isNull()) {
+    const QRect box(o.x() + (w - kPictureSize) / 2, o.y() + (h - kPictureSize) / 2, kPictureSize,
+                    kPictureSize);
+    picture_.paint(&painter, box);
+  }
+}
+
+void BoxControl::mousePressEvent(QMouseEvent* event) {
+  const MouseArgs args = MouseArgsOf(*event, *this);
+  if (args.button != 0) Q_EMIT MouseDown(args.button, args.shift, args.x, args.y);
+  event->accept();
+}
+
+void BoxControl::mouseReleaseEvent(QMouseEvent* event) {
+  const MouseArgs args = MouseArgsOf(*event, *this);
+  if (args.button != 0) Q_EMIT MouseUp(args.button, args.shift, args.x, args.y);
+  event->accept();
+}
+
+}  // namespace sl

@@ -1,0 +1,86 @@
+#pragma once
+// The game's own command button: self-drawn (a caption centred on a plain background with a
+// raised edge, optionally a small picture), no pressed, focused or disabled look. It only reports
+// mouse presses and releases; hosts act on the release.
+#include <QIcon>
+#include <QWidget>
+
+#include "output/surface.h"
+
+namespace sl {
+
+// Mouse buttons and shift keys as the events report them.
+inline constexpr int kMouseLeft = 1;
+inline constexpr int kMouseRight = 2;
+inline constexpr int kMouseMiddle = 4;
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
+int MouseButtonValue(Qt::MouseButton button);
+int ShiftStateValue(Qt::KeyboardModifiers modifiers);
+
+// The arguments the game's controls report with a mouse press or release: the button (0 for
+// buttons the game does not know), the shift state and the position in twips.
+struct MouseArgs {
+  int button = 0;
+  int shift = 0;
+  float x = 0;
+  float y = 0;
+};
+MouseArgs MouseArgsOf(const QMouseEvent& event, const QWidget& widget);
+
+class BoxControl : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit BoxControl(QWidget* parent = nullptr);
+
+  QString Caption() const { return caption_; }
+  void SetCaption(const QString& caption);
+  Colour ForeColor() const { return foreColor_; }
+  void SetForeColor(Colour colour);
+  Colour BackColor() const { return backColor_; }
+  void SetBackColor(Colour colour);
+  QFont Font() const { return font(); }
+  void SetFont(const QFont& font);
+  double FontSize() const { return font().pointSizeF(); }
+  void SetFontSize(double points);
+  bool FontBold() const { return font().bold(); }
+  void SetFontBold(bool bold);
+  bool FontItalic() const { return font().italic(); }
+  void SetFontItalic(bool italic);
+  // A disabled button looks the same but takes no mouse input.
+  bool Enabled() const { return isEnabled(); }
+  void SetEnabled(bool enabled) { setEnabled(enabled); }
+  // A 16 by 16 picture drawn centred over the caption; a null icon for none.
+  QIcon Picture() const { return picture_; }
+  void SetPicture(const QIcon& picture);
+  // 1 draws a single-line frame around the button.
+  int BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(int style);
+
+  void Refresh() { update(); }
+
+  QSize sizeHint() const override;
+
+ Q_SIGNALS:
+  // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in twips.
+  void MouseDown(int button, int shift, float x, float y);
+  void MouseUp(int button, int shift, float x, float y);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  QString caption_;
+  Colour foreColor_ = kButtonText;
+  Colour backColor_ = kButtonFace;
+  QIcon picture_;
+  int borderStyle_ = 0;
+};
+
+}  // namespace sl

@@ -1,0 +1,35 @@
+#pragma once
+// Widget tests meet modal windows (message boxes, file dialogs) that wait for a user. A
+// ModalWatch waits for the next one, lets the test look at it and close it, from inside the
+// modal window's own event loop.
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace sl::test {
+
+class ModalWatch {
+ public:
+  // handle receives the modal window; it must close it (accept, reject, click a button).
+  explicit ModalWatch(std::function<void(QWidget&)> handle) : handle_(std::move(handle)) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || handled_) return;
+      handled_ = true;
+      timer_.stop();
+      handle_(*modal);
+    });
+    timer_.start();
+  }
+
+  bool Handled() const { return handled_; }
+
+ private:
+  std::function<void(QWidget&)> handle_;
+  QTimer timer_;
+  bool handled_ = false;
+};
+
+}  // namespace sl::test
