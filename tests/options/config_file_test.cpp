@@ -1,13 +1,10 @@
 #include "options/config_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
-#include "common/text_lines.h"
+#include "support/temp_folder.h"
 
 namespace sl {
 namespace {
@@ -16,23 +13,9 @@ namespace fs = std::filesystem;
 
 class ConfigFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "slcfg-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern + "/";
-    path_ = ConfigFilePath(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(folder_ + name, std::ios::binary) << bytes;
-  }
-  std::string Bytes(const std::string& path) {
-    std::string bytes;
-    ReadFileBytes(path, bytes);
-    return bytes;
-  }
-  // A config file whose lines are given, joined by CR LF.
+  void Write(const std::string& name, const std::string& bytes) { temp_.Write(name, bytes); }
+  std::string SavedBytes() { return temp_.Read(kConfigFileName); }
+  // A config file holding the given bytes, read back.
   ConfigValues ReadWith(const std::string& lines, ConfigReadResult expected) {
     Write(kConfigFileName, lines);
     ConfigValues values;
@@ -40,8 +23,9 @@ class ConfigFileTest : public ::testing::Test {
     return values;
   }
 
-  std::string folder_;
-  std::string path_;
+  test::TempFolder temp_;
+  std::string folder_ = temp_.Path() + "/";
+  std::string path_ = ConfigFilePath(folder_);
 };
 
 TEST_F(ConfigFileTest, MissingFileSetsAndWritesTheDefaultsKeepingThePuzzleNumber) {
@@ -57,7 +41,7 @@ TEST_F(ConfigFileTest, MissingFileSetsAndWritesTheDefaultsKeepingThePuzzleNumber
   EXPECT_EQ(values.GridFontSize, 16);
   EXPECT_EQ(values.PuzzleSize, 12);
   EXPECT_EQ(values.PuzzleNumber, 7);
-  EXPECT_EQ(Bytes(path_), "xp.col\r\nenglish1.txt\r\n\r\nArial\r\n12 7 16 0 0\r\n");
+  EXPECT_EQ(SavedBytes(), "xp.col\r\nenglish1.txt\r\n\r\nArial\r\n12 7 16 0 0\r\n");
 }
 
 TEST_F(ConfigFileTest, LimitsOnSizeAndFontSize) {
@@ -139,7 +123,7 @@ TEST_F(ConfigFileTest, UnreadableFilesFallBackToDefaults) {
   ConfigValues v = ReadWith("a\r\nd\r\np\r\nf\r\n9 5 x 0 0\r\n", ConfigReadResult::DefaultsWritten);
   EXPECT_EQ(v.PuzzleNumber, 5);
   EXPECT_EQ(v.PuzzleSize, 12);
-  EXPECT_EQ(Bytes(path_), "xp.col\r\nenglish1.txt\r\n\r\nArial\r\n12 5 16 0 0\r\n");
+  EXPECT_EQ(SavedBytes(), "xp.col\r\nenglish1.txt\r\n\r\nArial\r\n12 5 16 0 0\r\n");
 }
 
 TEST_F(ConfigFileTest, SaveAndReadBackKeepEveryValue) {
