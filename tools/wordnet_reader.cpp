@@ -1,0 +1,181 @@
+#include "wordnet_reader.h"
+
+#include <cstdint>
+#include <sstream>
+#include <unordered_map>
+
+#include "common/text_lines.h"
+
+namespace sl::wordlists {
+
+namespace {
+
+struct Synset {
+  std::string gloss;
+  std::vector<uint64_t> usageDomains;  // keys of the synsets its ";u" pointers name
+};
+
+// Synset offsets are unique only within one part of speech's data file.
+uint64_t Key(int partOfSpeech, uint64_t offset) {
+  return (static_cast<uint64_t>(partOfSpeech) << 40) | offset;
+}
+
+int PartOfSpeechOfLetter(char letter) {
+  switch (letter) {
+    case 'n': return 0;
+    case 'v': return 1;
+    case 'a': case 's': return 2;
+    case 'r': return 3;
+    default: return -1;
+  }
+}
+
+enum class Domain { Other, Derogatory, Obscene };
+
+// The usage-domain synsets whose members are labelled offensive, by the words that name them.
+Domain DomainOf(const std::vector<std::string>& words) {
+  for (const auto& word : words) {
+    if (word == "ethnic_slur" || word == "disparagement" || word == "derogation") {
+      return Domain::Derogatory;
+    }
+    if (word == "obscenity" || word == "vulgarism" || word == "dirty_word") return Domain::Obscene;
+  }
+  return Domain::Other;
+}
+
+bool ReadFileLines(const std::string& path, std::vector<std::string>& lines, std::string& error) {
+  if (ReadLines(path, lines)) return true;
+  error = "cannot read " + path;
+  return false;
+}
+
+std::string Malformed(const std::string& path, size_t line) {
+  return path + ":" + std::to_string(line + 1) + ": unexpected format";
+}
+
+// One line of a data file: "offset lex_filenum ss_type w_cnt (word lex_id)... p_cnt
+// (symbol offset pos source/target)... [frames] | gloss".
+bool ParseDataLine(const std::string& line, int pos, std::unordered_map<uint64_t, Synset>& synsets,
+                   std::unordered_map<uint64_t, Domain>& domains) {
+  size_t bar = line.find(" | ");
+  std::istringstream in(line.substr(0, bar));
+  uint64_t offset = 0;
+  std::string lexFile, ssType, hexCount;
+  if (!(in >> offset >> lexFile >> ssType >> hexCount)) return false;
+  int wordCount = std::stoi(hexCount, nullptr, 16);
+  std::vector<std::string> words(static_cast<size_t>(wordCount));
+  std::string lexId;
+  for (auto& word : words) {
+    if (!(in >> word >> lexId)) return false;
+  }
+  int pointerCount = 0;
+  if (!(in >> pointerCount)) return false;
+  Synset synset;
+  for (int p = 0; p < pointerCount; ++p) {
+    std::string symbol, targetPos, sourceTarget;
+    uint64_t target = 0;
+    if (!(in >> symbol >> target >> targetPos >> sourceTarget)) return false;
+    if (symbol == ";u") synset.usageDomains.push_back(Key(PartOfSpeechOfLetter(targetPos[0]), target));
+  }
+  if (bar != std::string::npos) synset.gloss = line.substr(bar + 3);
+  uint64_t key = Key(pos, offset);
+  Domain domain = DomainOf(words);
+  if (domain != Domain::Other) domains[key] = domain;
+  synsets[key] = std::move(synset);
+  return true;
+}
+
+// One line of an index file: "lemma pos synset_cnt p_cnt (symbol)... sense_cnt tagsense_cnt
+// (offset)..." with the offsets in sense-number order.
+bool ParseIndexLine(const std::string& line, std::string& lemma, std::vector<uint64_t>& offsets) {
+  std::istringstream in(line);
+  std::string pos, symbol;
+  int synsetCount = 0, pointerCount = 0, senseCount = 0, tagSenseCount = 0;
+  if (!(in >> lemma >> pos >> synsetCount >> pointerCount)) return false;
+  for (int p = 0; p < pointerCount; ++p) {
+    if (!(in >> symbol)) return false;
+  }
+  if (!(in >> senseCount >> tagSenseCount)) return false;
+  offsets.assign(static_cast<size_t>(synsetCount), 0);
+  for (auto& offset : offsets) {
+    if (!(in >> offset)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReadWordNet(const std::string& folder, Lemmas& lemmas, std::string& error) {
+  const std::string base = folder + "/";
+  std::vector<std::string> lines;
+  std::unordered_map<uint64_t, Synset> synsets;
+  std::unordered_map<uint64_t, Domain> domains;
+  for (int pos = 0; pos < 4; ++pos) {
+    const std::string path = base + "data." + kPartsOfSpeech[pos];
+    if (!ReadFileLines(path, lines, error)) return false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].empty() || lines[i][0] == ' ') continue;  // the licence at the top
+      if (!ParseDataLine(lines[i], pos, synsets, domains)) {
+        error = Malformed(path, i);
+        return false;
+      }
+    }
+  }
+
+  lemmas.clear();
+  for (int pos = 0; pos < 4; ++pos) {
+    const std::string path = base + "index." + kPartsOfSpeech[pos];
+    if (!ReadFileLines(path, lines, error)) return false;
+    std::string lemma;
+    std::vector<uint64_t> offsets;
+    for (size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].empty() || lines[i][0] == ' ') continue;
+      if (!ParseIndexLine(lines[i], lemma, offsets)) {
+        error = Malformed(path, i);
+        return false;
+      }
+      auto& senses = lemmas[lemma];
+      for (size_t s = 0; s < offsets.size(); ++s) {
+        auto found = synsets.find(Key(pos, offsets[s]));
+        if (found == synsets.end()) {
+          error = path + ": " + lemma + " names a missing synset";
+          return false;
+        }
+        Sense sense;
+        sense.partOfSpeech = pos;
+        sense.number = static_cast<int>(s) + 1;
+        sense.gloss = found->second.gloss;
+        for (uint64_t key : found->second.usageDomains) {
+          auto domain = domains.find(key);
+          if (domain == domains.end()) continue;
+          if (domain->second == Domain::Derogatory) sense.derogatoryUsage = true;
+          if (domain->second == Domain::Obscene) sense.obsceneUsage = true;
+        }
+        senses.push_back(std::move(sense));
+      }
+    }
+  }
+
+  // "lemma%ss_type:lex_filenum:lex_id:head:head_id sense_number tag_count"
+  const std::string counts = base + "cntlist.rev";
+  if (!ReadFileLines(counts, lines, error)) return false;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    std::istringstream in(lines[i]);
+    std::string senseKey;
+    int number = 0, tagCount = 0;
+    if (!(in >> senseKey >> number >> tagCount)) continue;
+    size_t percent = senseKey.find('%');
+    if (percent == std::string::npos || percent + 1 >= senseKey.size()) continue;
+    static const int kTypeToPos[] = {-1, 0, 1, 2, 3, 2};  // ss_type 1..5: n v a r s
+    int type = senseKey[percent + 1] - '0';
+    if (type < 1 || type > 5) continue;
+    auto lemma = lemmas.find(senseKey.substr(0, percent));
+    if (lemma == lemmas.end()) continue;
+    for (auto& sense : lemma->second) {
+      if (sense.partOfSpeech == kTypeToPos[type] && sense.number == number) sense.tagCount = tagCount;
+    }
+  }
+  return true;
+}
+
+}  // namespace sl::wordlists

@@ -1,0 +1,29 @@
+#pragma once
+// Reads what the word lists need from the WordNet database files: every lemma's senses in
+// sense-number order, each sense's gloss and whether it is labelled offensive, and how often each
+// sense was seen in the tagged texts.
+#include <map>
+#include <string>
+#include <vector>
+
+namespace sl::wordlists {
+
+// The four parts of speech, in the order their senses are taken when counts tie.
+inline constexpr const char* kPartsOfSpeech[] = {"noun", "verb", "adj", "adv"};
+
+struct Sense {
+  int partOfSpeech = 0;  // index into kPartsOfSpeech
+  int number = 0;        // 1-based sense number within the part of speech
+  int tagCount = 0;      // times seen in the tagged texts
+  std::string gloss;
+  bool derogatoryUsage = false;  // in the usage domain of slurs or disparagement
+  bool obsceneUsage = false;     // in the usage domain of obscenities
+};
+
+// Every lemma (lower case, as the index files hold it) with its senses, sorted by lemma.
+using Lemmas = std::map<std::string, std::vector<Sense>>;
+
+// Reads index.*, data.* and cntlist.rev from the folder. False, with a message, on failure.
+bool ReadWordNet(const std::string& folder, Lemmas& lemmas, std::string& error);
+
+}  // namespace sl::wordlists
