@@ -1,0 +1,176 @@
+#include "toolkit/gui/msg_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/msg_pictures.h"
+
+namespace sl {
+namespace {
+
+// Runs the step once the box is open (the box's call blocks until a button hides it).
+void WhenOpen(std::function<void(MsgForm&)> step) {
+  QTimer::singleShot(0, [step] {
+    MsgForm& form = MsgForm::Instance();
+    if (!form.isVisible()) {
+      WhenOpen(step);
+      return;
+    }
+    step(form);
+  });
+}
+
+QPushButton* Button(MsgForm& form, int place) {
+  return form.findChild<QPushButton*>(QStringLiteral("cmd%1").arg(place));
+}
+QLabel* Picture(MsgForm& form, int place) {
+  return form.findChild<QLabel*>(QStringLiteral("icons%1").arg(place));
+}
+QLabel* Label(MsgForm& form) { return form.findChild<QLabel*>(QStringLiteral("Label1")); }
+QLineEdit* Field(MsgForm& form) { return form.findChild<QLineEdit*>(QStringLiteral("Text1")); }
+
+class MsgFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override { MsgForm::SetUp(nullptr); }
+};
+
+TEST_F(MsgFormTest, SetUpGivesTheCaption) {
+  EXPECT_EQ(MsgForm::Instance().windowTitle(), QStringLiteral("Stacklinks"));
+  EXPECT_TRUE(MsgForm::Loaded());
+}
+
+TEST_F(MsgFormTest, YesNoBoxFocusesNoAndSwallowsEscapeAndSpace) {
+  WhenOpen([](MsgForm& form) {
+    EXPECT_TRUE(Picture(form, 0)->isVisible());
+    EXPECT_FALSE(Picture(form, 4)->isVisible());
+    EXPECT_EQ(Button(form, 0)->text(), QStringLiteral("Yes"));
+    EXPECT_EQ(Button(form, 1)->text(), QStringLiteral("No"));
+    EXPECT_TRUE(Button(form, 1)->isVisible());
+    EXPECT_FALSE(Button(form, 2)->isVisible());
+    // Centred side by side in a window three buttons wide.
+    EXPECT_EQ(form.width(), TwipsToPixelsX(form, 2655));
+    EXPECT_EQ(Button(form, 0)->x(), TwipsToPixelsX(form, (2655 - 1770) / 2));
+    EXPECT_EQ(Button(form, 1)->x(), Button(form, 0)->geometry().right() + 1);
+    EXPECT_EQ(form.focusWidget(), Button(form, 1));
+    QTest::keyClick(form.focusWidget(), Qt::Key_Escape);
+    QTest::keyClick(form.focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(form.isVisible());
+    QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+  });
+  EXPECT_EQ(MsgboxA("Exit?", "vbQuestion + vbYesNo"), 7);
+}
+
+TEST_F(MsgFormTest, ArrowMovesFocusAndAnyMouseButtonAnswers) {
+  WhenOpen([](MsgForm& form) {
+    QTest::keyClick(form.focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(form.focusWidget(), Button(form, 0));
+    QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+  });
+  EXPECT_EQ(MsgboxA("Reset puzzle?", "vbquestion+vbyesno"), 6);
+
+  WhenOpen([](MsgForm& form) { QTest::mouseClick(Button(form, 2), Qt::RightButton); });
+  EXPECT_EQ(MsgboxA("Go on?", "vbyesnocancel"), 2);
+
+  WhenOpen([](MsgForm& form) {
+    EXPECT_TRUE(Picture(form, 2)->isVisible());
+    QTest::mouseClick(Button(form, 0), Qt::LeftButton);
+  });
+  EXPECT_EQ(MsgboxA("Go on?", "vbcontinuecancel"), 6);
+}
+
+TEST_F(MsgFormTest, CloseBoxCountsAsTheLastButton) {
+  WhenOpen([](MsgForm& form) { form.close(); });
+  EXPECT_EQ(MsgboxA("Exit?", "vbyesno"), 7);
+  WhenOpen([](MsgForm& form) {
+    EXPECT_EQ(Button(form, 0)->text(), QStringLiteral("Ok"));
+    EXPECT_FALSE(Button(form, 1)->isVisible());
+    EXPECT_EQ(Button(form, 0)->x(), TwipsToPixelsX(form, 885));  // one Ok, centred
+    form.close();
+  });
+  EXPECT_EQ(MsgboxA("Note", "vbnormal"), 0);
+  WhenOpen([](MsgForm& form) { form.close(); });
+  EXPECT_EQ(MsgboxA("Note", ""), 1);
+}
+
+TEST_F(MsgFormTest, MultiLineMessageMovesTheButtonsDown) {
+  int oneLineTop = 0;
+  WhenOpen([&](MsgForm& form) {
+    oneLineTop = Button(form, 0)->y();
+    QTest::mouseClick(Button(form, 0), Qt::LeftButton);
+  });
+  MsgboxA("one line", "vbok");
+  WhenOpen([&](MsgForm& form) {
+    EXPECT_TRUE(Picture(form, 4)->isVisible());
+    EXPECT_GT(Label(form)->height(), 2 * Label(form)->fontMetrics().lineSpacing());
+    EXPECT_GE(Button(form, 0)->y() - oneLineTop, 2 * Label(form)->fontMetrics().lineSpacing() - 2);
+    EXPECT_EQ(Label(form)->text(), QStringLiteral("Configuration file:\n/x/y\ncould not"));
+    QTest::mouseClick(Button(form, 0), Qt::LeftButton);
+  });
+  EXPECT_EQ(MsgboxA("Configuration file:\r\n/x/y\r\ncould not", "vbcritical+vbok"), 1);
+}
+
+TEST_F(MsgFormTest, InputBoxDigitsOnlyDefaultAndCancel) {
+  WhenOpen([](MsgForm& form) {
+    QLineEdit* field = Field(form);
+    EXPECT_TRUE(field->isVisible());
+    EXPECT_EQ(form.focusWidget(), field);
+    EXPECT_EQ(field->selectedText(), QStringLiteral("25"));
+    QTest::keyClicks(field, "a3x4 ");
+    EXPECT_EQ(field->text(), QStringLiteral("34"));
+    QTest::keyClick(field, Qt::Key_Escape);
+    QTest::mouseClick(Button(form, 1), Qt::LeftButton);  // Default
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(field->text(), QStringLiteral("25"));
+    QTest::keyClicks(field, "9");
+    QTest::mouseClick(Button(form, 0), Qt::LeftButton);  // Enter
+  });
+  EXPECT_EQ(Inputbox("How many puzzles?", "25", 1), "259");
+
+  WhenOpen([](MsgForm& form) {
+    QTest::keyClicks(Field(form), "abc");
+    EXPECT_EQ(Field(form)->text(), QStringLiteral("abc"));
+    QTest::mouseClick(Button(form, 2), Qt::LeftButton);  // Cancel
+  });
+  EXPECT_EQ(Inputbox("Name?", "x", 0), "");
+
+  // Once an input box was shown, message labels start at 700 instead of 780.
+  WhenOpen([](MsgForm& form) {
+    EXPECT_FALSE(Field(form)->isVisible());
+    EXPECT_EQ(Label(form)->x(), TwipsToPixelsX(form, 700));
+    QTest::mouseClick(Button(form, 0), Qt::LeftButton);
+  });
+  MsgboxA("Done", "vbok");
+}
+
+TEST(MsgPictures, NinePicturesAreDrawnCrispAndDistinct) {
+  std::vector<QImage> images;
+  for (int place = 0; place <= 8; ++place) {
+    QPixmap picture = MsgPicture(place, 32, 2.0);
+    ASSERT_FALSE(picture.isNull()) << place;
+    EXPECT_EQ(picture.width(), 64);  // drawn at the screen's full resolution
+    EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(32, 32));
+    QImage image = picture.toImage();
+    int opaque = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) opaque += qAlpha(image.pixel(x, y)) > 200;
+    }
+    EXPECT_GT(opaque, 64 * 64 / 5) << place;
+    for (const QImage& other : images) EXPECT_NE(image, other) << place;
+    images.push_back(image);
+  }
+  EXPECT_TRUE(MsgPicture(9, 32, 1.0).isNull());
+  EXPECT_TRUE(MsgPicture(10, 32, 1.0).isNull());
+  EXPECT_FALSE(MsgWindowIcon().isNull());
+}
+
+}  // namespace
+}  // namespace sl
