@@ -167,6 +167,7 @@ BENCHMARK(BM_FirstPuzzleReal)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ThousandPuzzlesBaseline)
     ->Args({kShipped, 12})
+    ->Args({kLarge, 12})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ThousandPuzzlesReal)
