@@ -14,6 +14,7 @@
 
 #include "common/files.h"
 #include "common/text_lines.h"
+#include "generation/dictionary_words.h"
 #include "generation/meaning_text.h"
 #include "wordnet_reader.h"
 
@@ -22,14 +23,6 @@ namespace {
 
 constexpr size_t kShortestEntry = 3;
 constexpr size_t kLongestEntry = 15;
-constexpr size_t kShortestPuzzleWord = 8;
-constexpr size_t kLongestPuzzleWord = 12;
-
-bool LowerLettersOnly(const std::string& word) {
-  return !word.empty() &&
-         std::all_of(word.begin(), word.end(), [](char ch) { return ch >= 'a' && ch <= 'z'; });
-}
-
 std::string Upper(std::string word) {
   for (char& ch : word) ch = static_cast<char>(ch - 'a' + 'A');
   return word;
@@ -102,12 +95,8 @@ int Run(int argc, char** argv) {
     for (const auto& meaning : meanings) meaningLines.push_back(Upper(lemma) + ":" + meaning);
   }
 
-  std::set<std::string> dictionary;  // sorted and without repeats
-  for (const auto& word : american) {
-    if (word.size() < kShortestPuzzleWord || word.size() > kLongestPuzzleWord) continue;
-    if (LowerLettersOnly(word) && withMeanings.count(word)) dictionary.insert(Upper(word));
-  }
-  std::vector<std::string> dictionaryLines(dictionary.begin(), dictionary.end());
+  std::vector<std::string> dictionaryLines = DictionaryWordsOf(
+      american, [&](const std::string& word) { return withMeanings.count(word) > 0; });
 
   const std::string folder = WithTrailingSeparator(args.out);
   if (!WriteLinesReplacing(folder + "english1.txt", dictionaryLines) ||

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "generation/dictionary_words.h"
 #include "support/temp_folder.h"
 
 namespace sl {
@@ -84,6 +85,16 @@ TEST(ReadDictionary, FailureNeverLeavesWordsOfTheWrongSize) {
 
   ASSERT_TRUE(ReadDictionaryWords(folder.Write("empty.txt", ""), 8, dictionary));
   EXPECT_EQ(dictionary.ListCount(), 0);  // no line of the size is no error
+}
+
+TEST(DictionaryWordsOf, PlainLowerCaseWordsOfPuzzleSizesOnly) {
+  const std::vector<std::string> list{"zucchinis", "Aberdeen", "abandoned", "hasn't'ing",
+                                      "caf\xC3\xA9terias", "abandoned", "short",
+                                      "thirteenchars", "abacuses"};
+  EXPECT_EQ(DictionaryWordsOf(list),
+            (std::vector<std::string>{"ABACUSES", "ABANDONED", "ZUCCHINIS"}));
+  EXPECT_EQ(DictionaryWordsOf(list, [](const std::string& w) { return w[0] == 'z'; }),
+            (std::vector<std::string>{"ZUCCHINIS"}));
 }
 
 }  // namespace
