@@ -2,7 +2,11 @@
 // The main window: owns the game state and the controls, and performs the operations every
 // command shares (start-up, showing a puzzle, drawing). The commands themselves live in command
 // classes (navigation_commands.h and others), each created by one line of the constructor.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMainWindow>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,9 +14,12 @@
 #include "app/form1_layout.h"
 #include "app/game_state.h"
 #include "puzzle/grid_drawing.h"
+#include "puzzle/gui/clue_panel.h"
+#include "puzzle/gui/grid_view.h"
 #include "puzzle/show_puzzle.h"
-
-class QLabel;
+#include "toolkit/gui/box_control.h"
+#include "toolkit/gui/click_label.h"
+#include "toolkit/gui/fn_dialog.h"
 
 namespace sl {
 

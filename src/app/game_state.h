@@ -19,7 +19,7 @@ inline constexpr int kButtonSlot = 4;      // buttons and the size label
 // The calm look the game has until a colour scheme is applied: a pale blue-grey window with a
 // slightly deeper button colour, and dark ink.
 inline constexpr std::array<Colour, kSchemeSlots> kDefaultSchemeColours = {
-    0, 0, RGB(232, 237, 243), RGB(246, 248, 251), RGB(212, 221, 233), 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    0, 0, RGB(220, 228, 238), RGB(240, 244, 249), RGB(200, 213, 229), 0, 0, 0, 0, 0, 0, 0, 0, 0};
 inline constexpr Colour kDefaultFontColour = RGB(26, 34, 60);
 
 struct GameState {

@@ -1,0 +1,104 @@
+#include "puzzle/gui/clue_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QTest>
+
+#include "output/gui/picture_box.h"
+#include "output/gui/twip_geometry.h"
+
+namespace sl {
+namespace {
+
+// Twelve clues that wrap over several lines each, so the list is taller than the panel.
+Puzzle LongClues() {
+  Puzzle puzzle;
+  puzzle.PuzzleSize = 12;
+  for (int k = 1; k <= 12; ++k) {
+    puzzle.Wlist.push_back("WORDWORDWORD");
+    puzzle.Clue[k] = "a clue that is long enough to wrap over three or four lines of the panel";
+  }
+  return puzzle;
+}
+
+class CluePanelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PlaceInTwips(panel, 0, 0, 3195, 6510);
+    panel.show();
+    panel.DrawClues(LongClues(), "Arial", 8, kBlack, RGB(220, 228, 238));
+  }
+
+  // Sends a mouse event to the inner surface at a point given in the panel's frame.
+  void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint atPanel) {
+    PictureBox& inner = panel.Inner();
+    const QPointF local = inner.mapFromParent(QPointF(atPanel));
+    QMouseEvent event(type, local, inner.mapToGlobal(local), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(&inner, &event);
+  }
+  void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    Send(QEvent::MouseButtonPress, button, button, at);
+  }
+  void MoveHeld(QPoint at, Qt::MouseButtons held = Qt::LeftButton) {
+    Send(QEvent::MouseMove, Qt::NoButton, held, at);
+  }
+  int Top() { return panel.Inner().y(); }
+
+  CluePanel panel;
+};
+
+TEST(DraggedTop, RefusesToPullBelowTheTopOrPushPastTheEnd) {
+  EXPECT_EQ(DraggedTop(0, -300, 9000, 6510), -300);   // pushing up while the end is hidden
+  EXPECT_EQ(DraggedTop(-300, 200, 9000, 6510), -300);  // never below the panel's top
+  EXPECT_EQ(DraggedTop(-300, 0, 9000, 6510), 0);       // back to the top exactly
+  // The end is visible (top + height < panel height): no further up, but down is fine.
+  EXPECT_EQ(DraggedTop(-2600, -2700, 9000, 6510), -2600);
+  EXPECT_EQ(DraggedTop(-2600, -2500, 9000, 6510), -2500);
+  // A short list is never pushed up at all.
+  EXPECT_EQ(DraggedTop(0, -100, 3000, 6510), 0);
+}
+
+TEST_F(CluePanelTest, ListIsAsTallAsItsCluesAndStartsAtTheTop) {
+  EXPECT_EQ(Top(), 0);
+  EXPECT_GT(panel.Inner().height(), panel.height());
+  EXPECT_LT(panel.Inner().height(), TwipsToPixelsY(panel, 80000));
+  EXPECT_EQ(panel.Inner().width(), panel.width());
+}
+
+TEST_F(CluePanelTest, LeftDragScrollsWithinTheListOnly) {
+  Press(QPoint(50, 200));
+  MoveHeld(QPoint(50, 150));
+  EXPECT_EQ(Top(), -50);
+  MoveHeld(QPoint(50, 260));  // would pull the list below the top: refused
+  EXPECT_EQ(Top(), -50);
+  MoveHeld(QPoint(50, 200));
+  EXPECT_EQ(Top(), 0);
+
+  // Push up step by step: it stops once the end of the list is visible.
+  for (int y = 200; y > -2000; y -= 10) MoveHeld(QPoint(50, y));
+  const int stopped = Top();
+  EXPECT_LT(stopped + panel.Inner().height(), panel.height());
+  EXPECT_GT(stopped + panel.Inner().height(), panel.height() - 12);
+  MoveHeld(QPoint(50, -2500));
+  EXPECT_EQ(Top(), stopped);
+}
+
+TEST_F(CluePanelTest, OtherButtonsDoNotDrag) {
+  Press(QPoint(50, 200), Qt::RightButton);
+  MoveHeld(QPoint(50, 100), Qt::RightButton);
+  EXPECT_EQ(Top(), 0);
+  Send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(50, 50));
+  EXPECT_EQ(Top(), 0);
+}
+
+TEST_F(CluePanelTest, RedrawingPutsTheListBackAtTheTop) {
+  Press(QPoint(50, 200));
+  MoveHeld(QPoint(50, 100));
+  ASSERT_EQ(Top(), -100);
+  panel.DrawClues(LongClues(), "Arial", 8, kBlack, kWhite);
+  EXPECT_EQ(Top(), 0);
+}
+
+}  // namespace
+}  // namespace sl
