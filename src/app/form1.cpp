@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "app/dictionary_commands.h"
 #include "app/navigation_commands.h"
 #include "app/size_label_command.h"
 #include "app/window_colours.h"
@@ -39,6 +40,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 
   // One line per command class.
   AddCommands<NavigationCommands>();
+  AddCommands<DictionaryCommands>();
   AddCommands<SizeLabelCommand>();
 }
 

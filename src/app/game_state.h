@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "common/random.h"
+#include "generation/meanings.h"
+#include "generation/simple_array.h"
 #include "output/surface.h"
 #include "puzzle/puzzle.h"
 #include "puzzle/show_puzzle.h"
@@ -39,7 +41,8 @@ struct GameState {
   // Where shown puzzles get their clues; none until the meanings are set up (no clues then).
   std::unique_ptr<ClueSource> clues;
 
-  // The dictionary and meanings lists join here with the commands that load them.
+  clsSimpleArray dictionary;  // the words of PuzzleSize letters from DictionaryFile
+  Meanings meanings;          // "mean6.txt", read once when the first puzzle is shown
 };
 
 }  // namespace sl

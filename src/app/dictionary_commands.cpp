@@ -1,0 +1,95 @@
+#include "app/dictionary_commands.h"
+
+#include <QAction>
+#include <QLabel>
+#include <memory>
+
+#include "app/form1.h"
+#include "common/files.h"
+#include "generation/dictionary.h"
+#include "generation/meanings.h"
+#include "toolkit/gui/box_control.h"
+#include "toolkit/gui/fn_dialog.h"
+#include "toolkit/gui/native_path.h"
+
+namespace sl {
+namespace {
+
+constexpr const char* kCreateButton = "cmdcreate";
+
+// Clues of shown puzzles from "mean6.txt" in the program folder, read the first time a puzzle is
+// shown; the status line says so while it is read.
+class WindowClueSource final : public ClueSource {
+ public:
+  explicit WindowClueSource(Form1& form) : form_(form) {}
+
+  bool EnsureLoaded() override {
+    GameState& state = form_.State();
+    if (!state.meanings.Empty()) return true;
+    form_.SetStatus(std::string(kReadingMeanings));
+    return state.meanings.Read(state.play.AppFolder + kMeaningsFileName);
+  }
+  void LookUpFirstClues(Puzzle& puzzle) override {
+    LookUpClues(puzzle, 1, form_.State().meanings, form_.State().random);
+  }
+
+ private:
+  Form1& form_;
+};
+
+}  // namespace
+
+DictionaryCommands::DictionaryCommands(Form1& form) : form_(form) {
+  connect(form_.Button(QStringLiteral("cmdloadict")), &BoxControl::MouseUp, this,
+          [this] { LoadDictionary(); });
+  connect(form_.MenuEntry(QStringLiteral("mnudict")), &QAction::triggered, this,
+          [this] { LoadDictionary(); });
+  connect(&form_, &Form1::DictionaryNeeded, this,
+          [this] { ReadDictionary(form_.State().play.DictionaryFile); });
+  form_.State().clues = std::make_unique<WindowClueSource>(form_);
+}
+
+bool DictionaryCommands::CreateEnabled() const {
+  return form_.Button(QString::fromLatin1(kCreateButton))->isEnabled();
+}
+
+void DictionaryCommands::SetCreateEnabled(bool enabled) {
+  form_.Button(QString::fromLatin1(kCreateButton))->setEnabled(enabled);
+}
+
+void DictionaryCommands::LoadDictionary() {
+  if (!CreateEnabled()) return;
+  const std::string remembered = CurrentFolder();
+  FNDialog& dialog = form_.gf1();
+  dialog.SetTitle(QStringLiteral("Select a Dictionary file"));
+  dialog.SetFileTypes(QStringLiteral("*.txt;*.dic"));
+  dialog.SetFileTypesName(QStringLiteral(" Files"));
+  dialog.SetDefaultDir(FromNativePath(form_.State().play.AppFolder));
+  const std::string name = ToNativePath(dialog.GetFileName(QStringLiteral("OPEN")));
+  SetCurrentFolder(remembered);
+  if (!name.empty()) LoadDictionaryNamed(name);
+}
+
+void DictionaryCommands::LoadDictionaryNamed(const std::string& path) {
+  if (!CreateEnabled()) return;
+  ReadDictionary(path);
+}
+
+bool DictionaryCommands::ReadDictionary(const std::string& path) {
+  GameState& state = form_.State();
+  form_.SetBusyPointer(true);
+  SetCreateEnabled(false);
+  form_.SetStatus(std::string(kReadingDictionary));
+  const bool ok = ReadDictionaryWords(path, state.puzzle.PuzzleSize, state.dictionary);
+  if (ok) {
+    state.play.DictionaryFile = path;
+    form_.Label2().setText(FromNativePath(FileNameOf(path)));
+    form_.Label2().setToolTip(FromNativePath(path));
+  }
+  form_.SetStatus(std::string(ok ? kDictionaryRead : kErrorInDictionary));
+  SetCreateEnabled(true);
+  form_.SetBusyPointer(false);
+  return ok;
+}
+
+}  // namespace sl
