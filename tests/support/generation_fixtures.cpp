@@ -19,6 +19,14 @@ std::vector<std::string> RandomWords(uint32_t seed, int count, int width,
   return {words.begin(), words.end()};
 }
 
+std::vector<std::string> NeverLinkingWords(int count) {
+  std::vector<std::string> words;
+  for (const std::string& tail : RandomWords(17, count, 5, "FGHIJKLMNOPQRSTUVWXYZ")) {
+    words.push_back(tail.substr(0, 1) + "BCD" + tail.substr(1));
+  }
+  return words;
+}
+
 std::string WordFile(const std::vector<std::string>& words) {
   std::string text;
   for (const std::string& word : words) text += word + "\r\n";

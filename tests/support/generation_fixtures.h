@@ -13,6 +13,11 @@ namespace sl::test {
 std::vector<std::string> RandomWords(uint32_t seed, int count, int width,
                                      const std::string& alphabet);
 
+// `count` different eight-letter words that all hold B, C, D in columns 2 to 4. Every pair's
+// first three matches are neighbours, so no two words link: every attempt scans the whole list
+// and fails, and only a cancel (or trying every start word) ends a creation.
+std::vector<std::string> NeverLinkingWords(int count);
+
 // The words as a word file: each line ended by CR LF.
 std::string WordFile(const std::vector<std::string>& words);
 

@@ -1,0 +1,221 @@
+#include "app/creation_commands.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QShortcut>
+
+#include "app/form1.h"
+#include "common/numbers.h"
+#include "common/text_lines.h"
+#include "generation/dictionary.h"
+#include "generation/meanings.h"
+#include "output/gui/picture_box.h"
+#include "puzzle/puzzle_file.h"
+#include "toolkit/gui/box_control.h"
+#include "toolkit/gui/msg_form.h"
+#include "toolkit/gui/native_path.h"
+
+namespace sl {
+namespace {
+
+constexpr const char* kTitle = "Stacklinks";
+constexpr const char* kCreateButton = "cmdcreate";
+constexpr const char* kErrorInWritingPuzzle = "Error in writing puzzle";
+
+}  // namespace
+
+int32_t CreationSize(const std::string& labelText) {
+  const int32_t size = RoundHalfEven(Val(labelText));
+  return size < 8 || size > kMaxPuzzleSize ? kMaxPuzzleSize : size;
+}
+
+std::string CreatingStatus(int32_t size) { return "Creating a" + Str(size) + " words Puzzle ..."; }
+
+CreationCommands::CreationCommands(Form1& form) : form_(form) {
+  connect(form_.Button(QString::fromLatin1(kCreateButton)), &BoxControl::MouseUp, this,
+          [this] { Create(); });
+  connect(form_.MenuEntry(QStringLiteral("mnucreate")), &QAction::triggered, this,
+          [this] { Create(); });
+  connect(form_.Button(QStringLiteral("Command16")), &BoxControl::MouseUp, this,
+          [this] { Cancel(); });
+  connect(form_.Button(QStringLiteral("Command18")), &BoxControl::MouseUp, this,
+          [this] { CreateMulti(); });
+  escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), &form_);
+  escape_->setContext(Qt::WindowShortcut);
+  escape_->setEnabled(false);  // Escape clears a cell unless a creation runs
+  connect(escape_, &QShortcut::activated, this, [this] { Cancel(); });
+  connect(&job_, &CreationJob::PuzzleMade, this, &CreationCommands::OnPuzzleMade);
+  connect(&job_, &CreationJob::Finished, this, &CreationCommands::OnFinished);
+}
+
+void CreationCommands::Create() {
+  if (Creating()) return;
+  GameState& state = form_.State();
+  if (state.dictionary.ListCount() == 0) {
+    MsgForm::Instance().MsgboxA(kLoadADictionaryFirst, "vbcritical+vbok");
+    QCoreApplication::processEvents();
+    return;
+  }
+  const int32_t size = CreationSize(form_.Label3().text().toStdString());
+  if (size != state.puzzle.PuzzleSize) {
+    // The dictionary holds only words of the current size.
+    state.puzzle.PuzzleSize = size;
+    form_.ComputeGridLayout();
+    Q_EMIT form_.DictionaryNeeded();
+  }
+  form_.SetBusyPointer(true);
+  DrawGrid(form_.Picture2().Drawing(), form_.Scene());
+  savedPuzzleFile_ = state.play.PuzzleFile;
+  savedPuzzleNumber_ = state.play.PuzzleNumber;
+  form_.Shape1().hide();
+  state.play.CursorRow = -1;
+  form_.SetStatus(CreatingStatus(size));
+  form_.picouter().Inner().Clear();
+  form_.picouter().Inner().hide();
+  StartJob(Running::Create, state.dictionary.Items(), size, 1);
+}
+
+void CreationCommands::Cancel() {
+  form_.SetStatus(std::string(kCancelingCreation));
+  job_.RequestCancel();
+}
+
+void CreationCommands::CreateMulti() {
+  if (Creating()) return;
+  GameState& state = form_.State();
+  // The batch reads its own words of its size, so the shown puzzle, its size and the dictionary
+  // of the window stay as they are.
+  clsSimpleArray words;
+  if (!ReadDictionaryWords(state.play.DictionaryFile, kBatchSize, words)) {
+    form_.SetStatus(std::string(kErrorInDictionary));
+    return;
+  }
+  batchFile_ = std::to_string(kBatchSize) + kBatchFileSuffix;
+  batchWritten_ = 0;
+  batchWriteFailed_ = false;
+  if (state.clues) state.clues->EnsureLoaded();
+  form_.SetBusyPointer(true);
+  form_.SetStatus(Str(kBatchSize) + Str(batchWritten_));
+  StartJob(Running::Batch, words.Items(), kBatchSize, kBatchCount);
+}
+
+void CreationCommands::StartJob(Running what, std::vector<std::string> words, int size,
+                                int count) {
+  running_ = what;
+  haveCreated_ = false;
+  SetCreating(true);
+  job_.Start(std::move(words), size, count, form_.State().random.Engine()());
+}
+
+void CreationCommands::SetCreating(bool creating) {
+  form_.Button(QString::fromLatin1(kCreateButton))->setEnabled(!creating);
+  form_.MenuEntry(QStringLiteral("mnucreate"))->setEnabled(!creating);
+  escape_->setEnabled(creating);
+}
+
+void CreationCommands::OnPuzzleMade(const GeneratedPuzzle& generated) {
+  if (running_ == Running::Batch) {
+    AppendBatchRecord(generated);
+  } else {
+    created_ = generated;
+    haveCreated_ = true;
+  }
+}
+
+void CreationCommands::OnFinished(CreateOutcome outcome) {
+  const Running ended = running_;
+  running_ = Running::Nothing;
+  if (ended == Running::Batch) {
+    EndBatch();
+  } else if (outcome == CreateOutcome::Created && haveCreated_) {
+    ShowCreated(created_);
+  } else {
+    // Cancelled, or no start word of the dictionary makes a chain: the creation cannot end
+    // otherwise, so it ends as a cancelled one does.
+    form_.SetBusyPointer(false);
+    MsgForm::Instance().MsgboxA(kCannotCreateAPuzzle, "vbok+vbcritical");
+    QCoreApplication::processEvents();
+    RestorePrevious();
+    form_.SetStatus(std::string(kPuzzleCanceled));
+  }
+  Q_EMIT CreationEnded();
+}
+
+void CreationCommands::ShowCreated(const GeneratedPuzzle& generated) {
+  GameState& state = form_.State();
+  Puzzle created = state.puzzle;
+  StorePuzzle(generated, created);
+  LookUpRandomClues(created);
+  if (!AppendPuzzle(state.play.TempPuzzleFile, created, false)) {
+    // Without the temporary file the puzzle cannot be shown or saved the usual way.
+    form_.SetBusyPointer(false);
+    MsgForm::Instance().MsgboxA(
+        "Cannot write the puzzle to file:" + std::string(kCrLf) + state.play.TempPuzzleFile,
+        "vbok+vbcritical");
+    RestorePrevious();
+    form_.SetStatus(std::string(kErrorInWritingPuzzle));
+    return;
+  }
+  state.puzzle = std::move(created);
+  form_.RedrawPuzzle();
+  state.play.PuzzleCount = 1;
+  const bool shown = form_.ShowPuzzle(state.play.TempPuzzleFile, 1) == ShowStatus::Shown;
+  form_.picouter().Inner().show();
+  // A failed read has said so on the status line already.
+  if (shown) form_.SetStatus(std::string(kPuzzleCreated));
+  SetCreating(false);
+  form_.SetBusyPointer(false);
+}
+
+void CreationCommands::RestorePrevious() {
+  GameState& state = form_.State();
+  state.play.PuzzleFile = savedPuzzleFile_;
+  state.play.PuzzleNumber = savedPuzzleNumber_;
+  // With no puzzle shown before there is nothing to read back: the empty grid stays.
+  if (!savedPuzzleFile_.empty() && savedPuzzleNumber_ >= 1) {
+    form_.ShowPuzzle(savedPuzzleFile_, savedPuzzleNumber_);
+  } else {
+    form_.RedrawPuzzle();
+    form_.DrawClueList();
+  }
+  form_.picouter().Inner().show();
+  SetCreating(false);
+  form_.Shape1().show();
+  form_.SetBusyPointer(false);
+}
+
+void CreationCommands::AppendBatchRecord(const GeneratedPuzzle& generated) {
+  if (batchWriteFailed_) return;
+  Puzzle record;
+  StorePuzzle(generated, record);
+  LookUpRandomClues(record);
+  if (!AppendPuzzle(batchFile_, record, true)) {
+    batchWriteFailed_ = true;
+    job_.RequestCancel();
+    return;
+  }
+  ++batchWritten_;
+  form_.SetStatus(Str(kBatchSize) + Str(batchWritten_));
+}
+
+void CreationCommands::EndBatch() {
+  SetCreating(false);
+  form_.SetBusyPointer(false);
+  if (batchWriteFailed_) {
+    QMessageBox::warning(&form_, QString::fromLatin1(kTitle),
+                         QStringLiteral("The puzzles could not be written to file:\r\n") +
+                             FromNativePath(batchFile_));
+    return;
+  }
+  QMessageBox::information(&form_, QString::fromLatin1(kTitle), QStringLiteral("done"));
+}
+
+void CreationCommands::LookUpRandomClues(Puzzle& puzzle) {
+  GameState& state = form_.State();
+  // The meanings are read when the first puzzle is shown; a creation may come before that.
+  if (state.clues) state.clues->EnsureLoaded();
+  LookUpClues(puzzle, -1, state.meanings, state.random);
+}
+
+}  // namespace sl

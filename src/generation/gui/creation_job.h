@@ -1,0 +1,50 @@
+#pragma once
+// Runs the generator on a worker thread, over its own copy of the dictionary, so the window
+// keeps repainting and answering while puzzles are made. Made puzzles and the end of the run
+// arrive as signals on the thread that owns the job.
+#include <QFutureWatcher>
+#include <QObject>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "generation/generator.h"
+
+namespace sl {
+
+class CreationJob : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit CreationJob(QObject* parent = nullptr);
+  // Asks a running job to stop and waits for it (one attempt at most).
+  ~CreationJob() override;
+
+  // Makes up to `count` puzzles of the words of `size` letters. The generator, and what it has
+  // learnt about start words, is kept for the next run over the same words and size. Ignored
+  // while a run is going on.
+  void Start(std::vector<std::string> words, int size, int count, uint32_t seed);
+  bool Running() const { return watcher_.isRunning(); }
+
+  // The run stops after the attempt that is running.
+  void RequestCancel() { cancel_.store(true); }
+
+ Q_SIGNALS:
+  void PuzzleMade(const sl::GeneratedPuzzle& puzzle);
+  // Created when every puzzle asked for was made; otherwise why the run stopped early.
+  void Finished(sl::CreateOutcome outcome);
+
+ private:
+  void Run(QPromise<GeneratedPuzzle>& promise, std::vector<std::string> words, int size,
+           int count, uint32_t seed);
+
+  QFutureWatcher<GeneratedPuzzle> watcher_;
+  std::atomic<bool> cancel_{false};
+  // Touched only by the worker while a run goes on, and runs never overlap.
+  std::shared_ptr<PuzzleGenerator> generator_;
+  std::atomic<CreateOutcome> outcome_{CreateOutcome::Created};
+};
+
+}  // namespace sl
