@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "app/creation_commands.h"
 #include "app/dictionary_commands.h"
 #include "app/navigation_commands.h"
 #include "app/size_label_command.h"
@@ -41,6 +42,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   // One line per command class.
   AddCommands<NavigationCommands>();
   AddCommands<DictionaryCommands>();
+  AddCommands<CreationCommands>();
   AddCommands<SizeLabelCommand>();
 }
 
