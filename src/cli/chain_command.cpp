@@ -12,19 +12,13 @@ namespace {
 
 constexpr const char* kChainUsage = "chain --dict FILE --size N --start WORD";
 
-int UsageError(const std::string& message) {
-  std::cerr << "stacklinks-tool: " << message << "\nusage: stacklinks-tool " << kChainUsage
-            << "\n";
-  return kExitUsage;
-}
-
 int RunChain(const std::vector<std::string>& args) {
   std::string error;
   const std::optional<Options> options = ParseOptions(
       args, {{"dict", true, true}, {"size", true, true}, {"start", true, true}}, error);
-  if (!options) return UsageError(error);
+  if (!options) return UsageError(kChainUsage, error);
   const std::optional<int32_t> size = ParsePuzzleSize(options->Value("size"));
-  if (!size) return UsageError("--size needs a whole number from 8 to 12");
+  if (!size) return UsageError(kChainUsage, "--size needs a whole number from 8 to 12");
 
   const std::string dict = options->Value("dict");
   const std::optional<std::vector<std::string>> words = ReadDictionaryFile(dict, *size);

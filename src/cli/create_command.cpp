@@ -44,12 +44,6 @@ void ShowProgress(int32_t done, int32_t total) {
             << "] " << done << "/" << total << std::flush;
 }
 
-int UsageError(const std::string& message) {
-  std::cerr << "stacklinks-tool: " << message << "\nusage: stacklinks-tool " << kCreateUsage
-            << "\n";
-  return kExitUsage;
-}
-
 int RunCreate(const std::vector<std::string>& args) {
   std::string error;
   const std::optional<Options> options =
@@ -61,15 +55,15 @@ int RunCreate(const std::vector<std::string>& args) {
                     {"meanings", true, false},
                     {"seed", true, false}},
                    error);
-  if (!options) return UsageError(error);
+  if (!options) return UsageError(kCreateUsage, error);
   const std::optional<int32_t> size = ParsePuzzleSize(options->Value("size"));
-  if (!size) return UsageError("--size needs a whole number from 8 to 12");
+  if (!size) return UsageError(kCreateUsage, "--size needs a whole number from 8 to 12");
   const std::optional<int32_t> count = ParsePositiveNumber(options->Value("count"));
-  if (!count) return UsageError("--count needs a whole number of 1 or more");
+  if (!count) return UsageError(kCreateUsage, "--count needs a whole number of 1 or more");
   const std::optional<int32_t> seed = ParsePositiveNumber(options->Value("seed", "1"));
-  if (!seed) return UsageError("--seed needs a whole number of 1 or more");
+  if (!seed) return UsageError(kCreateUsage, "--seed needs a whole number of 1 or more");
   const std::string out = options->Value("out");
-  if (out.empty()) return UsageError("--out needs a file name");
+  if (out.empty()) return UsageError(kCreateUsage, "--out needs a file name");
 
   const std::string dict = options->Value("dict");
   const std::optional<std::vector<std::string>> words = ReadDictionaryFile(dict, *size);

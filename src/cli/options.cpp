@@ -1,7 +1,10 @@
 #include "cli/options.h"
 
 #include <algorithm>
+#include <iostream>
 #include <limits>
+
+#include "cli/command_registry.h"
 
 namespace sl::cli {
 
@@ -53,6 +56,11 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args,
     }
   }
   return options;
+}
+
+int UsageError(const std::string& usage, const std::string& message) {
+  std::cerr << "stacklinks-tool: " << message << "\nusage: stacklinks-tool " << usage << "\n";
+  return kExitUsage;
 }
 
 std::optional<int32_t> ParsePositiveNumber(const std::string& text) {

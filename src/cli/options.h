@@ -30,6 +30,10 @@ class Options {
 std::optional<Options> ParseOptions(const std::vector<std::string>& args,
                                     const std::vector<OptionSpec>& specs, std::string& error);
 
+// Prints "stacklinks-tool: message" and the subcommand's usage line to stderr; returns the
+// usage-error exit code.
+int UsageError(const std::string& usage, const std::string& message);
+
 // A whole positive decimal number that fits 32 bits ("7", not "7x", "0" or "-1").
 std::optional<int32_t> ParsePositiveNumber(const std::string& text);
 
