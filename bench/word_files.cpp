@@ -26,16 +26,22 @@ const char* kHugeWordList = "/usr/share/dict/british-english-huge";
   std::exit(1);
 }
 
-// The large dictionary, written once to a temporary file.
+// The large dictionary, written once to a temporary file that goes when the program ends.
+struct TemporaryFile {
+  std::string path = "/tmp/stacklinks-bench-large-dictionary.txt";
+  ~TemporaryFile() { std::remove(path.c_str()); }
+};
+
 const std::string& LargeDictionary() {
-  static const std::string path = [] {
+  static const TemporaryFile file;
+  static const bool written = [] {
     std::vector<std::string> list;
     if (!ReadLines(kHugeWordList, list)) Fail(std::string("cannot read ") + kHugeWordList);
-    std::string file = "/tmp/stacklinks-bench-large-dictionary.txt";
-    if (!WriteLinesReplacing(file, DictionaryWordsOf(list))) Fail("cannot write " + file);
-    return file;
+    if (!WriteLinesReplacing(file.path, DictionaryWordsOf(list))) Fail("cannot write " + file.path);
+    return true;
   }();
-  return path;
+  (void)written;
+  return file.path;
 }
 
 const Meanings& ShippedMeanings() {
