@@ -6,8 +6,12 @@
 #include <QTimer>
 
 #include "app/creation_commands.h"
+#include "app/configuration.h"
 #include "app/dictionary_commands.h"
+#include "app/exit_commands.h"
+#include "app/letter_entry.h"
 #include "app/navigation_commands.h"
+#include "app/play_commands.h"
 #include "app/size_label_command.h"
 #include "app/window_colours.h"
 #include "common/files.h"
@@ -21,6 +25,7 @@
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/busy_pointer.h"
 #include "toolkit/gui/click_label.h"
+#include "toolkit/gui/msg_form.h"
 #include "toolkit/gui/native_path.h"
 
 namespace sl {
@@ -33,7 +38,7 @@ constexpr const char* kTempPuzzleName = "temporarypuzzle.txt";
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+Form1::Form1(QWidget* parent) : QMainWindow(parent), programFolder_(ProgramFolder()) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kCaption));
   w_ = BuildForm1Controls(*this);
@@ -44,6 +49,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   AddCommands<DictionaryCommands>();
   AddCommands<CreationCommands>();
   AddCommands<SizeLabelCommand>();
+  AddCommands<LetterEntry>();
+  AddCommands<PlayCommands>();
+  AddCommands<ExitCommands>();
 }
 
 Form1::~Form1() { SetBusyPointer(false); }
@@ -62,17 +70,14 @@ void Form1::StartUp() {
   look.BoxInset = 18;
   look.GridStyle = 2;
   // The dictionary and meanings lists and the creation's cancel values join here.
-  play.AppFolder = WithTrailingSeparator(ProgramFolder());
+  play.AppFolder = WithTrailingSeparator(programFolder_);
   play.TempPuzzleFile = play.AppFolder + kTempPuzzleName;
-  // The message box is prepared here when it exists.
+  MsgForm::SetUp(this);
   state_.TwipsPerPixelX = TwipsPerPixelX(*this);
   state_.TwipsPerPixelY = TwipsPerPixelY(*this);
   // The scheme list is read from all.col here.
   state_.geometry.CellSize = 400;
-  // The configuration file is read here; until then the built-in defaults hold: no puzzle
-  // file, size 12.
-  play.PuzzleFile.clear();
-  state_.puzzle.PuzzleSize = 12;
+  ReadcfgFile(*this);
   // The colour scheme named by the configuration is loaded here; the default colours apply.
   ApplyColours(*this);
   if (!FileExists(play.DictionaryFile)) play.DictionaryFile = kDefaultDictionary;

@@ -52,6 +52,9 @@ class Form1 : public QMainWindow {
   QAction* MenuEntry(const QString& name) const { return w_.entries.value(name); }
 
   // --- Start-up ---
+  // The folder the game keeps its data and configuration in (the executable's folder unless
+  // set before StartUp, as tests do to run on a folder of their own).
+  void SetProgramFolder(const std::string& folder) { programFolder_ = folder; }
   // The load step: built-in defaults, folders, colours, then arms Timer1.
   void StartUp();
   // The one tick after the window is shown: grid layout, dictionary, puzzle file, first puzzle.
@@ -108,6 +111,7 @@ class Form1 : public QMainWindow {
   void ShowPositionLabels();
 
   GameState state_;
+  std::string programFolder_;
   Form1Widgets w_;
   std::vector<std::unique_ptr<QObject>> commands_;
 };

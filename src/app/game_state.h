@@ -3,6 +3,7 @@
 // core's functions. Commands reach it through Form1::State().
 #include <array>
 #include <memory>
+#include <string>
 
 #include "common/random.h"
 #include "generation/meanings.h"
@@ -31,6 +32,7 @@ struct GameState {
   GridLook look;
   Random random;
 
+  std::string SchemeName = "xp.col";  // the colour scheme in use, kept in the configuration
   std::array<Colour, kSchemeSlots> SchemeColours = kDefaultSchemeColours;
   Colour FontColour = kDefaultFontColour;  // letters of the grid and of the clue list
 

@@ -12,6 +12,7 @@
 #include "puzzle/gui/grid_view.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/click_label.h"
+#include "toolkit/gui/msg_form.h"
 
 namespace sl {
 namespace {
@@ -21,6 +22,9 @@ const char* const kColouredButtons[] = {"cmdcreate", "cmdreset", "cmdshowsol", "
                                         "cmddone",   "Command5", "Command8",   "Command9",
                                         "Command11", "command15", "Command16"};
 const char* const kColouredPlainButtons[] = {"Command6", "Command7"};
+
+// The text of the message window: a dark grey, softer than black.
+constexpr Colour kMessageTextColour = RGB(28, 28, 28);
 
 void SetBackground(QWidget& widget, const QColor& colour, QPalette::ColorRole role) {
   QPalette palette = widget.palette();
@@ -59,6 +63,12 @@ void ApplyColours(Form1& form) {
   }
   SetBackground(*form.menuBar(), ToQColor(state.SchemeColours[kMenuBarSlot], base),
                 QPalette::Window);
+
+  MsgForm& messages = MsgForm::Instance();
+  messages.SetBackColour(background);
+  messages.SetButtonColour(state.SchemeColours[kButtonSlot]);
+  messages.SetSchemeButtonColour(state.SchemeColours[kButtonSlot]);
+  messages.SetTextColour(kMessageTextColour);
 }
 
 }  // namespace sl

@@ -34,7 +34,11 @@ class Form1Fixture : public ::testing::Test {
   void Start(const std::string& puzzles) {
     if (!puzzles.empty()) folder.Write("puzzles.txt", puzzles);
     ASSERT_TRUE(SetCurrentFolder(folder.Path()));
+    // The program folder holds the configuration and the meanings: the test's folder stands in
+    // for it, so no test reads or writes the real program's settings.
+    if (!FileExists(folder.File("mean6.txt"))) folder.Write("mean6.txt", "CURRENCY:money\r\n");
     form = std::make_unique<Form1>();
+    form->SetProgramFolder(folder.Path());
     BeforeStartUp();
     form->StartUp();
     form->show();

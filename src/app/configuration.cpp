@@ -1,0 +1,53 @@
+#include "app/configuration.h"
+
+#include "app/form1.h"
+#include "output/gui/qpainter_surface.h"
+#include "toolkit/gui/msg_form.h"
+#include "toolkit/gui/native_path.h"
+
+namespace sl {
+
+namespace {
+constexpr int kButtonShadeSlot = 13;
+}  // namespace
+
+ConfigValues ConfigFromState(const GameState& state) {
+  ConfigValues values;
+  values.SchemeName = state.SchemeName;
+  values.DictionaryFile = state.play.DictionaryFile;
+  values.PuzzleFile = state.play.PuzzleFile;
+  values.GridFontName = state.look.GridFontName;
+  values.PuzzleSize = state.puzzle.PuzzleSize;
+  values.PuzzleNumber = state.play.PuzzleNumber;
+  values.GridFontSize = state.look.GridFontSize;
+  values.FontColour = static_cast<int32_t>(state.FontColour);
+  values.ButtonShade = static_cast<int32_t>(state.SchemeColours[kButtonShadeSlot]);
+  return values;
+}
+
+void ApplyConfigToState(const ConfigValues& values, GameState& state) {
+  state.SchemeName = values.SchemeName;
+  state.play.DictionaryFile = values.DictionaryFile;
+  state.play.PuzzleFile = values.PuzzleFile;
+  state.look.GridFontName = values.GridFontName;
+  state.puzzle.PuzzleSize = values.PuzzleSize;
+  state.play.PuzzleNumber = values.PuzzleNumber;
+  state.look.GridFontSize = values.GridFontSize;
+  state.FontColour = static_cast<Colour>(values.FontColour);
+  state.SchemeColours[kButtonShadeSlot] = static_cast<Colour>(values.ButtonShade);
+}
+
+void ReadcfgFile(Form1& form) {
+  GameState& state = form.State();
+  ConfigValues values = ConfigFromState(state);
+  ReadcfgFile(ConfigFilePath(state.play.AppFolder), state.play.AppFolder, values);
+  ApplyConfigToState(values, state);
+}
+
+void SavecfgFile(Form1& form) {
+  const std::string path = ConfigFilePath(form.State().play.AppFolder);
+  if (SavecfgFile(path, ConfigFromState(form.State()))) return;
+  MsgboxA(ConfigSaveFailedMessage(ToCp1252(FromNativePath(path))), "vbcritical+vbok");
+}
+
+}  // namespace sl
