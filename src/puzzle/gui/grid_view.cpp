@@ -11,7 +11,8 @@
 namespace sl {
 namespace {
 
-// A small solid square with a darker rim, visible on light and dark grid colours alike.
+// A small bright orange square with a near-black rim: the rim stands out on light and
+// mid-tone grid colours (orange and red ones included), the fill on dark ones.
 class CursorMarker : public QWidget {
  public:
   explicit CursorMarker(QWidget* parent) : QWidget(parent) {
@@ -21,7 +22,7 @@ class CursorMarker : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(150, 40, 20));
+    painter.fillRect(rect(), QColor(24, 16, 8));
     painter.fillRect(rect().adjusted(1, 1, -1, -1), QColor(232, 96, 44));
   }
 };

@@ -55,19 +55,11 @@ void DrawInformation(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(20, 80, 200));
   p.drawEllipse(QPointF(16, 6.8), 2.3, 2.3);
-  QPainterPath stem;
-  stem.moveTo(13, 10.5);
-  stem.lineTo(17.8, 10.5);
-  stem.lineTo(17.8, 18.5);
-  stem.lineTo(19.5, 18.5);
-  stem.lineTo(19.5, 20.5);
-  stem.lineTo(12.5, 20.5);
-  stem.lineTo(12.5, 18.5);
-  stem.lineTo(14.2, 18.5);
-  stem.lineTo(14.2, 12.5);
-  stem.lineTo(13, 12.5);
-  stem.closeSubpath();
-  p.drawPath(stem);
+  // The stem of the "i" with its serifs.
+  p.drawPolygon(QPolygonF({QPointF(13, 10.5), QPointF(17.8, 10.5), QPointF(17.8, 18.5),
+                           QPointF(19.5, 18.5), QPointF(19.5, 20.5), QPointF(12.5, 20.5),
+                           QPointF(12.5, 18.5), QPointF(14.2, 18.5), QPointF(14.2, 12.5),
+                           QPointF(13, 12.5)}));
 }
 
 void DrawExclamation(QPainter& p) {
@@ -112,13 +104,18 @@ void DrawStopSign(QPainter& p) {
   p.drawText(QRectF(0, 0, kGrid, kGrid), Qt::AlignCenter, QStringLiteral("STOP"));
 }
 
-void DrawCritical(QPainter& p) {
+// A round face lit from the upper left, filling the square.
+void DrawShadedDisc(QPainter& p, const QColor& light, const QColor& dark, const QColor& rim) {
   QRadialGradient fill(QPointF(12, 10), 18);
-  fill.setColorAt(0, QColor(255, 110, 100));
-  fill.setColorAt(1, QColor(185, 0, 0));
-  p.setPen(QPen(QColor(115, 0, 0), 1.2));
+  fill.setColorAt(0, light);
+  fill.setColorAt(1, dark);
+  p.setPen(QPen(rim, 1.2));
   p.setBrush(fill);
   p.drawEllipse(QPointF(16, 16), 14.4, 14.4);
+}
+
+void DrawCritical(QPainter& p) {
+  DrawShadedDisc(p, QColor(255, 110, 100), QColor(185, 0, 0), QColor(115, 0, 0));
   QPen cross(Qt::white, 3.8, Qt::SolidLine, Qt::RoundCap);
   p.setPen(cross);
   p.drawLine(QPointF(10.5, 10.5), QPointF(21.5, 21.5));
@@ -126,12 +123,7 @@ void DrawCritical(QPainter& p) {
 }
 
 void DrawHappy(QPainter& p) {
-  QRadialGradient fill(QPointF(12, 10), 18);
-  fill.setColorAt(0, QColor(255, 245, 140));
-  fill.setColorAt(1, QColor(245, 185, 0));
-  p.setPen(QPen(QColor(150, 105, 0), 1.2));
-  p.setBrush(fill);
-  p.drawEllipse(QPointF(16, 16), 14.4, 14.4);
+  DrawShadedDisc(p, QColor(255, 245, 140), QColor(245, 185, 0), QColor(150, 105, 0));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(60, 40, 0));
   p.drawEllipse(QPointF(11.5, 12.5), 1.9, 2.7);
