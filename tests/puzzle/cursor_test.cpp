@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "puzzle/check.h"
 
 namespace sl {
 namespace {
@@ -121,27 +120,6 @@ TEST(LetterEntry, TypingAndClearingChangeOnlyTheSelectedCell) {
   p.Entry[4][4] = "";
   EXPECT_FALSE(ClearSelectedCell(p, 4, 4));  // never turns a non-letter cell into one
   EXPECT_EQ(p.Entry[4][4], "");
-}
-
-TEST(CheckPuzzle, ReportsFillFirstThenWrongThenDone) {
-  Puzzle p = FullPuzzle(8);
-  EXPECT_EQ(CheckPuzzle(p), "Fill all letters first");
-  for (int r = 1; r <= 8; ++r) {
-    for (int c = 1; c <= 8; ++c) p.Entry[r][c] = "A";
-  }
-  EXPECT_EQ(CheckPuzzle(p), "All done !");
-  p.Entry[8][8] = "B";
-  EXPECT_EQ(CheckPuzzle(p), "Not done yet");
-  p.Entry[1][1] = ".";  // an unfilled cell wins over a wrong one
-  EXPECT_EQ(CheckPuzzle(p), "Fill all letters first");
-  p.Entry[1][1] = "A";
-  p.Entry[8][8] = "a";  // the comparison is case-sensitive
-  EXPECT_EQ(CheckPuzzle(p), "Not done yet");
-
-  Puzzle none;  // no puzzle shown: every entry empty
-  EXPECT_EQ(CheckPuzzle(none), "Fill all letters first");
-  none.PuzzleSize = 0;  // a blank line of a puzzle file
-  EXPECT_EQ(CheckPuzzle(none), "All done !");
 }
 
 }  // namespace
