@@ -2,25 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/blank_puzzle.h"
+
 namespace sl {
 namespace {
 
-// An 8 by 8 puzzle of empty letter cells whose every solution letter is "A".
-Puzzle Unfilled() {
-  Puzzle puzzle;
-  puzzle.PuzzleSize = 8;
-  for (int r = 1; r <= 8; ++r) {
-    puzzle.Wlist.push_back("AAAAAAAA");
-    for (int c = 1; c <= 8; ++c) {
-      puzzle.Entry[r][c] = ".";
-      puzzle.Solution[r][c] = "A";
-    }
-  }
-  return puzzle;
-}
-
 TEST(CheckPuzzle, ReportsFillFirstThenWrongThenDone) {
-  Puzzle p = Unfilled();
+  Puzzle p = test::BlankPuzzle(8);
   EXPECT_EQ(CheckPuzzle(p), "Fill all letters first");
   for (int r = 1; r <= 8; ++r) {
     for (int c = 1; c <= 8; ++c) p.Entry[r][c] = "A";

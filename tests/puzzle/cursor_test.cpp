@@ -2,40 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include "puzzle/grid_layout.h"
+#include "support/blank_puzzle.h"
 
 namespace sl {
 namespace {
 
-// An N by N puzzle whose every cell is an empty letter cell, laid out as on the 5800-twip
-// grid surface (GridLeft 500 and GridTop 100 for N = 12; rows 540 twips apart).
-Puzzle FullPuzzle(int n) {
-  Puzzle puzzle;
-  puzzle.PuzzleSize = n;
-  for (int r = 1; r <= n; ++r) {
-    puzzle.Wlist.push_back(std::string(n, 'A'));
-    for (int c = 1; c <= n; ++c) {
-      puzzle.Entry[r][c] = ".";
-      puzzle.Solution[r][c] = "A";
-    }
-  }
-  return puzzle;
-}
-
+// The geometry of the 5800-twip grid surface: GridLeft 500 and GridTop 100 for N = 12, 1300 and
+// 900 for N = 8; rows 540 twips apart.
 GridGeometry Layout(int n) {
   GridGeometry g;
-  g.GridLeft = (5800 - 400 * n) / 2;
-  g.GridTop = g.GridLeft - 400;
-  for (int r = 1; r <= n; ++r) {
-    for (int c = 1; c <= n; ++c) {
-      g.CellLeft[r][c] = (c - 1) * 400 + g.GridLeft;
-      g.CellTop[r][c] = (r - 1) * 540 + g.GridTop;
-    }
-  }
+  ComputeGridLayout(g, n);
   return g;
 }
 
 TEST(MoveCursor, HomeAndFirstKeySearchRightFromRowOneColumnOne) {
-  Puzzle p = FullPuzzle(12);
+  Puzzle p = test::BlankPuzzle(12);
   EXPECT_EQ(MoveCursor(p, -1, 0, "H"), (Cell{1, 2}));
   EXPECT_EQ(MoveCursor(p, -1, 0, "D"), (Cell{1, 2}));  // nothing selected: acts as Home
   EXPECT_EQ(MoveCursor(p, 7, 7, "H"), (Cell{1, 2}));
@@ -45,7 +27,7 @@ TEST(MoveCursor, HomeAndFirstKeySearchRightFromRowOneColumnOne) {
 }
 
 TEST(MoveCursor, StepsWrapInsideTheRowOrColumn) {
-  Puzzle p = FullPuzzle(12);
+  Puzzle p = test::BlankPuzzle(12);
   EXPECT_EQ(MoveCursor(p, 4, 12, "R"), (Cell{4, 1}));
   EXPECT_EQ(MoveCursor(p, 4, 1, "L"), (Cell{4, 12}));
   EXPECT_EQ(MoveCursor(p, 1, 5, "U"), (Cell{12, 5}));
@@ -55,7 +37,7 @@ TEST(MoveCursor, StepsWrapInsideTheRowOrColumn) {
 }
 
 TEST(MoveCursor, SkipsCellsWithoutLettersAndNeverHangs) {
-  Puzzle p = FullPuzzle(8);
+  Puzzle p = test::BlankPuzzle(8);
   for (int c = 4; c <= 8; ++c) p.Entry[2][c] = "";  // a short word in row 2
   EXPECT_EQ(MoveCursor(p, 2, 3, "R"), (Cell{2, 1}));
   EXPECT_EQ(MoveCursor(p, 2, 1, "L"), (Cell{2, 3}));
@@ -63,7 +45,7 @@ TEST(MoveCursor, SkipsCellsWithoutLettersAndNeverHangs) {
   EXPECT_EQ(MoveCursor(p, 1, 5, "D"), (Cell{4, 5}));  // (2,5) and (3,5) hold no letter
 
   // Only the start cell holds a letter: one full turn comes back to it.
-  Puzzle lone = FullPuzzle(8);
+  Puzzle lone = test::BlankPuzzle(8);
   for (int c = 1; c <= 8; ++c) lone.Entry[5][c] = c == 3 ? "." : "";
   EXPECT_EQ(MoveCursor(lone, 5, 3, "R"), (Cell{5, 3}));
 
@@ -76,7 +58,7 @@ TEST(MoveCursor, SkipsCellsWithoutLettersAndNeverHangs) {
 }
 
 TEST(CellAtPoint, RowBandIncludesTheGapBelowIt) {
-  Puzzle p = FullPuzzle(12);
+  Puzzle p = test::BlankPuzzle(12);
   GridGeometry g = Layout(12);
   ASSERT_EQ(g.GridLeft, 500);
   ASSERT_EQ(g.GridTop, 100);
@@ -104,7 +86,7 @@ TEST(CellAtPoint, MarkerOffsetsDifferByThirtyTwoTwips) {
 }
 
 TEST(LetterEntry, TypingAndClearingChangeOnlyTheSelectedCell) {
-  Puzzle p = FullPuzzle(8);
+  Puzzle p = test::BlankPuzzle(8);
   EXPECT_EQ(EnterLetter(p, 2, 3, U'q'), std::optional<std::string>("Q"));
   EXPECT_EQ(p.Entry[2][3], "Q");
   EXPECT_EQ(p.Entry[3][3], ".");  // a linked cell below is not filled with it
