@@ -56,7 +56,10 @@ int LineCount(const std::string& text) {
 }  // namespace
 
 QColor ToQColor(Colour colour, const QPalette& palette) {
-  if (colour & 0x80000000u) return palette.color(SystemColourRole(static_cast<int>(colour & 0xFF)));
+  // System colours are those of an active, enabled window: a disabled control keeps its look.
+  if (colour & 0x80000000u) {
+    return palette.color(QPalette::Active, SystemColourRole(static_cast<int>(colour & 0xFF)));
+  }
   return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                 static_cast<int>((colour >> 16) & 0xFF));
 }

@@ -17,7 +17,8 @@ Puzzle LongClues() {
   puzzle.PuzzleSize = 12;
   for (int k = 1; k <= 12; ++k) {
     puzzle.Wlist.push_back("WORDWORDWORD");
-    puzzle.Clue[k] = "a clue that is long enough to wrap over three or four lines of the panel";
+    puzzle.Clue[k] = "a clue that is long enough to wrap over four or five lines of the panel, "
+                     "which makes twelve of them far taller than the panel itself";
   }
   return puzzle;
 }
