@@ -27,14 +27,6 @@ class CursorMarker : public QWidget {
   }
 };
 
-int HeldButtons(Qt::MouseButtons buttons) {
-  int held = 0;
-  if (buttons & Qt::LeftButton) held |= kMouseLeft;
-  if (buttons & Qt::RightButton) held |= kMouseRight;
-  if (buttons & Qt::MiddleButton) held |= kMouseMiddle;
-  return held;
-}
-
 }  // namespace
 
 GridView::GridView(QWidget* parent) : PictureBox(parent), marker_(new CursorMarker(this)) {
@@ -52,7 +44,7 @@ void GridView::MoveMarker(int xTwips, int yTwips) {
 void GridView::ShowMarker(bool visible) { marker_->setVisible(visible); }
 
 void GridView::mouseMoveEvent(QMouseEvent* event) {
-  Q_EMIT MouseMoved(HeldButtons(event->buttons()), ShiftStateValue(event->modifiers()),
+  Q_EMIT MouseMoved(MouseButtonValue(event->buttons()), ShiftStateValue(event->modifiers()),
                     PixelsToTwipsX(*this, event->position().x()),
                     PixelsToTwipsY(*this, event->position().y()));
   event->accept();

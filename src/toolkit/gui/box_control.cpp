@@ -16,13 +16,12 @@ constexpr double kDefaultFontPoints = 8;
 
 }  // namespace
 
-int MouseButtonValue(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::LeftButton: return kMouseLeft;
-    case Qt::RightButton: return kMouseRight;
-    case Qt::MiddleButton: return kMouseMiddle;
-    default: return 0;
-  }
+int MouseButtonValue(Qt::MouseButtons buttons) {
+  int value = 0;
+  if (buttons & Qt::LeftButton) value |= kMouseLeft;
+  if (buttons & Qt::RightButton) value |= kMouseRight;
+  if (buttons & Qt::MiddleButton) value |= kMouseMiddle;
+  return value;
 }
 
 int ShiftStateValue(Qt::KeyboardModifiers modifiers) {

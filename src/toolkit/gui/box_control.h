@@ -17,7 +17,8 @@ inline constexpr int kShiftMask = 1;
 inline constexpr int kCtrlMask = 2;
 inline constexpr int kAltMask = 4;
 
-int MouseButtonValue(Qt::MouseButton button);
+// The game's value of a button, or the sum for several held buttons; 0 for other buttons.
+int MouseButtonValue(Qt::MouseButtons buttons);
 int ShiftStateValue(Qt::KeyboardModifiers modifiers);
 
 // The arguments the game's controls report with a mouse press or release: the button (0 for
