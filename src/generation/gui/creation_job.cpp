@@ -10,7 +10,10 @@ CreationJob::CreationJob(QObject* parent) : QObject(parent) {
   connect(&watcher_, &QFutureWatcher<GeneratedPuzzle>::resultReadyAt, this,
           [this](int index) { Q_EMIT PuzzleMade(watcher_.resultAt(index)); });
   connect(&watcher_, &QFutureWatcher<GeneratedPuzzle>::finished, this,
-          [this] { Q_EMIT Finished(outcome_.load()); });
+          [this] {
+            running_ = false;
+            Q_EMIT Finished(outcome_.load());
+          });
 }
 
 CreationJob::~CreationJob() {
@@ -19,7 +22,8 @@ CreationJob::~CreationJob() {
 }
 
 void CreationJob::Start(std::vector<std::string> words, int size, int count, uint32_t seed) {
-  if (Running()) return;
+  if (running_) return;
+  running_ = true;
   cancel_.store(false);
   watcher_.setFuture(QtConcurrent::run(
       [this, words = std::move(words), size, count, seed](

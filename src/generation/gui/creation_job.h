@@ -26,7 +26,8 @@ class CreationJob : public QObject {
   // learnt about start words, is kept for the next run over the same words and size. Ignored
   // while a run is going on.
   void Start(std::vector<std::string> words, int size, int count, uint32_t seed);
-  bool Running() const { return watcher_.isRunning(); }
+  // True from Start until Finished is signalled (the worker may have ended a little earlier).
+  bool Running() const { return running_; }
 
   // The run stops after the attempt that is running.
   void RequestCancel() { cancel_.store(true); }
@@ -41,6 +42,7 @@ class CreationJob : public QObject {
            int count, uint32_t seed);
 
   QFutureWatcher<GeneratedPuzzle> watcher_;
+  bool running_ = false;
   std::atomic<bool> cancel_{false};
   // Touched only by the worker while a run goes on, and runs never overlap.
   std::shared_ptr<PuzzleGenerator> generator_;
