@@ -157,7 +157,13 @@ void CreationCommands::ShowCreated(const GeneratedPuzzle& generated) {
     form_.SetStatus(std::string(kErrorInWritingPuzzle));
     return;
   }
+  // A puzzle of another size shown while the worker ran has moved the layout and the dictionary.
+  const bool sizeMoved = state.puzzle.PuzzleSize != created.PuzzleSize;
   state.puzzle = std::move(created);
+  if (sizeMoved) {
+    form_.ComputeGridLayout();
+    Q_EMIT form_.DictionaryNeeded();
+  }
   form_.RedrawPuzzle();
   state.play.PuzzleCount = 1;
   const bool shown = form_.ShowPuzzle(state.play.TempPuzzleFile, 1) == ShowStatus::Shown;
