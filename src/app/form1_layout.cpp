@@ -24,7 +24,7 @@ struct Place {
   int left, top, width, height;
 };
 
-struct ButtonSpec {
+struct ButtonDef {
   const char* name;
   Place place;
   const char* tooltip;
@@ -41,7 +41,7 @@ constexpr int kToolPitch = 390;
 constexpr Place IconButton(int left, int top) { return {left, top, kButtonWidth, kButtonHeight}; }
 constexpr Place ToolButton(int row) { return {kToolLeft, 60 + row * kToolPitch, kToolWidth, kButtonHeight}; }
 
-const ButtonSpec kButtons[] = {
+const ButtonDef kButtons[] = {
     {"cmdloadict", IconButton(30, 6660), "Load a Dictionary", ButtonPicture::Book, ""},
     {"cmddone", IconButton(4545, 6660), "Check if puzzle done", ButtonPicture::Tick, ""},
     {"cmdshowsol", IconButton(4860, 6660), "Show Solution", ButtonPicture::Eye, ""},
@@ -66,30 +66,30 @@ const ButtonSpec kButtons[] = {
 };
 
 // Two standard buttons that only carry their tips.
-struct PlainButtonSpec {
+struct PlainButtonDef {
   const char* name;
   int row;
   const char* caption;
   const char* tooltip;
 };
-const PlainButtonSpec kPlainButtons[] = {
+const PlainButtonDef kPlainButtons[] = {
     {"Command6", 8, "Print", "Print this Puzzle on one page"},
     {"Command7", 9, "Save", "Save this puzzle"},
 };
 
-struct EntrySpec {
+struct MenuEntryDef {
   const char* name;  // nullptr: a separator
   const char* caption;
 };
 
-const EntrySpec kFileMenu[] = {
+const MenuEntryDef kFileMenu[] = {
     {"mnucolsch", "Edit Options"}, {"mnusaveopts", "Save Options"}, {nullptr, nullptr},
     {"mnudict", "Load a Dictionary"}, {"mnuloadpuz", "Load a Puzzle File"}, {nullptr, nullptr},
     {"mnuprint", "Print"}, {"mnuhelp", "Help"}, {"mnuabout", "About"}, {nullptr, nullptr},
     {"cmdexitx", "Exit"}, {nullptr, nullptr}, {"can1", "Cancel"},
 };
 
-const EntrySpec kPuzzleMenu[] = {
+const MenuEntryDef kPuzzleMenu[] = {
     {"mnucreate", "Create"}, {"mnureset", "Reset"}, {nullptr, nullptr},
     {"mnusave", "Save"}, {"mnucopy2clip", "Copy to Clipboard"}, {nullptr, nullptr},
     {"can6", "Cancel"},
@@ -110,11 +110,11 @@ QLabel* InfoLabel(QWidget* parent, const char* name, const Place& place) {
 }
 
 template <size_t N>
-void AddMenu(QMenuBar& bar, const char* name, const char* title, const EntrySpec (&entries)[N],
+void AddMenu(QMenuBar& bar, const char* name, const char* title, const MenuEntryDef (&entries)[N],
              QHash<QString, QAction*>& byName) {
   QMenu* menu = bar.addMenu(QString::fromLatin1(title));
   menu->setObjectName(QString::fromLatin1(name));
-  for (const EntrySpec& entry : entries) {
+  for (const MenuEntryDef& entry : entries) {
     if (!entry.name) {
       menu->addSeparator();
       continue;
@@ -155,17 +155,17 @@ Form1Widgets BuildForm1Controls(QMainWindow& window) {
   w.Label3->setCursor(Qt::PointingHandCursor);
   w.Label3->setToolTip(QStringLiteral("Puzzle size, click to change"));
 
-  for (const ButtonSpec& spec : kButtons) {
-    BoxControl* button = Placed(new BoxControl(client), spec.name, spec.place);
-    button->setToolTip(QString::fromLatin1(spec.tooltip));
-    button->SetCaption(QString::fromLatin1(spec.caption));
-    button->SetPicture(ButtonIcon(spec.picture));
+  for (const ButtonDef& def : kButtons) {
+    BoxControl* button = Placed(new BoxControl(client), def.name, def.place);
+    button->setToolTip(QString::fromLatin1(def.tooltip));
+    button->SetCaption(QString::fromLatin1(def.caption));
+    button->SetPicture(ButtonIcon(def.picture));
     w.buttons.insert(button->objectName(), button);
   }
-  for (const PlainButtonSpec& spec : kPlainButtons) {
-    auto* button = Placed(new QPushButton(QString::fromLatin1(spec.caption), client), spec.name,
-                          ToolButton(spec.row));
-    button->setToolTip(QString::fromLatin1(spec.tooltip));
+  for (const PlainButtonDef& def : kPlainButtons) {
+    auto* button = Placed(new QPushButton(QString::fromLatin1(def.caption), client), def.name,
+                          ToolButton(def.row));
+    button->setToolTip(QString::fromLatin1(def.tooltip));
   }
   w.gf1 = Placed(new FNDialog(client), "gf1", ToolButton(10));
 

@@ -14,7 +14,7 @@ std::string Options::Value(const std::string& name, const std::string& fallback)
 }
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args,
-                                    const std::vector<OptionSpec>& specs, std::string& error) {
+                                    const std::vector<OptionDef>& defs, std::string& error) {
   Options options;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -28,13 +28,13 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args,
       inlineValue = name.substr(eq + 1);
       name.resize(eq);
     }
-    auto spec = std::find_if(specs.begin(), specs.end(),
-                             [&](const OptionSpec& s) { return s.name == name; });
-    if (spec == specs.end()) {
+    auto def = std::find_if(defs.begin(), defs.end(),
+                             [&](const OptionDef& s) { return s.name == name; });
+    if (def == defs.end()) {
       error = "unknown option: --" + name;
       return std::nullopt;
     }
-    if (!spec->takesValue) {
+    if (!def->takesValue) {
       if (inlineValue) {
         error = "option --" + name + " takes no value";
         return std::nullopt;
@@ -49,9 +49,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args,
       return std::nullopt;
     }
   }
-  for (const OptionSpec& spec : specs) {
-    if (spec.required && !options.Has(spec.name)) {
-      error = "missing option --" + spec.name;
+  for (const OptionDef& def : defs) {
+    if (def.required && !options.Has(def.name)) {
+      error = "missing option --" + def.name;
       return std::nullopt;
     }
   }

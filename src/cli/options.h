@@ -8,7 +8,7 @@
 
 namespace sl::cli {
 
-struct OptionSpec {
+struct OptionDef {
   std::string name;  // without the leading "--"
   bool takesValue = true;
   bool required = false;
@@ -25,10 +25,10 @@ class Options {
   std::map<std::string, std::string> values_;
 };
 
-// Parses the arguments against the specs. On a usage error returns nullopt and sets error to a
+// Parses the arguments against the option definitions. On a usage error returns nullopt and sets error to a
 // message for the user (unknown option, missing value, missing required option, stray word).
 std::optional<Options> ParseOptions(const std::vector<std::string>& args,
-                                    const std::vector<OptionSpec>& specs, std::string& error);
+                                    const std::vector<OptionDef>& defs, std::string& error);
 
 // Prints "stacklinks-tool: message" and the subcommand's usage line to stderr; returns the
 // usage-error exit code.

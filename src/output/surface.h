@@ -19,7 +19,7 @@ inline constexpr Colour kWhite = RGB(255, 255, 255);
 inline constexpr Colour kButtonFace = 0x8000000F;
 inline constexpr Colour kButtonText = 0x80000012;
 
-struct FontSpec {
+struct FontStyle {
   std::string name = "Arial";
   double points = 10;
   bool bold = false;
@@ -38,8 +38,8 @@ class Surface {
   // A line; lineWidth is in pixels as on screen (1 = the thinnest line).
   virtual void Line(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) = 0;
 
-  virtual void SetFont(const FontSpec& font) = 0;
-  virtual FontSpec Font() const = 0;
+  virtual void SetFont(const FontStyle& font) = 0;
+  virtual FontStyle Font() const = 0;
   // Printed width and height of a text in the current font, in twips.
   virtual int TextWidth(const std::string& text) = 0;
   virtual int TextHeight(const std::string& text) = 0;

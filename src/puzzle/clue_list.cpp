@@ -24,7 +24,7 @@ int PrintLine(Surface& surface, int x, int y, const std::string& text, Colour co
 
 int DrawClueList(Surface& surface, const Puzzle& puzzle, int innerWidth, double fontPoints,
                  Colour text) {
-  FontSpec font = surface.Font();
+  FontStyle font = surface.Font();
   font.points = fontPoints;
   surface.SetFont(font);
 

@@ -22,7 +22,7 @@ int32_t Rows(const GridScene& scene) {
 }
 
 void SetFontPoints(Surface& surface, double points) {
-  FontSpec font = surface.Font();
+  FontStyle font = surface.Font();
   font.points = points;
   surface.SetFont(font);
 }
@@ -100,7 +100,7 @@ void DrawCell(Surface& surface, const GridScene& scene, const std::string& text,
   const int s = g.CellSize;
   const int x = g.CellLeft[r][c];
   const int y = g.CellTop[r][c];
-  FontSpec font = surface.Font();
+  FontStyle font = surface.Font();
   font.underline = false;
   surface.SetFont(font);
   surface.FillRect(x + kCellErase, y + kCellErase, x + s - kCellErase, y + s - kCellErase,

@@ -20,23 +20,23 @@ const PictureToken kPictureTokens[] = {
     {"vblighton", kPictureLightOn}, {"vbcustom", kPictureCustom},
 };
 
-const MsgButtonSpec kOk{"Ok", kMsgOk};
-const MsgButtonSpec kCancel{"Cancel", kMsgCancel};
-const MsgButtonSpec kAbort{"Abort", kMsgAbort};
-const MsgButtonSpec kRetry{"Retry", kMsgRetry};
-const MsgButtonSpec kIgnore{"Ignore", kMsgIgnore};
-const MsgButtonSpec kYes{"Yes", kMsgYes};
-const MsgButtonSpec kNo{"No", kMsgNo};
+const MsgButtonDef kOk{"Ok", kMsgOk};
+const MsgButtonDef kCancel{"Cancel", kMsgCancel};
+const MsgButtonDef kAbort{"Abort", kMsgAbort};
+const MsgButtonDef kRetry{"Retry", kMsgRetry};
+const MsgButtonDef kIgnore{"Ignore", kMsgIgnore};
+const MsgButtonDef kYes{"Yes", kMsgYes};
+const MsgButtonDef kNo{"No", kMsgNo};
 
 struct ButtonToken {
   const char* token;
-  std::vector<MsgButtonSpec> buttons;
+  std::vector<MsgButtonDef> buttons;
 };
 
 const ButtonToken kButtonTokens[] = {
     {"vbok", {kOk}},
     {"vbokonly", {kOk}},
-    {"vbnormal", {MsgButtonSpec{"Ok", 0}}},
+    {"vbnormal", {MsgButtonDef{"Ok", 0}}},
     {"vbcancel", {kCancel}},
     {"vbabort", {kAbort}},
     {"vbretry", {kRetry}},
@@ -49,7 +49,7 @@ const ButtonToken kButtonTokens[] = {
     {"vbyesno", {kYes, kNo}},
     {"vbyesnocancel", {kYes, kNo, kCancel}},
     {"vbabortretryignore", {kAbort, kRetry, kIgnore}},
-    {"vbcontinuecancel", {MsgButtonSpec{"Continue", kMsgYes}, kCancel}},
+    {"vbcontinuecancel", {MsgButtonDef{"Continue", kMsgYes}, kCancel}},
 };
 
 std::string Trimmed(std::string_view text) {
@@ -65,7 +65,7 @@ void HandleToken(const std::string& token, MsgStyle& style) {
   }
   for (const ButtonToken& entry : kButtonTokens) {
     if (token != entry.token) continue;
-    for (const MsgButtonSpec& button : entry.buttons) {
+    for (const MsgButtonDef& button : entry.buttons) {
       if (style.buttons.size() < kMsgButtonPlaces) style.buttons.push_back(button);
     }
   }

@@ -33,14 +33,14 @@ enum MsgPicture {
   kPictureCustom = 10,  // holds no picture
 };
 
-struct MsgButtonSpec {
+struct MsgButtonDef {
   std::string caption;
   int32_t result = kMsgOk;
 };
 
 struct MsgStyle {
   std::vector<int> pictures;           // picture places to show, in the order named
-  std::vector<MsgButtonSpec> buttons;  // places 0, 1, 2 from the left; never empty
+  std::vector<MsgButtonDef> buttons;  // places 0, 1, 2 from the left; never empty
 };
 
 // Lower-cases the style, splits it at "+", trims blanks from each token and handles the tokens

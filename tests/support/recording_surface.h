@@ -14,7 +14,7 @@ struct DrawCall {
   Colour colour = 0;
   int lineWidth = 0;
   std::string text;
-  FontSpec font;  // the font in effect for Text calls
+  FontStyle font;  // the font in effect for Text calls
 };
 
 class RecordingSurface : public Surface {
@@ -25,8 +25,8 @@ class RecordingSurface : public Surface {
   void FillRect(int x1, int y1, int x2, int y2, Colour colour) override;
   void FrameRect(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) override;
   void Line(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) override;
-  void SetFont(const FontSpec& font) override { font_ = font; }
-  FontSpec Font() const override { return font_; }
+  void SetFont(const FontStyle& font) override { font_ = font; }
+  FontStyle Font() const override { return font_; }
   int TextWidth(const std::string& text) override;
   int TextHeight(const std::string& text) override;
   void DrawText(int x, int y, const std::string& text, Colour colour) override;
@@ -41,7 +41,7 @@ class RecordingSurface : public Surface {
 
  private:
   std::vector<DrawCall> calls_;
-  FontSpec font_;
+  FontStyle font_;
 };
 
 }  // namespace sl::test

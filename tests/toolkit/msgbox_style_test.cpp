@@ -7,7 +7,7 @@ namespace {
 
 std::string Buttons(const MsgStyle& style) {
   std::string text;
-  for (const MsgButtonSpec& b : style.buttons) text += b.caption + "=" + std::to_string(b.result) + " ";
+  for (const MsgButtonDef& b : style.buttons) text += b.caption + "=" + std::to_string(b.result) + " ";
   return text;
 }
 

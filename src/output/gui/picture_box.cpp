@@ -26,11 +26,11 @@ class PictureBox::KeptSurface : public Surface {
     box_.Painter().Line(x1, y1, x2, y2, colour, lineWidth);
     box_.update();
   }
-  void SetFont(const FontSpec& font) override {
+  void SetFont(const FontStyle& font) override {
     box_.font_ = font;
     if (box_.surface_) box_.surface_->SetFont(font);
   }
-  FontSpec Font() const override { return box_.font_; }
+  FontStyle Font() const override { return box_.font_; }
   int TextWidth(const std::string& text) override { return box_.Painter().TextWidth(text); }
   int TextHeight(const std::string& text) override { return box_.Painter().TextHeight(text); }
   void DrawText(int x, int y, const std::string& text, Colour colour) override {

@@ -54,7 +54,7 @@ class PictureBox : public QWidget {
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<QPainterSurface> surface_;
   std::unique_ptr<KeptSurface> drawing_;
-  FontSpec font_;
+  FontStyle font_;
   Colour backColor_ = kWhite;
   Colour foreColor_ = kBlack;
 };

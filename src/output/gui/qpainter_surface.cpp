@@ -76,12 +76,12 @@ double TwipsPerPixelY(const QPaintDevice& device) {
   return kTwipsPerInch / std::max(1, device.logicalDpiY());
 }
 
-QFont ToQFont(const FontSpec& spec) {
-  QFont font(FromCp1252(spec.name));
-  font.setPointSizeF(spec.points > 0 ? spec.points : 1.0);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
+QFont ToQFont(const FontStyle& style) {
+  QFont font(FromCp1252(style.name));
+  font.setPointSizeF(style.points > 0 ? style.points : 1.0);
+  font.setBold(style.bold);
+  font.setItalic(style.italic);
+  font.setUnderline(style.underline);
   return font;
 }
 
@@ -157,7 +157,7 @@ void QPainterSurface::Line(int x1, int y1, int x2, int y2, Colour colour, int li
   painter_.restore();
 }
 
-void QPainterSurface::SetFont(const FontSpec& font) {
+void QPainterSurface::SetFont(const FontStyle& font) {
   font_ = font;
   painter_.setFont(ToQFont(font_));
 }

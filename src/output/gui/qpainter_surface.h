@@ -27,7 +27,7 @@ double TwipsPerPixelX(const QPaintDevice& device);
 double TwipsPerPixelY(const QPaintDevice& device);
 
 // The QFont of a font description (points, so it scales with the device it is used on).
-QFont ToQFont(const FontSpec& spec);
+QFont ToQFont(const FontStyle& style);
 
 class QPainterSurface : public Surface {
  public:
@@ -40,8 +40,8 @@ class QPainterSurface : public Surface {
   void FrameRect(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) override;
   void Line(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) override;
 
-  void SetFont(const FontSpec& font) override;
-  FontSpec Font() const override { return font_; }
+  void SetFont(const FontStyle& font) override;
+  FontStyle Font() const override { return font_; }
   int TextWidth(const std::string& text) override;
   int TextHeight(const std::string& text) override;
   void DrawText(int x, int y, const std::string& text, Colour colour) override;
@@ -60,7 +60,7 @@ class QPainterSurface : public Surface {
 
   QPainter& painter_;
   QPalette palette_;
-  FontSpec font_;
+  FontStyle font_;
   double scaleX_ = 1;
   double scaleY_ = 1;
   double pixelX_ = 1;

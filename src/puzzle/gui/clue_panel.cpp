@@ -40,7 +40,7 @@ void CluePanel::SetInnerHeightTwips(int twips) {
 void CluePanel::DrawClues(const Puzzle& puzzle, const std::string& fontName, double fontPoints,
                           Colour text, Colour background) {
   inner_->move(0, 0);
-  FontSpec font = inner_->Drawing().Font();
+  FontStyle font = inner_->Drawing().Font();
   font.name = fontName;
   font.points = fontPoints;
   inner_->Drawing().SetFont(font);

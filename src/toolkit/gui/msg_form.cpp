@@ -262,7 +262,7 @@ int32_t MsgForm::MsgboxA(const std::string& message, const std::string& style) {
   for (QLabel* picture : pictures_) picture->hide();
   for (int place : parsed.pictures) ShowPicture(place);
   lastButton_ = -1;
-  for (const MsgButtonSpec& button : parsed.buttons) {
+  for (const MsgButtonDef& button : parsed.buttons) {
     ++lastButton_;
     SetButton(lastButton_, QString::fromStdString(button.caption),
               QString::number(button.result));

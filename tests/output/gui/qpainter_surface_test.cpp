@@ -97,7 +97,7 @@ TEST(QPainterSurface, TextsAreWindows1252AndMeasuredInTwips) {
   QImage image = Canvas(200, 60);
   QPainter painter(&image);
   QPainterSurface surface(painter);
-  FontSpec font;
+  FontStyle font;
   font.points = 12;
   surface.SetFont(font);
   const QFontMetricsF metrics(ToQFont(font), &image);
