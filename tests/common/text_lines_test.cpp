@@ -12,43 +12,41 @@ namespace {
 using test::TempFolder;
 using Lines = std::vector<std::string>;
 
-TEST(TextLines, SplitEndsLinesAtCrLfLoneCrOrLf) {
-  EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitLines("a\r\n"), Lines{"a"});
-  EXPECT_EQ(SplitLines(""), Lines{});
-  EXPECT_EQ(SplitLines("\r\n\r\n"), (Lines{"", ""}));
-  EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));  // LF CR is two line ends
-  EXPECT_EQ(SplitLines(std::string("x\0y", 3)), Lines{std::string("x\0y", 3)});
-}
-
-TEST(TextLines, StreamingReaderAgreesWithSplitLines) {
+TEST(TextLines, SplitAndStreamingReaderEndLinesAtCrLfLoneCrOrLf) {
   TempFolder folder;
-  const std::string texts[] = {"a\r\nb\rc\nd", "a\r\n", "", "\r\n\r\n", "a\n\rb", "\r",
-                               std::string("\0\r\0", 3)};
-  for (const std::string& text : texts) {
+  const std::pair<std::string, Lines> cases[] = {
+      {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+      {"a\r\n", {"a"}},
+      {"", {}},
+      {"\r\n\r\n", {"", ""}},
+      {"a\n\rb", {"a", "", "b"}},  // LF CR is two line ends
+      {std::string("x\0y\r", 4), {std::string("x\0y", 3)}},
+  };
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(SplitLines(text), expected);
     LineReader reader(folder.Write("f", text));
-    ASSERT_TRUE(reader.IsOpen());
     Lines streamed;
     std::string line;
     while (reader.Next(line)) streamed.push_back(line);
     EXPECT_FALSE(reader.Failed());
-    EXPECT_EQ(streamed, SplitLines(text));
+    EXPECT_EQ(streamed, expected);
   }
-  LineReader missing(folder.File("missing"));
-  std::string line;
-  EXPECT_FALSE(missing.IsOpen());
-  EXPECT_FALSE(missing.Next(line));
-  EXPECT_FALSE(LineReader(folder.Path()).IsOpen());  // a folder is not a file
-}
-
-TEST(TextLines, ReadLinesFailsCleanlyOnMissingFiles) {
-  TempFolder folder;
   Lines lines{"stale"};
-  EXPECT_FALSE(ReadLines(folder.File("missing"), lines));
-  EXPECT_TRUE(lines.empty());
-  EXPECT_FALSE(ReadLines(folder.Path(), lines));
   EXPECT_TRUE(ReadLines(folder.Write("f", "x\ny"), lines));
   EXPECT_EQ(lines, (Lines{"x", "y"}));
+}
+
+TEST(TextLines, MissingFilesAndFoldersReadAsFailures) {
+  TempFolder folder;
+  for (const std::string& path : {folder.File("missing"), folder.Path()}) {
+    LineReader reader(path);
+    std::string line;
+    EXPECT_FALSE(reader.IsOpen());
+    EXPECT_FALSE(reader.Next(line));
+    Lines lines{"stale"};
+    EXPECT_FALSE(ReadLines(path, lines));
+    EXPECT_TRUE(lines.empty());
+  }
 }
 
 TEST(TextLines, WritingUsesCrLfAndReplacesAtomically) {
@@ -63,12 +61,8 @@ TEST(TextLines, WritingUsesCrLfAndReplacesAtomically) {
   EXPECT_FALSE(WriteLinesReplacing(folder.Path(), {"x"}));
   EXPECT_FALSE(WriteLinesReplacing("", {"x"}));
   // No temporary files are left behind by successful or failed writes.
-  size_t entries = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-    (void)entry;
-    ++entries;
-  }
-  EXPECT_EQ(entries, 1u);
+  namespace fs = std::filesystem;
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
 }
 
 TEST(TextLines, AppendingEndsAnUnendedLastLineFirst) {

@@ -20,50 +20,30 @@ Puzzle PuzzleOf(const char* record) {
 }
 
 TEST(LinkedLetters, DistinctLettersOfTheWordsBelowEachLinkSorted) {
-  // Link 1 takes E, A, E from word 2; link 2 takes T, A, S from word 3.
-  Puzzle puzzle = PuzzleOf("3;010203;010203;XXX,0;EAE,0;TAS,0;");
-  EXPECT_EQ(LinkedLettersText(puzzle), "Linked Letters: AEST");
-  // Positions in any order name the same columns.
-  puzzle = PuzzleOf("3;030201;020301;XXX,0;EAE,0;TAS,0;");
-  EXPECT_EQ(LinkedLettersText(puzzle), "Linked Letters: AEST");
-  EXPECT_EQ(LinkedLettersText(PuzzleOf("1;A,0;")), "Linked Letters: ");
+  // Link 1 takes E, A, E from word 2; link 2 takes T, A, S from word 3, in any order of columns.
+  EXPECT_EQ(LinkedLettersText(PuzzleOf("3;030201;020301;XXX,0;EAE,0;TAS,0;")),
+            "Linked Letters: AEST");
   EXPECT_EQ(LinkedLettersText(PuzzleOf("")), "Linked Letters: ");
   // A word too short for its link gives no letter there instead of reading past its end.
   EXPECT_EQ(LinkedLettersText(PuzzleOf("3;010203;010203;XXX,0;E,0;T.,0;")),
             "Linked Letters: ET");
-}
-
-TEST(LinkedLetters, SortLettersSortsOnlyTheFirstCountByCharacterCode) {
-  EXPECT_EQ(SortLetters(4, "dCbA"), "ACbd");
-  EXPECT_EQ(SortLetters(2, "ZYX"), "YZ");
+  EXPECT_EQ(SortLetters(2, "ZYX"), "YZ");  // only the first count letters
   EXPECT_EQ(SortLetters(9, "BA"), "AB");
-  EXPECT_EQ(SortLetters(0, "BA"), "");
   EXPECT_EQ(SortLetters(2, "\xC9" "E"), "E\xC9");  // code page letters after plain ones
 }
 
 // Every character is 100 twips wide on the test surface.
-TEST(WrapText, FittingTextIsOneLineAndLongTextBreaksAtBlanks) {
+TEST(WrapText, BreaksAtBlanksAndCarriageReturnsButNeverInsideAWord) {
   RecordingSurface surface;
   EXPECT_EQ(WrapText("", surface, 1000), Lines{""});
-  EXPECT_EQ(WrapText("  two words ", surface, 1200), Lines{"  two words "});  // untouched
-  EXPECT_EQ(WrapText("aaa bbb ccc", surface, 700), (Lines{"aaa bbb", "ccc"}));
+  EXPECT_EQ(WrapText("  two words ", surface, 1200), Lines{"  two words "});  // fits: untouched
   EXPECT_EQ(WrapText("aaa\tbbb  ccc", surface, 800), (Lines{"aaa bbb", "ccc"}));
-  EXPECT_EQ(WrapText("aaa bbb ccc", surface, 1000), (Lines{"aaa bbb", "ccc"}));
-  // Leading and trailing blanks go once the text is wrapped.
-  EXPECT_EQ(WrapText("  aaa bbb  ", surface, 500), (Lines{"aaa", "bbb"}));
-}
-
-TEST(WrapText, CarriageReturnAlwaysStartsANewLine) {
-  RecordingSurface surface;
+  EXPECT_EQ(WrapText("aaa bbb ccc", surface, 700), (Lines{"aaa bbb", "ccc"}));
+  EXPECT_EQ(WrapText("  aaa bbb  ", surface, 500), (Lines{"aaa", "bbb"}));  // trimmed once wrapped
   EXPECT_EQ(WrapText("ab\r\ncd", surface, 5000), (Lines{"ab", "cd"}));
   EXPECT_EQ(WrapText("ab\r\r", surface, 5000), (Lines{"ab", "", ""}));
-  EXPECT_EQ(WrapText("ab\ncd", surface, 5000), Lines{"ab\ncd"});  // fits: kept as one line
-  EXPECT_EQ(WrapText("ab\ncd x", surface, 500), (Lines{"abcd", "x"}));  // LF is skipped
-}
-
-TEST(WrapText, OverLongWordsStandAloneAndAreNotBroken) {
-  RecordingSurface surface;
-  EXPECT_EQ(WrapText("abcdefgh", surface, 500), (Lines{"", "abcdefgh"}));
+  EXPECT_EQ(WrapText("ab\ncd x", surface, 500), (Lines{"abcd", "x"}));  // LF alone is skipped
+  // Over-long words stand alone, whole.
   EXPECT_EQ(WrapText("ab abcdefgh cd", surface, 500), (Lines{"ab", "abcdefgh", "cd"}));
   EXPECT_EQ(WrapText("a b", surface, 0), (Lines{"", "a", "b"}));
   EXPECT_EQ(WrapText(std::string(20000, 'x'), surface, 500).back().size(), 20000u);

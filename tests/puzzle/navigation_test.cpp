@@ -7,41 +7,35 @@
 namespace sl {
 namespace {
 
-constexpr int kLeft = 1;
+constexpr NavCommand kNext = NavCommand::Next;
+constexpr NavCommand kPrevious = NavCommand::Previous;
 
-TEST(Navigation, NextAndPreviousWrapAround) {
+TEST(Navigation, NextAndPreviousWrapAroundAndTheRightButtonJumpsToTheEnds) {
   Random random(1);
-  EXPECT_EQ(ChooseNavigationNumber(NavCommand::Next, 7, 120, kLeft, random), 8);
-  EXPECT_EQ(ChooseNavigationNumber(NavCommand::Next, 120, 120, kLeft, random), 1);
-  EXPECT_EQ(ChooseNavigationNumber(NavCommand::Previous, 7, 120, kLeft, random), 6);
-  EXPECT_EQ(ChooseNavigationNumber(NavCommand::Previous, 1, 120, kLeft, random), 120);
+  auto go = [&](NavCommand command, int32_t current, int32_t count, int button = 1) {
+    return ChooseNavigationNumber(command, current, count, button, random);
+  };
+  EXPECT_EQ(go(kNext, 7, 120), 8);
+  EXPECT_EQ(go(kNext, 120, 120), 1);
+  EXPECT_EQ(go(kPrevious, 7, 120), 6);
+  EXPECT_EQ(go(kPrevious, 1, 120), 120);
   // No puzzle shown yet (number 0): next starts at 1, previous at the end.
-  EXPECT_EQ(ChooseNavigationNumber(NavCommand::Next, 0, 120, kLeft, random), 1);
-  EXPECT_EQ(ChooseNavigationNumber(NavCommand::Previous, 0, 120, kLeft, random), 120);
-}
-
-TEST(Navigation, RightButtonJumpsToTheEnds) {
-  Random random(1);
-  EXPECT_EQ(ChooseNavigationNumber(NavCommand::Next, 7, 120, kRightButton, random), 120);
-  EXPECT_EQ(ChooseNavigationNumber(NavCommand::Previous, 7, 120, kRightButton, random), 1);
-}
-
-TEST(Navigation, AfterTheFileShrankStepsOntoItsLastOrFirstPuzzle) {
-  Random random(1);
-  EXPECT_EQ(ChooseNavigationNumber(NavCommand::Next, 50, 10, kLeft, random), 1);
-  EXPECT_EQ(ChooseNavigationNumber(NavCommand::Previous, 50, 10, kLeft, random), 10);
+  EXPECT_EQ(go(kNext, 0, 120), 1);
+  EXPECT_EQ(go(kPrevious, 0, 120), 120);
+  EXPECT_EQ(go(kNext, 7, 120, kRightButton), 120);
+  EXPECT_EQ(go(kPrevious, 7, 120, kRightButton), 1);
+  // The file shrank under the current number: step onto its first or last puzzle.
+  EXPECT_EQ(go(kNext, 50, 10), 1);
+  EXPECT_EQ(go(kPrevious, 50, 10), 10);
 }
 
 TEST(Navigation, RandomCoversEveryPuzzleIncludingTheCurrentOne) {
   Random random(42);
   std::set<int32_t> seen;
   for (int i = 0; i < 500; ++i) {
-    const int32_t n = ChooseNavigationNumber(NavCommand::Random, 3, 5, kLeft, random);
-    ASSERT_GE(n, 1);
-    ASSERT_LE(n, 5);
-    seen.insert(n);
+    seen.insert(ChooseNavigationNumber(NavCommand::Random, 3, 5, 1, random));
   }
-  EXPECT_EQ(seen.size(), 5u);
+  EXPECT_EQ(seen, (std::set<int32_t>{1, 2, 3, 4, 5}));
 }
 
 }  // namespace

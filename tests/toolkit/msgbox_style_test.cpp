@@ -5,78 +5,53 @@
 namespace sl {
 namespace {
 
-std::string Buttons(const MsgStyle& style) {
+std::string Buttons(std::string_view style) {
   std::string text;
-  for (const MsgButtonDef& b : style.buttons) text += b.caption + "=" + std::to_string(b.result) + " ";
+  for (const MsgButtonDef& b : ParseMsgStyle(style).buttons) {
+    text += b.caption + "=" + std::to_string(b.result) + " ";
+  }
   return text;
 }
 
-TEST(MsgStyle, CaseAndBlanksAroundPlusDoNotMatter) {
-  MsgStyle a = ParseMsgStyle("vbQuestion + vbYesNo");
-  MsgStyle b = ParseMsgStyle("vbquestion+vbyesno");
-  MsgStyle c = ParseMsgStyle("  VBQUESTION   +vbYESno  ");
-  EXPECT_EQ(Buttons(a), "Yes=6 No=7 ");
-  EXPECT_EQ(a.pictures, std::vector<int>{kPictureQuestion});
-  for (const MsgStyle* s : {&b, &c}) {
-    EXPECT_EQ(Buttons(*s), Buttons(a));
-    EXPECT_EQ(s->pictures, a.pictures);
+std::vector<int> Pictures(std::string_view style) { return ParseMsgStyle(style).pictures; }
+
+TEST(MsgStyle, CaseAndBlanksDoNotMatterAndTokenOrderDecidesOnlyTheButtons) {
+  for (const char* style :
+       {"vbQuestion + vbYesNo", "  VBQUESTION   +vbYESno  ", "vbyesno+vbquestion"}) {
+    EXPECT_EQ(Buttons(style), "Yes=6 No=7 ") << style;
+    EXPECT_EQ(Pictures(style), std::vector<int>{kPictureQuestion}) << style;
   }
+  EXPECT_EQ(Buttons("vbno+vbyes"), "No=7 Yes=6 ");
+  // More than three buttons: the extra ones have no place.
+  EXPECT_EQ(Buttons("vbyesnocancel+vbok"), "Yes=6 No=7 Cancel=2 ");
 }
 
 TEST(MsgStyle, UnknownOrMissingButtonTokensGiveOneOk) {
   for (const char* style : {"", "+", "vbcritical", "vbyesplease+ +vbquestion", "vb ok"}) {
-    EXPECT_EQ(Buttons(ParseMsgStyle(style)), "Ok=1 ") << style;
+    EXPECT_EQ(Buttons(style), "Ok=1 ") << style;
   }
-  EXPECT_TRUE(ParseMsgStyle("").pictures.empty());
-  EXPECT_TRUE(ParseMsgStyle("vbstop+vbwhatever").pictures.empty());
-  EXPECT_EQ(Buttons(ParseMsgStyle("vbnormal")), "Ok=0 ");
+  EXPECT_TRUE(Pictures("vbstop+vbwhatever").empty());
 }
 
-TEST(MsgStyle, TokenOrderDecidesButtonsNotPictures) {
-  MsgStyle a = ParseMsgStyle("vbok+vbcritical");
-  MsgStyle b = ParseMsgStyle("vbcritical+vbok");
-  EXPECT_EQ(Buttons(a), "Ok=1 ");
-  EXPECT_EQ(Buttons(b), "Ok=1 ");
-  EXPECT_EQ(a.pictures, std::vector<int>{kPictureCritical});
-  EXPECT_EQ(b.pictures, a.pictures);
-  EXPECT_EQ(Buttons(ParseMsgStyle("vbyes+vbno+vbcancel")),
-            Buttons(ParseMsgStyle("vbyesnocancel")));
-  EXPECT_EQ(Buttons(ParseMsgStyle("vbno+vbyes")), "No=7 Yes=6 ");
-  // More than three buttons: the extra ones have no place.
-  EXPECT_EQ(Buttons(ParseMsgStyle("vbyesnocancel+vbok")), "Yes=6 No=7 Cancel=2 ");
-}
-
-TEST(MsgStyle, EveryTokenOfBothTables) {
-  struct Case {
-    const char* token;
-    const char* buttons;
-  } buttonCases[] = {
-      {"vbok", "Ok=1 "},
+TEST(MsgStyle, ButtonCaptionsAnswerCodesAndPicturePlaces) {
+  const std::pair<const char*, const char*> buttons[] = {
       {"vbokonly", "Ok=1 "},
-      {"vbcancel", "Cancel=2 "},
-      {"vbabort", "Abort=3 "},
-      {"vbretry", "Retry=4 "},
-      {"vbignore", "Ignore=5 "},
-      {"vbyes", "Yes=6 "},
-      {"vbno", "No=7 "},
-      {"vbokcancel", "Ok=1 Cancel=2 "},
+      {"vbnormal", "Ok=0 "},
       {"vbcancelok", "Ok=1 Cancel=2 "},
+      {"vbok+vbcancel", "Ok=1 Cancel=2 "},
+      {"vbabort+vbretry+vbignore", "Abort=3 Retry=4 Ignore=5 "},
       {"vbretrycancel", "Retry=4 Cancel=2 "},
       {"vbabortretryignore", "Abort=3 Retry=4 Ignore=5 "},
       {"vbcontinuecancel", "Continue=6 Cancel=2 "},
   };
-  for (const Case& c : buttonCases) EXPECT_EQ(Buttons(ParseMsgStyle(c.token)), c.buttons);
-  EXPECT_EQ(ParseMsgStyle("vbcontinuecancel").pictures, std::vector<int>{kPictureInformation});
-
-  struct PictureCase {
-    const char* token;
-    int place;
-  } pictureCases[] = {{"vbquestion", 0}, {"vbexclamation", 1}, {"vbinformation", 2},
-                      {"vberror", 3},    {"vbcritical", 4},    {"vbhappy", 5},
-                      {"vbtrash", 6},    {"vbprint", 7},       {"vblighton", 8},
-                      {"vbcustom", 10}};
-  for (const PictureCase& c : pictureCases) {
-    EXPECT_EQ(ParseMsgStyle(c.token).pictures, std::vector<int>{c.place}) << c.token;
+  for (const auto& [token, expected] : buttons) EXPECT_EQ(Buttons(token), expected) << token;
+  EXPECT_EQ(Pictures("vbcontinuecancel"), std::vector<int>{kPictureInformation});
+  const std::pair<const char*, int> pictures[] = {
+      {"vbquestion", 0}, {"vbexclamation", 1}, {"vbinformation", 2}, {"vberror", 3},
+      {"vbcritical", 4}, {"vbhappy", 5},       {"vbtrash", 6},       {"vbprint", 7},
+      {"vblighton", 8},  {"vbcustom", 10}};
+  for (const auto& [token, place] : pictures) {
+    EXPECT_EQ(Pictures(token), std::vector<int>{place}) << token;
   }
 }
 
