@@ -1,7 +1,7 @@
 #pragma once
 // Widget tests meet modal windows (message boxes, file dialogs) that wait for a user. A
-// ModalWatch waits for the next one, lets the test look at it and close it, from inside the
-// modal window's own event loop.
+// ModalWatch waits for the next one and hands it to the test, from inside the modal window's own
+// event loop; the handler must close it.
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -11,7 +11,6 @@ namespace sl::test {
 
 class ModalWatch {
  public:
-  // handle receives the modal window; it must close it (accept, reject, click a button).
   explicit ModalWatch(std::function<void(QWidget&)> handle) : handle_(std::move(handle)) {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -23,7 +22,6 @@ class ModalWatch {
     });
     timer_.start();
   }
-
   bool Handled() const { return handled_; }
 
  private:

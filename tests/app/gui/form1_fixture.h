@@ -1,15 +1,18 @@
 #pragma once
-// Starts the main window in a fresh current folder holding the puzzle file the test writes, and
-// waits for its first tick.
+// Starts the main window in a fresh current folder holding the puzzle file the test writes, waits
+// for its first tick, and answers the message windows its commands open.
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 #include <string>
 
 #include "app/form1.h"
 #include "common/files.h"
+#include "gui_support/modal_watch.h"
 #include "support/temp_folder.h"
 
 namespace sl::test {
@@ -30,30 +33,60 @@ inline const char* const kFivePuzzles =
 
 class Form1Fixture : public ::testing::Test {
  protected:
-  // Writes puzzles.txt (unless the text is empty), then starts the window there.
+  // Writes puzzles.txt (unless the text is empty), then starts the window there. The test's
+  // folder also stands in for the program folder, so no test touches the real settings.
   void Start(const std::string& puzzles) {
     if (!puzzles.empty()) folder.Write("puzzles.txt", puzzles);
     ASSERT_TRUE(SetCurrentFolder(folder.Path()));
-    // The program folder holds the configuration and the meanings: the test's folder stands in
-    // for it, so no test reads or writes the real program's settings.
     if (!FileExists(folder.File("mean6.txt"))) folder.Write("mean6.txt", "CURRENCY:money\r\n");
     form = std::make_unique<Form1>();
     form->SetProgramFolder(folder.Path());
-    BeforeStartUp();
     form->StartUp();
     form->show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1().isActive(); }, 5000));
   }
-  virtual void BeforeStartUp() {}
-
   void TearDown() override {
     form.reset();
     SetCurrentFolder(previousFolder);
   }
 
+  BoxControl& Button(const char* name) { return *form->Button(QString::fromLatin1(name)); }
+  void Click(const char* name, Qt::MouseButton which = Qt::LeftButton) {
+    QTest::mouseClick(&Button(name), which);
+  }
+  QString Status() const { return form->Statx().text(); }
+  QString Position() const { return form->Label1().text(); }
+
+  // Answers the next message window, titled "Stacklinks": the game's own box with the button at
+  // place (0 Yes/Ok, 1 No), a standard box with Ok. `message` keeps its text.
+  void AnswerNext(int place = 0) {
+    message.clear();
+    watch = std::make_unique<ModalWatch>([this, place](QWidget& modal) {
+      EXPECT_EQ(modal.windowTitle(), QStringLiteral("Stacklinks"));
+      if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
+        message = box->text();
+        box->accept();
+        return;
+      }
+      message = modal.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+      QTest::mouseClick(modal.findChild<QPushButton*>(QStringLiteral("cmd%1").arg(place)),
+                        Qt::LeftButton);
+    });
+  }
+  // Runs the action, answering the message window it must open; returns that window's text.
+  template <class Action>
+  QString Answered(Action action, int place = 0) {
+    AnswerNext(place);
+    action();
+    EXPECT_TRUE(watch->Handled());
+    return message;
+  }
+
   TempFolder folder;
   std::string previousFolder = CurrentFolder();
   std::unique_ptr<Form1> form;
+  std::unique_ptr<ModalWatch> watch;
+  QString message;
 };
 
 }  // namespace sl::test

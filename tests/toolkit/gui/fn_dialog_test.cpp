@@ -12,83 +12,54 @@
 namespace sl {
 namespace {
 
-struct SeenDialog {
-  QString title;
-  QStringList filters;
-  QString folder;
-  QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
-  QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
-  bool confirmsOverwrite = true;
-};
-
-// Records what the next file dialog asks, then answers it with the file (or cancels it).
-SeenDialog Answer(FNDialog& control, const QString& mode, const QString& answer, QString& result) {
-  SeenDialog seen;
+// Asks with the mode, checks the dialog with `check`, then chooses the file (or cancels when
+// it is empty). Returns what GetFileName gave.
+QString Ask(FNDialog& control, const QString& mode, const std::function<void(QFileDialog&)>& check,
+            const std::string& answer) {
   test::ModalWatch watch([&](QWidget& modal) {
     auto* dialog = qobject_cast<QFileDialog*>(&modal);
     ASSERT_NE(dialog, nullptr);
-    seen.title = dialog->windowTitle();
-    seen.filters = dialog->nameFilters();
-    seen.folder = dialog->directory().absolutePath();
-    seen.acceptMode = dialog->acceptMode();
-    seen.fileMode = dialog->fileMode();
-    seen.confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-    if (answer.isEmpty()) {
-      dialog->reject();
-    } else {
-      dialog->selectFile(answer);
-      static_cast<QDialog*>(dialog)->accept();  // public through QDialog
-    }
+    check(*dialog);
+    if (answer.empty()) return dialog->reject();
+    dialog->selectFile(FromNativePath(answer));
+    static_cast<QDialog*>(dialog)->accept();  // public through QDialog
   });
-  result = control.GetFileName(mode);
+  const QString result = control.GetFileName(mode);
   EXPECT_TRUE(watch.Handled());
-  return seen;
+  return result;
 }
 
-TEST(FNDialog, SaveInAnyCaseAsksToSaveWithTheFilterAndFolderAndNoOverwriteQuestion) {
+TEST(FNDialog, SaveInAnyCaseAsksToSaveOtherModesOpenAndTheCurrentFolderStays) {
   test::TempFolder folder;
   const std::string existing = folder.Write("old.txt", "x\r\n");
-  FNDialog control;
-  control.SetTitle(QStringLiteral("Select a file to save current puzzle"));
-  control.SetFileTypes(QStringLiteral("*.txt"));
-  control.SetFileTypesName(QStringLiteral(" Files"));
-  control.SetDefaultDir(FromNativePath(folder.Path()));
   const std::string currentBefore = CurrentFolder();
-
-  QString result;
-  const SeenDialog seen = Answer(control, QStringLiteral("sAvE"), FromNativePath(existing), result);
-  EXPECT_EQ(seen.title, QStringLiteral("Select a file to save current puzzle"));
-  // The dialog drops the description's leading blank when it lists the one file type.
-  ASSERT_EQ(seen.filters.size(), 1);
-  EXPECT_EQ(seen.filters.front().trimmed(), QStringLiteral("Files (*.txt)"));
-  EXPECT_EQ(seen.folder, FromNativePath(folder.Path()));
-  EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptSave);
-  EXPECT_FALSE(seen.confirmsOverwrite);
-  // The existing file is chosen without a question, and browsing left the current folder alone.
-  EXPECT_EQ(result, FromNativePath(existing));
-  EXPECT_EQ(CurrentFolder(), currentBefore);
-}
-
-TEST(FNDialog, EveryOtherModeOpensAnExistingFileAndCancelGivesNothing) {
-  test::TempFolder folder;
-  const std::string words = folder.Write("words.dic", "CAT\r\n");
   FNDialog control;
   control.SetFileTypes(QStringLiteral("*.txt;*.dic"));
   control.SetFileTypesName(QStringLiteral("Dictionaries"));
   control.SetDefaultDir(FromNativePath(folder.Path() + "/"));
+  const auto opens = [&](QFileDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("0"));  // no title set: the number 0 as text
+    EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Dictionaries (*.txt *.dic)")});
+    EXPECT_EQ(dialog.directory().absolutePath(), FromNativePath(folder.Path()));
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+  };
+  EXPECT_EQ(Ask(control, QString(), opens, existing), FromNativePath(existing));
+  EXPECT_TRUE(Ask(control, QStringLiteral("Open"), opens, "").isEmpty());  // cancelled
 
-  QString result;
-  SeenDialog seen = Answer(control, QString(), FromNativePath(words), result);
-  EXPECT_EQ(seen.title, QStringLiteral("0"));  // no title set: the number 0 as text
-  EXPECT_EQ(seen.filters, QStringList{QStringLiteral("Dictionaries (*.txt *.dic)")});
-  EXPECT_EQ(seen.folder, FromNativePath(folder.Path()));
-  EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptOpen);
-  EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
-  EXPECT_EQ(result, FromNativePath(words));
-
-  seen = Answer(control, QStringLiteral("Open"), QString(), result);
-  EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptOpen);
-  EXPECT_TRUE(result.isEmpty());
+  control.SetTitle(QStringLiteral("Select a file to save current puzzle"));
+  control.SetFileTypes(QStringLiteral("*.txt"));
+  control.SetFileTypesName(QStringLiteral(" Files"));
+  const auto saves = [&](QFileDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select a file to save current puzzle"));
+    // The dialog drops the description's leading blank when it lists the one file type.
+    EXPECT_EQ(dialog.nameFilters().join('|').trimmed(), QStringLiteral("Files (*.txt)"));
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+  };
+  // An existing file is chosen for saving without a question.
+  EXPECT_EQ(Ask(control, QStringLiteral("sAvE"), saves, existing), FromNativePath(existing));
+  EXPECT_EQ(CurrentFolder(), currentBefore);  // browsing left the current folder alone
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,180 +10,130 @@
 
 #include "gui_support/modal_watch.h"
 #include "output/gui/twip_geometry.h"
-#include "toolkit/gui/msg_pictures.h"
 
 namespace sl {
 namespace {
 
+using Step = std::function<void(MsgForm&)>;
+
+QPushButton* Button(MsgForm& form, int place) {
+  return form.findChild<QPushButton*>(QStringLiteral("cmd%1").arg(place));
+}
+bool PictureShown(MsgForm& form, int place) {
+  return form.findChild<QLabel*>(QStringLiteral("icons%1").arg(place))->isVisible();
+}
+QLabel* Label(MsgForm& form) { return form.findChild<QLabel*>(QStringLiteral("Label1")); }
+QLineEdit* Field(MsgForm& form) { return form.findChild<QLineEdit*>(QStringLiteral("Text1")); }
+void Press(MsgForm& form, int place, Qt::MouseButton which = Qt::LeftButton) {
+  QTest::mouseClick(Button(form, place), which);
+}
+void Key(MsgForm& form, Qt::Key key) { QTest::keyClick(form.focusWidget(), key); }
+
 // Calls call() and, once the box it opens is up, runs step on it (step must close the box).
 template <class Call>
-auto WithBox(std::function<void(MsgForm&)> step, Call call) {
+auto WithBox(Step step, Call call) {
   test::ModalWatch watch([step](QWidget& modal) { step(static_cast<MsgForm&>(modal)); });
   auto result = call();
   EXPECT_TRUE(watch.Handled());
   return result;
 }
-
-QPushButton* Button(MsgForm& form, int place) {
-  return form.findChild<QPushButton*>(QStringLiteral("cmd%1").arg(place));
+int32_t Answer(const char* message, const char* style, Step step) {
+  return WithBox(step, [&] { return MsgboxA(message, style); });
 }
-QLabel* Picture(MsgForm& form, int place) {
-  return form.findChild<QLabel*>(QStringLiteral("icons%1").arg(place));
-}
-QLabel* Label(MsgForm& form) { return form.findChild<QLabel*>(QStringLiteral("Label1")); }
-QLineEdit* Field(MsgForm& form) { return form.findChild<QLineEdit*>(QStringLiteral("Text1")); }
 
 class MsgFormTest : public ::testing::Test {
  protected:
   void SetUp() override { MsgForm::SetUp(nullptr); }
 };
 
-TEST_F(MsgFormTest, SetUpGivesTheCaption) {
-  EXPECT_EQ(MsgForm::Instance().windowTitle(), QStringLiteral("Stacklinks"));
-  EXPECT_TRUE(MsgForm::Loaded());
-}
-
-TEST_F(MsgFormTest, YesNoBoxFocusesNoAndSwallowsEscapeAndSpace) {
-  EXPECT_EQ(WithBox(
-                [](MsgForm& form) {
-                  EXPECT_TRUE(Picture(form, 0)->isVisible());
-                  EXPECT_FALSE(Picture(form, 4)->isVisible());
-                  EXPECT_EQ(Button(form, 0)->text(), QStringLiteral("Yes"));
-                  EXPECT_EQ(Button(form, 1)->text(), QStringLiteral("No"));
-                  EXPECT_TRUE(Button(form, 1)->isVisible());
-                  EXPECT_FALSE(Button(form, 2)->isVisible());
-                  // Centred side by side in a window three buttons wide.
-                  EXPECT_EQ(form.frameGeometry().width(),
-                            TwipsToPixelsX(form, 2655));  // outer size
-                  EXPECT_EQ(Button(form, 0)->x(), TwipsToPixelsX(form, (2655 - 1770) / 2));
-                  EXPECT_EQ(Button(form, 1)->x(), Button(form, 0)->geometry().right() + 1);
-                  EXPECT_EQ(form.focusWidget(), Button(form, 1));
-                  QTest::keyClick(form.focusWidget(), Qt::Key_Escape);
-                  QTest::keyClick(form.focusWidget(), Qt::Key_Space);
-                  EXPECT_TRUE(form.isVisible());
-                  QTest::keyClick(form.focusWidget(), Qt::Key_Return);
-                },
-                [&] { return MsgboxA("Exit?", "vbQuestion + vbYesNo"); }),
+TEST_F(MsgFormTest, YesNoBoxFocusesNoAndSwallowsEscapeAndSpaceTillEnter) {
+  EXPECT_EQ(Answer("Exit?", "vbQuestion + vbYesNo",
+                   [](MsgForm& form) {
+                     EXPECT_EQ(form.windowTitle(), QStringLiteral("Stacklinks"));
+                     EXPECT_TRUE(PictureShown(form, 0));
+                     EXPECT_FALSE(PictureShown(form, 4));
+                     EXPECT_EQ(Button(form, 0)->text(), QStringLiteral("Yes"));
+                     EXPECT_FALSE(Button(form, 2)->isVisible());
+                     // Centred side by side in a window three buttons wide.
+                     EXPECT_EQ(form.frameGeometry().width(), TwipsToPixelsX(form, 2655));
+                     EXPECT_EQ(Button(form, 0)->x(), TwipsToPixelsX(form, (2655 - 1770) / 2));
+                     EXPECT_EQ(form.focusWidget(), Button(form, 1));
+                     Key(form, Qt::Key_Escape);
+                     Key(form, Qt::Key_Space);
+                     EXPECT_TRUE(form.isVisible());
+                     Key(form, Qt::Key_Return);
+                   }),
             7);
 }
 
-TEST_F(MsgFormTest, ArrowMovesFocusAndAnyMouseButtonAnswers) {
-  EXPECT_EQ(WithBox(
-                [](MsgForm& form) {
-                  QTest::keyClick(form.focusWidget(), Qt::Key_Left);
-                  EXPECT_EQ(form.focusWidget(), Button(form, 0));
-                  QTest::keyClick(form.focusWidget(), Qt::Key_Return);
-                },
-                [&] { return MsgboxA("Reset puzzle?", "vbquestion+vbyesno"); }),
-            6);
-
-  EXPECT_EQ(WithBox([](MsgForm& form) { QTest::mouseClick(Button(form, 2), Qt::RightButton); },
-                    [&] { return MsgboxA("Go on?", "vbyesnocancel"); }),
-            2);
-
-  EXPECT_EQ(WithBox(
-                [](MsgForm& form) {
-                  EXPECT_TRUE(Picture(form, 2)->isVisible());
-                  QTest::mouseClick(Button(form, 0), Qt::LeftButton);
-                },
-                [&] { return MsgboxA("Go on?", "vbcontinuecancel"); }),
-            6);
-}
-
-TEST_F(MsgFormTest, CloseBoxCountsAsTheLastButton) {
-  EXPECT_EQ(
-      WithBox([](MsgForm& form) { form.close(); }, [&] { return MsgboxA("Exit?", "vbyesno"); }), 7);
-  EXPECT_EQ(WithBox(
-                [](MsgForm& form) {
-                  EXPECT_EQ(Button(form, 0)->text(), QStringLiteral("Ok"));
-                  EXPECT_FALSE(Button(form, 1)->isVisible());
-                  EXPECT_EQ(Button(form, 0)->x(), TwipsToPixelsX(form, 885));  // one Ok, centred
-                  form.close();
-                },
-                [&] { return MsgboxA("Note", "vbnormal"); }),
-            0);
-  EXPECT_EQ(WithBox([](MsgForm& form) { form.close(); }, [&] { return MsgboxA("Note", ""); }), 1);
+TEST_F(MsgFormTest, ArrowsMouseButtonsAndTheCloseBoxAnswer) {
+  const Step leftThenEnter = [](MsgForm& form) {
+    Key(form, Qt::Key_Left);
+    EXPECT_EQ(form.focusWidget(), Button(form, 0));
+    Key(form, Qt::Key_Return);
+  };
+  const Step closeBox = [](MsgForm& form) { form.close(); };  // answers with the last button
+  const struct {
+    const char* style;
+    Step step;
+    int32_t answer;
+  } cases[] = {
+      {"vbquestion+vbyesno", leftThenEnter, 6},
+      {"vbyesnocancel", [](MsgForm& form) { Press(form, 2, Qt::RightButton); }, 2},
+      {"vbcontinuecancel", [](MsgForm& form) { Press(form, 0); }, 6},
+      {"vbyesno", closeBox, 7},
+      {"vbnormal", closeBox, 0},
+      {"", closeBox, 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Answer("Go on?", c.style, c.step), c.answer) << c.style;
 }
 
 TEST_F(MsgFormTest, MultiLineMessageMovesTheButtonsDown) {
   int oneLineTop = 0;
-  WithBox(
-      [&](MsgForm& form) {
-        oneLineTop = Button(form, 0)->y();
-        QTest::mouseClick(Button(form, 0), Qt::LeftButton);
-      },
-      [&] { return MsgboxA("one line", "vbok"); });
-  EXPECT_EQ(
-      WithBox(
-          [&](MsgForm& form) {
-            EXPECT_TRUE(Picture(form, 4)->isVisible());
-            EXPECT_GT(Label(form)->height(), 2 * Label(form)->fontMetrics().lineSpacing());
-            EXPECT_GE(Button(form, 0)->y() - oneLineTop,
-                      2 * Label(form)->fontMetrics().lineSpacing() - 2);
-            EXPECT_EQ(Label(form)->text(), QStringLiteral("Configuration file:\n/x/y\ncould not"));
-            QTest::mouseClick(Button(form, 0), Qt::LeftButton);
-          },
-          [&] { return MsgboxA("Configuration file:\r\n/x/y\r\ncould not", "vbcritical+vbok"); }),
-      1);
+  Answer("one line", "vbok", [&](MsgForm& form) {
+    oneLineTop = Button(form, 0)->y();
+    Press(form, 0);
+  });
+  Answer("Configuration file:\r\n/x/y\r\ncould not", "vbcritical+vbok", [&](MsgForm& form) {
+    EXPECT_TRUE(PictureShown(form, 4));
+    EXPECT_EQ(Label(form)->text(), QStringLiteral("Configuration file:\n/x/y\ncould not"));
+    EXPECT_GE(Button(form, 0)->y() - oneLineTop, 2 * Label(form)->fontMetrics().lineSpacing() - 2);
+    Press(form, 0);
+  });
 }
 
-TEST_F(MsgFormTest, InputBoxDigitsOnlyDefaultAndCancel) {
-  EXPECT_EQ(WithBox(
-                [](MsgForm& form) {
-                  QLineEdit* field = Field(form);
-                  EXPECT_TRUE(field->isVisible());
-                  EXPECT_EQ(form.focusWidget(), field);
-                  EXPECT_EQ(field->selectedText(), QStringLiteral("25"));
-                  QTest::keyClicks(field, "a3x4 ");
-                  EXPECT_EQ(field->text(), QStringLiteral("34"));
-                  QTest::keyClick(field, Qt::Key_Escape);
-                  QTest::mouseClick(Button(form, 1), Qt::LeftButton);  // Default
-                  EXPECT_TRUE(form.isVisible());
-                  EXPECT_EQ(field->text(), QStringLiteral("25"));
-                  QTest::keyClicks(field, "9");
-                  QTest::mouseClick(Button(form, 0), Qt::LeftButton);  // Enter
-                },
-                [&] { return Inputbox("How many puzzles?", "25", 1); }),
+TEST_F(MsgFormTest, InputBoxTakesDigitsOnlyRestoresTheDefaultAndCancels) {
+  const auto input = [](const char* defaultText, int32_t digitsOnly, Step step) {
+    return WithBox(step, [&] { return Inputbox("How many?", defaultText, digitsOnly); });
+  };
+  EXPECT_EQ(input("25", 1,
+                  [](MsgForm& form) {
+                    QLineEdit* field = Field(form);
+                    EXPECT_EQ(form.focusWidget(), field);
+                    EXPECT_EQ(field->selectedText(), QStringLiteral("25"));
+                    QTest::keyClicks(field, "a3x4 ");
+                    EXPECT_EQ(field->text(), QStringLiteral("34"));
+                    QTest::keyClick(field, Qt::Key_Escape);
+                    Press(form, 1);  // Default
+                    EXPECT_TRUE(form.isVisible());
+                    EXPECT_EQ(field->text(), QStringLiteral("25"));
+                    QTest::keyClicks(field, "9");
+                    Press(form, 0);  // Enter
+                  }),
             "259");
-
-  EXPECT_EQ(WithBox(
-                [](MsgForm& form) {
-                  QTest::keyClicks(Field(form), "abc");
-                  EXPECT_EQ(Field(form)->text(), QStringLiteral("abc"));
-                  QTest::mouseClick(Button(form, 2), Qt::LeftButton);  // Cancel
-                },
-                [&] { return Inputbox("Name?", "x", 0); }),
+  EXPECT_EQ(input("x", 0,
+                  [](MsgForm& form) {
+                    QTest::keyClicks(Field(form), "abc");
+                    EXPECT_EQ(Field(form)->text(), QStringLiteral("abc"));
+                    Press(form, 2);  // Cancel
+                  }),
             "");
-
   // Once an input box was shown, message labels start at 700 instead of 780.
-  WithBox(
-      [](MsgForm& form) {
-        EXPECT_FALSE(Field(form)->isVisible());
-        EXPECT_EQ(Label(form)->x(), TwipsToPixelsX(form, 700));
-        QTest::mouseClick(Button(form, 0), Qt::LeftButton);
-      },
-      [&] { return MsgboxA("Done", "vbok"); });
-}
-
-TEST(MsgPictures, NinePicturesAreDrawnCrispAndDistinct) {
-  std::vector<QImage> images;
-  for (int place = 0; place <= 8; ++place) {
-    QPixmap picture = MsgPicture(place, 32, 2.0);
-    ASSERT_FALSE(picture.isNull()) << place;
-    EXPECT_EQ(picture.width(), 64);  // drawn at the screen's full resolution
-    EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(32, 32));
-    QImage image = picture.toImage();
-    int opaque = 0;
-    for (int y = 0; y < image.height(); ++y) {
-      for (int x = 0; x < image.width(); ++x) opaque += qAlpha(image.pixel(x, y)) > 200;
-    }
-    EXPECT_GT(opaque, 64 * 64 / 5) << place;
-    for (const QImage& other : images) EXPECT_NE(image, other) << place;
-    images.push_back(image);
-  }
-  EXPECT_TRUE(MsgPicture(9, 32, 1.0).isNull());
-  EXPECT_TRUE(MsgPicture(10, 32, 1.0).isNull());
-  EXPECT_FALSE(MsgWindowIcon().isNull());
+  Answer("Done", "vbok", [](MsgForm& form) {
+    EXPECT_FALSE(Field(form)->isVisible());
+    EXPECT_EQ(Label(form)->x(), TwipsToPixelsX(form, 700));
+    Press(form, 0);
+  });
 }
 
 }  // namespace
