@@ -32,9 +32,8 @@ class DictionaryCommandsTest : public ::testing::Test {
 };
 
 TEST_F(DictionaryCommandsTest, LoadAsksForAFileAndShowsItsName) {
-  QFileDialog* seen = nullptr;
   test::ModalWatch watch([&](QWidget& modal) {
-    seen = qobject_cast<QFileDialog*>(&modal);
+    auto* seen = qobject_cast<QFileDialog*>(&modal);
     ASSERT_NE(seen, nullptr);
     EXPECT_EQ(seen->windowTitle(), QStringLiteral("Select a Dictionary file"));
     EXPECT_EQ(seen->nameFilters().join(QString()).trimmed(), QStringLiteral("Files (*.txt *.dic)"));
@@ -74,22 +73,6 @@ TEST_F(DictionaryCommandsTest, CancelledFailedOrRefusedLoadsKeepTheDictionary) {
   EXPECT_EQ(Words(), eightLetterWords);
   EXPECT_EQ(Status(), QStringLiteral("Creating"));
   EXPECT_FALSE(Create().isEnabled());
-}
-
-TEST_F(DictionaryCommandsTest, ShownPuzzlesGetCluesAndTheirSizesDictionary) {
-  form.State().play.DictionaryFile = words;
-  const std::string puzzles = folder.Write("p.txt", "3;010203;010203;ABC,0;DEF,0;GHI,0;\r\n");
-  form.State().play.PuzzleCount = 1;
-  // Without a meanings file no puzzle can be shown.
-  EXPECT_EQ(form.ShowPuzzle(puzzles, 1), ShowStatus::Failed);
-  EXPECT_EQ(Status(), QStringLiteral("Error in reading puzzle"));
-
-  folder.Write("mean6.txt", "ABC:first letters\r\nABC:second\r\n");
-  ASSERT_EQ(form.ShowPuzzle(puzzles, 1), ShowStatus::Shown);
-  EXPECT_EQ(form.State().puzzle.Clue[1], "first letters");
-  // The record's size 3 replaced size 8, and the dictionary was read again for it.
-  EXPECT_EQ(Words(), std::vector<std::string>{"XYZ"});
-  EXPECT_EQ(Status(), QString::fromLatin1(kDictionaryRead));
 }
 
 }  // namespace

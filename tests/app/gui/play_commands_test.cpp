@@ -21,20 +21,18 @@ class PlayTest : public test::Form1Fixture {
   void FillWithSolution() { Shown().Entry = Shown().Solution; }
 };
 
-TEST_F(PlayTest, KeysSelectTypeAndClearOnTheGrid) {
+TEST_F(PlayTest, KeysSelectTypeAndClearOnTheGridAndCheckSaysWhenAllIsRight) {
   Start(test::kFivePuzzles);  // puzzle 1 is 8 by 8: GridLeft 1300, GridTop 900
   Grid().setFocus();
   Key(Qt::Key_Q);  // nothing selected yet: ignored
   EXPECT_EQ(Play().CursorRow, -1);
   Key(Qt::Key_Home);
-  EXPECT_EQ(Play().CursorRow, 1);
-  EXPECT_EQ(Play().CursorCol, 2);
+  EXPECT_EQ(std::make_pair(Play().CursorRow, Play().CursorCol), std::make_pair(1, 2));
   EXPECT_TRUE(form->Shape1().isVisible());
   EXPECT_EQ(form->Shape1().pos(), Pixels(1700, 900));
   for (int i = 0; i < 7; ++i) Key(Qt::Key_Right);
-  EXPECT_EQ(Play().CursorCol, 1);  // wrapped inside the row
   Key(Qt::Key_Up);
-  EXPECT_EQ(Play().CursorRow, 8);
+  EXPECT_EQ(std::make_pair(Play().CursorRow, Play().CursorCol), std::make_pair(8, 1));  // wrapped
 
   QTest::keyClicks(&Grid(), "q7. ");
   EXPECT_EQ(Shown().Entry[8][1], "Q");
@@ -44,12 +42,12 @@ TEST_F(PlayTest, KeysSelectTypeAndClearOnTheGrid) {
   EXPECT_EQ(Shown().Entry[2][1], ".");  // nothing is copied into other cells
   Click("cmddone");
   EXPECT_EQ(Status(), QStringLiteral("Fill all letters first"));
-
   Key(Qt::Key_Delete);
   EXPECT_EQ(Shown().Entry[1][1], ".");
   Key(Qt::Key_Up);
   Key(Qt::Key_Escape);
   EXPECT_EQ(Shown().Entry[8][1], ".");
+
   FillWithSolution();
   Click("cmddone");
   EXPECT_EQ(Status(), QStringLiteral("All done !"));
