@@ -67,19 +67,16 @@ TEST(TextLines, WritingUsesCrLfAndReplacesAtomically) {
 
 TEST(TextLines, AppendingEndsAnUnendedLastLineFirst) {
   TempFolder folder;
-  const std::string path = folder.File("a.txt");
-  ASSERT_TRUE(AppendLines(path, {"one"}));
-  ASSERT_TRUE(AppendLines(path, {"two", "three"}));
-  EXPECT_EQ(folder.Read("a.txt"), "one\r\ntwo\r\nthree\r\n");
-
-  folder.Write("lf.txt", "made elsewhere");
-  ASSERT_TRUE(AppendLines(folder.File("lf.txt"), {"next"}));
-  EXPECT_EQ(folder.Read("lf.txt"), "made elsewhere\r\nnext\r\n");
-  folder.Write("cr.txt", "old mac\r");
-  ASSERT_TRUE(AppendLines(folder.File("cr.txt"), {"next"}));
-  EXPECT_EQ(folder.Read("cr.txt"), "old mac\rnext\r\n");
-
-  EXPECT_FALSE(AppendLines(folder.File("no/folder.txt"), {"x"}));
+  ASSERT_TRUE(AppendLines(folder.File("new.txt"), {"one", "two"}));  // created when missing
+  EXPECT_EQ(folder.Read("new.txt"), "one\r\ntwo\r\n");
+  const std::pair<const char*, const char*> cases[] = {
+      {"made elsewhere", "made elsewhere\r\nnext\r\n"},
+      {"old mac\r", "old mac\rnext\r\n"},
+  };
+  for (const auto& [old, appended] : cases) {
+    ASSERT_TRUE(AppendLines(folder.Write("old.txt", old), {"next"}));
+    EXPECT_EQ(folder.Read("old.txt"), appended);
+  }
   EXPECT_FALSE(AppendLines(folder.Path(), {"x"}));
 }
 

@@ -38,7 +38,6 @@ TEST(WrapText, BreaksAtBlanksAndCarriageReturnsButNeverInsideAWord) {
   EXPECT_EQ(WrapText("", surface, 1000), Lines{""});
   EXPECT_EQ(WrapText("  two words ", surface, 1200), Lines{"  two words "});  // fits: untouched
   EXPECT_EQ(WrapText("aaa\tbbb  ccc", surface, 800), (Lines{"aaa bbb", "ccc"}));
-  EXPECT_EQ(WrapText("aaa bbb ccc", surface, 700), (Lines{"aaa bbb", "ccc"}));
   EXPECT_EQ(WrapText("  aaa bbb  ", surface, 500), (Lines{"aaa", "bbb"}));  // trimmed once wrapped
   EXPECT_EQ(WrapText("ab\r\ncd", surface, 5000), (Lines{"ab", "cd"}));
   EXPECT_EQ(WrapText("ab\r\r", surface, 5000), (Lines{"ab", "", ""}));

@@ -59,10 +59,12 @@ TEST(DraggedTop, RefusesToPullBelowTheTopOrPushPastTheEnd) {
   EXPECT_EQ(DraggedTop(0, -100, 3000, 6510), 0);  // a short list is never pushed up
 }
 
-TEST_F(CluePanelTest, LeftDragScrollsWithinTheListAndRedrawingGoesBackToTheTop) {
+TEST_F(CluePanelTest, OnlyALeftDragScrollsAndOnlyWithinTheListTillItIsRedrawn) {
   EXPECT_EQ(Top(), 0);
   EXPECT_GT(panel.Inner().height(), panel.height());  // as tall as its clues
-  EXPECT_EQ(panel.Inner().width(), panel.width());
+  Press(QPoint(50, 200), Qt::RightButton);
+  MoveHeld(QPoint(50, 100), Qt::RightButton);
+  EXPECT_EQ(Top(), 0);
   Press(QPoint(50, 200));
   MoveHeld(QPoint(50, 150));
   EXPECT_EQ(Top(), -50);
@@ -74,18 +76,8 @@ TEST_F(CluePanelTest, LeftDragScrollsWithinTheListAndRedrawingGoesBackToTheTop) 
   const int stopped = Top();
   EXPECT_LT(stopped + panel.Inner().height(), panel.height());
   EXPECT_GT(stopped + panel.Inner().height(), panel.height() - 12);
-  MoveHeld(QPoint(50, -2500));
-  EXPECT_EQ(Top(), stopped);
 
   panel.DrawClues(LongClues(), "Arial", 8, kBlack, kWhite);
-  EXPECT_EQ(Top(), 0);
-}
-
-TEST_F(CluePanelTest, OtherButtonsDoNotDrag) {
-  Press(QPoint(50, 200), Qt::RightButton);
-  MoveHeld(QPoint(50, 100), Qt::RightButton);
-  EXPECT_EQ(Top(), 0);
-  Send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(50, 50));
   EXPECT_EQ(Top(), 0);
 }
 
