@@ -35,7 +35,7 @@ TEST(Files, CurrentFolderCanBeChangedAndRestored) {
   const std::string before = CurrentFolder();
   ASSERT_TRUE(SetCurrentFolder(folder.Path()));
   folder.Write("here.txt", "x");
-  EXPECT_TRUE(FileExists("here.txt"));
+  EXPECT_TRUE(FileExists("here.txt"));  // relative names are found in the new current folder
   EXPECT_TRUE(SetCurrentFolder(before));
   EXPECT_EQ(CurrentFolder(), before);
   EXPECT_FALSE(SetCurrentFolder(""));

@@ -48,7 +48,8 @@ TEST_F(ConfigFileTest, MissingFileSetsAndWritesTheDefaultsKeepingThePuzzleNumber
 }
 
 TEST_F(ConfigFileTest, NumbersAreLimitedAndMaySitBetweenAnyRunOfBlanksTabsOrCommas) {
-  const std::string dictionary = folder_ + "english1-s.txt";  // "d" does not exist
+  // Absent (and empty) files are replaced: "d" by the small dictionary, "p" by no puzzle file.
+  const std::string dictionary = folder_ + "english1-s.txt";
   EXPECT_EQ(Joined(ReadLines45("Arial", "20 3 6 0 0")),
             "a.col|" + dictionary + "||Arial|12 3 16 0 0");
   for (auto [stored, kept] : {std::pair{8, 8}, {12, 12}, {7, 12}, {13, 12}}) {
@@ -68,18 +69,6 @@ TEST_F(ConfigFileTest, FontNameIsOneDelimitedField) {
   for (const auto& [line, name] : cases) {
     EXPECT_EQ(ReadLines45(line, "12 1 16 0 0").GridFontName, name) << line;
   }
-}
-
-TEST_F(ConfigFileTest, EmptyFilesCountAsAbsent) {
-  const std::string words = temp_.Write("words.txt", "ABC\r\n");
-  const std::string puzzles = temp_.Write("puz.txt", "0;\r\n");
-  const std::string empty = temp_.Write("empty.txt", "");
-  auto read = [&](const std::string& dictionary, const std::string& puzzle) {
-    return Joined(ReadWith("a\r\n" + dictionary + "\r\n" + puzzle + "\r\nf\r\n12 1 16 0 0\r\n",
-                           ConfigReadResult::Read));
-  };
-  EXPECT_EQ(read(words, empty), "a|" + words + "||f|12 1 16 0 0");
-  EXPECT_EQ(read(empty, puzzles), "a|" + folder_ + "english1-s.txt|" + puzzles + "|f|12 1 16 0 0");
 }
 
 TEST_F(ConfigFileTest, UnreadableFilesFallBackToDefaultsKeepingAPuzzleNumberReadBeforeTheFault) {

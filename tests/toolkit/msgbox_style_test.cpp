@@ -33,10 +33,10 @@ TEST(MsgStyle, UnknownOrMissingButtonTokensGiveOneOk) {
   EXPECT_TRUE(Pictures("vbstop+vbwhatever").empty());
 }
 
+// Answering through the box is shown in the MsgForm tests.
 TEST(MsgStyle, ButtonCaptionsAnswerCodesAndPicturePlaces) {
   const std::pair<const char*, const char*> buttons[] = {
       {"vbokonly", "Ok=1 "},
-      {"vbnormal", "Ok=0 "},
       {"vbcancelok", "Ok=1 Cancel=2 "},
       {"vbok+vbcancel", "Ok=1 Cancel=2 "},
       {"vbabort+vbretry+vbignore", "Abort=3 Retry=4 Ignore=5 "},
