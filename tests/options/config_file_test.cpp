@@ -38,15 +38,6 @@ class ConfigFileTest : public ::testing::Test {
   std::string path_ = ConfigFilePath(folder_);
 };
 
-TEST_F(ConfigFileTest, MissingFileSetsAndWritesTheDefaultsKeepingThePuzzleNumber) {
-  ConfigValues values;
-  values.SchemeName = "blue.col";
-  values.GridFontSize = 30;
-  values.PuzzleNumber = 7;
-  EXPECT_EQ(ReadcfgFile(path_, folder_, values), ConfigReadResult::DefaultsWritten);
-  EXPECT_EQ(Joined(values), "xp.col|english1.txt||Arial|12 7 16 0 0");
-}
-
 TEST_F(ConfigFileTest, NumbersAreLimitedAndMaySitBetweenAnyRunOfBlanksTabsOrCommas) {
   // Absent (and empty) files are replaced: "d" by the small dictionary, "p" by no puzzle file.
   const std::string dictionary = folder_ + "english1-s.txt";
@@ -71,6 +62,7 @@ TEST_F(ConfigFileTest, FontNameIsOneDelimitedField) {
   }
 }
 
+// A missing file is started from in the exit command tests.
 TEST_F(ConfigFileTest, UnreadableFilesFallBackToDefaultsKeepingAPuzzleNumberReadBeforeTheFault) {
   const std::pair<const char*, const char*> broken[] = {
       {"a\r\nd\r\np\r\nf\r\n", "0"},                 // four lines

@@ -33,8 +33,8 @@ struct Scene {
   Puzzle puzzle;
   GridGeometry geometry;
   GridLook look;
-  explicit Scene(int style = 2, const char* record = "3;010302;010203;ABC,1;ABC,2;ABC,3;") {
-    ApplyRecord(puzzle, *ParsePuzzleRecord(record));
+  explicit Scene(int style = 2) {
+    ApplyRecord(puzzle, *ParsePuzzleRecord("3;010302;010203;ABC,1;ABC,2;ABC,3;"));
     ComputeGridLayout(geometry, puzzle.PuzzleSize);
     look.GridStyle = style;
   }

@@ -31,19 +31,18 @@ class CluePanelTest : public ::testing::Test {
     panel.DrawClues(LongClues(), "Arial", 8, kBlack, RGB(220, 228, 238));
   }
 
-  // Sends a mouse event to the inner surface at a point given in the panel's frame.
-  void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint atPanel) {
+  // Presses, or moves with it held, the button at height y (pixels) of the panel.
+  void Mouse(QEvent::Type type, int y, Qt::MouseButton held) {
     PictureBox& inner = panel.Inner();
-    const QPointF local = inner.mapFromParent(QPointF(atPanel));
+    const QPointF local = inner.mapFromParent(QPointF(50, y));
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : held;
     QMouseEvent event(type, local, inner.mapToGlobal(local), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(&inner, &event);
   }
-  void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-    Send(QEvent::MouseButtonPress, button, button, at);
+  void Press(int y, Qt::MouseButton held = Qt::LeftButton) {
+    Mouse(QEvent::MouseButtonPress, y, held);
   }
-  void MoveHeld(QPoint at, Qt::MouseButtons held = Qt::LeftButton) {
-    Send(QEvent::MouseMove, Qt::NoButton, held, at);
-  }
+  void MoveHeld(int y, Qt::MouseButton held = Qt::LeftButton) { Mouse(QEvent::MouseMove, y, held); }
   int Top() { return panel.Inner().y(); }
 
   CluePanel panel;
@@ -52,23 +51,23 @@ class CluePanelTest : public ::testing::Test {
 TEST_F(CluePanelTest, OnlyALeftDragScrollsAndOnlyWithinTheListTillItIsRedrawn) {
   EXPECT_EQ(Top(), 0);
   EXPECT_GT(panel.Inner().height(), panel.height());  // as tall as its clues
-  Press(QPoint(50, 200), Qt::RightButton);
-  MoveHeld(QPoint(50, 100), Qt::RightButton);
+  Press(200, Qt::RightButton);
+  MoveHeld(100, Qt::RightButton);
   EXPECT_EQ(Top(), 0);
-  Press(QPoint(50, 200));
-  MoveHeld(QPoint(50, 150));
+  Press(200);
+  MoveHeld(150);
   EXPECT_EQ(Top(), -50);
-  MoveHeld(QPoint(50, 260));  // would pull the list below the top: refused
+  MoveHeld(260);  // would pull the list below the top: refused
   EXPECT_EQ(Top(), -50);
-  MoveHeld(QPoint(50, 200));
+  MoveHeld(200);
   EXPECT_EQ(Top(), 0);  // back to the top exactly
 
   // Push up step by step: it stops once the end of the list is visible.
-  for (int y = 200; y > -2000; y -= 10) MoveHeld(QPoint(50, y));
+  for (int y = 200; y > -2000; y -= 10) MoveHeld(y);
   const int stopped = Top();
   EXPECT_LT(stopped + panel.Inner().height(), panel.height());
   EXPECT_GT(stopped + panel.Inner().height(), panel.height() - 12);
-  MoveHeld(QPoint(50, 200 + stopped + 20));  // down again is fine (taken 200 below its top)
+  MoveHeld(200 + stopped + 20);  // down again is fine (taken 200 below its top)
   EXPECT_GT(Top(), stopped);
 
   panel.DrawClues(LongClues(), "Arial", 8, kBlack, kWhite);
