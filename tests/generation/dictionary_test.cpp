@@ -11,42 +11,33 @@
 namespace sl {
 namespace {
 
-using test::TempFolder;
-
-std::vector<std::string> Words(const clsSimpleArray& a) { return a.Items(); }
+using Words = std::vector<std::string>;
 
 TEST(ReadDictionary, KeepsLinesOfExactlyTheSizeAsRead) {
-  TempFolder folder;
-  std::string path = folder.Write("d.txt",
-                                  "ABCDEFGH\r\n"
-                                  "ABCDEFGH \r\n"   // a trailing blank makes it too long
-                                  "abcdefgh\r\n"    // lower case is taken as it stands
-                                  "SHORT\r\n"
-                                  "ABCDEFGHI\r\n"
-                                  "ABCDEFGH\r\n"    // duplicates stay
-                                  "ZYXWVUTS");      // the last line needs no line end
+  test::TempFolder folder;
+  const std::string path = folder.Write("d.txt",
+                                        "ABCDEFGH\r\n"
+                                        "ABCDEFGH \r\n"  // a trailing blank makes it too long
+                                        "abcdefgh\r\n"   // lower case is taken as it stands
+                                        "SHORT\r\n"
+                                        "ABCDEFGHI\r\n"
+                                        "ABCDEFGH\r\n"   // duplicates stay
+                                        "ZYXWVUTS");     // the last line needs no line end
   clsSimpleArray dictionary;
   ASSERT_TRUE(ReadDictionaryWords(path, 8, dictionary));
-  EXPECT_EQ(Words(dictionary),
-            (std::vector<std::string>{"ABCDEFGH", "abcdefgh", "ABCDEFGH", "ZYXWVUTS"}));
+  EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH", "abcdefgh", "ABCDEFGH", "ZYXWVUTS"}));
   ASSERT_TRUE(ReadDictionaryWords(path, 9, dictionary));  // a new size replaces the words
-  EXPECT_EQ(Words(dictionary), (std::vector<std::string>{"ABCDEFGH ", "ABCDEFGHI"}));
-}
+  EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH ", "ABCDEFGHI"}));
 
-TEST(ReadDictionary, EveryKindOfLineEnd) {
-  TempFolder folder;
-  const std::vector<std::string> expected{"ONE", "TWO", "SIX"};
-  for (const std::string& bytes :
-       {std::string("ONE\rTWO\rSIX\r"), std::string("ONE\nTWO\nSIX\n"),
-        std::string("ONE\r\nTWO\nSIX"), std::string("ONE\r\n\r\nTWO\r\rSIX\n\n")}) {
-    clsSimpleArray dictionary;
+  for (const std::string bytes : {"ONE\rTWO\rSIX\r", "ONE\nTWO\nSIX\n", "ONE\r\nTWO\nSIX",
+                                  "ONE\r\n\r\nTWO\r\rSIX\n\n"}) {
     ASSERT_TRUE(ReadDictionaryWords(folder.Write("d.txt", bytes), 3, dictionary));
-    EXPECT_EQ(Words(dictionary), expected) << bytes;
+    EXPECT_EQ(dictionary.Items(), (Words{"ONE", "TWO", "SIX"})) << bytes;
   }
 }
 
-TEST(ReadDictionary, CrLfSplitAcrossReadBlocks) {
-  TempFolder folder;
+TEST(ReadDictionary, CrLfSplitAcrossReadBlocksJunkAndHugeLines) {
+  test::TempFolder folder;
   // Block size is 64 KiB: put a CR as the block's last byte and its LF as the next block's first.
   std::string bytes;
   while (bytes.size() < 65536 - 5) bytes += "WORD\r\n";
@@ -58,26 +49,21 @@ TEST(ReadDictionary, CrLfSplitAcrossReadBlocks) {
   EXPECT_EQ(dictionary.list(dictionary.ListCount() - 2), "ABCD");
   EXPECT_EQ(dictionary.list(dictionary.ListCount() - 1), "EFGH");
   for (const auto& word : dictionary.Items()) EXPECT_EQ(word.find('\n'), std::string::npos);
-}
 
-TEST(ReadDictionary, JunkAndHugeLinesAreSkippedNotHeld) {
-  TempFolder folder;
-  std::string bytes(10 << 20, 'x');  // one 10 MB line
+  bytes.assign(10 << 20, 'x');  // one 10 MB line, skipped, not held
   bytes += std::string("\r\nAB\0CD\r\n", 9);
-  clsSimpleArray dictionary;
   ASSERT_TRUE(ReadDictionaryWords(folder.Write("d.txt", bytes), 5, dictionary));
-  ASSERT_EQ(dictionary.ListCount(), 1);
-  EXPECT_EQ(dictionary.list(0), std::string("AB\0CD", 5));
+  EXPECT_EQ(dictionary.Items(), (Words{std::string("AB\0CD", 5)}));
 }
 
 TEST(ReadDictionary, FailureNeverLeavesWordsOfTheWrongSize) {
-  TempFolder folder;
+  test::TempFolder folder;
   clsSimpleArray dictionary;
   ASSERT_TRUE(ReadDictionaryWords(folder.Write("d.txt", "ABCDEFGH\r\n"), 8, dictionary));
 
   EXPECT_FALSE(ReadDictionaryWords(folder.File("missing.txt"), 8, dictionary));
-  EXPECT_EQ(Words(dictionary), (std::vector<std::string>{"ABCDEFGH"}));  // still fits size 8
-  EXPECT_FALSE(ReadDictionaryWords(folder.Path(), 8, dictionary));        // a folder
+  EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH"}));  // still fits size 8
+  EXPECT_FALSE(ReadDictionaryWords(folder.Path(), 8, dictionary));  // a folder
   EXPECT_EQ(dictionary.ListCount(), 1);
 
   EXPECT_FALSE(ReadDictionaryWords(folder.File("missing.txt"), 10, dictionary));
@@ -88,13 +74,11 @@ TEST(ReadDictionary, FailureNeverLeavesWordsOfTheWrongSize) {
 }
 
 TEST(DictionaryWordsOf, PlainLowerCaseWordsOfPuzzleSizesOnly) {
-  const std::vector<std::string> list{"zucchinis", "Aberdeen", "abandoned", "hasn't'ing",
-                                      "caf\xC3\xA9terias", "abandoned", "short",
-                                      "thirteenchars", "abacuses"};
-  EXPECT_EQ(DictionaryWordsOf(list),
-            (std::vector<std::string>{"ABACUSES", "ABANDONED", "ZUCCHINIS"}));
+  const Words list{"zucchinis", "Aberdeen", "abandoned", "hasn't'ing", "caf\xC3\xA9terias",
+                   "abandoned", "short",    "thirteenchars", "abacuses"};
+  EXPECT_EQ(DictionaryWordsOf(list), (Words{"ABACUSES", "ABANDONED", "ZUCCHINIS"}));
   EXPECT_EQ(DictionaryWordsOf(list, [](const std::string& w) { return w[0] == 'z'; }),
-            (std::vector<std::string>{"ZUCCHINIS"}));
+            (Words{"ZUCCHINIS"}));
 }
 
 }  // namespace

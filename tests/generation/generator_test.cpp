@@ -48,29 +48,40 @@ std::string Chosen(const std::vector<std::string>& words, const std::string& upp
   return table.Word(chosen.row);
 }
 
-TEST(BuildChain, FollowsTheHandMadeChainFromEitherEnd) {
+TEST(BuildChain, FollowsTheFirstCandidatesEndsAtAnEmptyLevelAndStores) {
   const WordTable table(ChainDictionary(), 7);
   const Chain down = BuildChain(table, RowOf(table, "QBRCSDT"));
   EXPECT_EQ(WordsOf(table, down), kChain);
   EXPECT_EQ(ChainPuzzle(table, down).links,
             (std::vector<std::string>{"020406", "030507", "020406", "030507", "020406", "030507"}));
   EXPECT_EQ(UsedLinkLetters(down, 3), "BCDFGHKLM");
+  // Stored, it fills words, links and grids, clears what a larger puzzle left, keeps clues.
+  Puzzle puzzle;
+  puzzle.Clue[1] = "kept";
+  puzzle.MeaningNumber[2] = 5;
+  puzzle.Solution[12][12] = "Q";
+  StorePuzzle(ChainPuzzle(table, down), puzzle);
+  EXPECT_EQ(puzzle.PuzzleSize, 7);
+  EXPECT_EQ(puzzle.Wlist, kChain);
+  EXPECT_EQ(puzzle.LinkPositions[6], "030507");
+  EXPECT_EQ(puzzle.Solution[2][3], "F");
+  EXPECT_EQ(puzzle.Entry[7][7], ".");
+  EXPECT_EQ(puzzle.Entry[8][1], "");
+  EXPECT_EQ(puzzle.Solution[12][12], "");
+  EXPECT_EQ(puzzle.Clue[1], "kept");
+  EXPECT_EQ(puzzle.MeaningNumber[2], 5);
 
   // Upwards the last link offers the first word and ZBKCLDM (both BCD): the first word wins.
   const Chain up = BuildChain(table, RowOf(table, "CDYFZGB"));
   EXPECT_EQ(WordsOf(table, up), std::vector<std::string>(kChain.rbegin(), kChain.rend()));
-}
 
-TEST(BuildChain, EndsAtTheFirstEmptyLevelWithoutBacktracking) {
   // From the middle: NKPLRMS, JKFLGMH (KLM before PRS), ZBFCGDH, QBRCSDT, then AARASAT (RST is
-  // new), below which only QBRCSDT links, by RST again: the attempt ends with five words.
-  const WordTable table(ChainDictionary(), 7);
-  const Chain chain = BuildChain(table, RowOf(table, "NKPLRMS"));
-  EXPECT_EQ(WordsOf(table, chain), (std::vector<std::string>{"NKPLRMS", "JKFLGMH", "ZBFCGDH",
-                                                             "QBRCSDT", "AARASAT"}));
+  // new), below which only QBRCSDT links, by RST again: no backtracking, five words.
+  EXPECT_EQ(WordsOf(table, BuildChain(table, RowOf(table, "NKPLRMS"))),
+            (std::vector<std::string>{"NKPLRMS", "JKFLGMH", "ZBFCGDH", "QBRCSDT", "AARASAT"}));
 }
 
-TEST(FillLevel, CandidateRules) {
+TEST(FillLevel, CandidateRulesAndCaseBlindOrder) {
   // A copy of the upper word is never its own candidate.
   EXPECT_EQ(Chosen({"XRXTXLXM", "XRXTXLXM"}, "XRXTXLXM"), "");
   // Link letters equal to the upper word's own are refused, below level 1 only.
@@ -81,10 +92,8 @@ TEST(FillLevel, CandidateRules) {
   const std::vector<std::string> straddle = {"QSTTULVY", "ZSZTZLZZ", "ZZTZUZVZ"};
   EXPECT_EQ(Chosen(straddle, "QSTTULVY", "LMN", "RSTLMN"), "ZZTZUZVZ");  // TUV, not STL
   EXPECT_EQ(Chosen(straddle, "QSTTULVY", "MNL", "RSTMNL"), "ZSZTZLZZ");
-}
 
-TEST(FillLevel, CandidateOrderIgnoresCase) {
-  // Link letters first: rTV comes before SuW without regard to case (ordinal order would put
+  // Order: link letters first: rTV comes before SuW without regard to case (ordinal order would put
   // S first).
   EXPECT_EQ(Chosen({"QrSTuVWY", "ZZSZuZWZ", "ZrZTZVZZ"}, "QrSTuVWY"), "ZrZTZVZZ");
   // Then the word: aRcTeVgh before BRCTEVGH.
@@ -94,25 +103,6 @@ TEST(FillLevel, CandidateOrderIgnoresCase) {
   // Texts equal without regard to case: the earlier dictionary entry stays first.
   EXPECT_EQ(Chosen({"QRSTUVWY", "zRzTzVzz", "ZRZTZVZZ"}, "QRSTUVWY"), "zRzTzVzz");
   EXPECT_EQ(Chosen({"QRSTUVWY", "ZRZTZVZZ", "zRzTzVzz"}, "QRSTUVWY"), "ZRZTZVZZ");
-}
-
-TEST(StorePuzzle, FillsWordsLinksAndGridsButNotClues) {
-  Puzzle puzzle;
-  puzzle.Clue[1] = "kept";
-  puzzle.MeaningNumber[2] = 5;
-  puzzle.Solution[12][12] = "Q";
-  const WordTable table(ChainDictionary(), 7);
-  StorePuzzle(ChainPuzzle(table, BuildChain(table, 0)), puzzle);
-  EXPECT_EQ(puzzle.PuzzleSize, 7);
-  EXPECT_EQ(puzzle.Wlist, kChain);
-  EXPECT_EQ(puzzle.LinkPositions[1], "020406");
-  EXPECT_EQ(puzzle.LinkPositions[6], "030507");
-  EXPECT_EQ(puzzle.Solution[2][3], "F");
-  EXPECT_EQ(puzzle.Entry[7][7], ".");
-  EXPECT_EQ(puzzle.Entry[8][1], "");
-  EXPECT_EQ(puzzle.Solution[12][12], "");
-  EXPECT_EQ(puzzle.Clue[1], "kept");
-  EXPECT_EQ(puzzle.MeaningNumber[2], 5);
 }
 
 TEST(PuzzleGenerator, DrawsUniformlyOverSucceedingStartWordsAndNeverRepeatsAnAttempt) {
@@ -147,34 +137,28 @@ TEST(PuzzleGenerator, DrawsUniformlyOverSucceedingStartWordsAndNeverRepeatsAnAtt
   EXPECT_LT(chiSquare, freedom + 5 * std::sqrt(2 * freedom));
 }
 
-TEST(PuzzleGenerator, EndsWhenNoStartWordMakesAChain) {
+TEST(PuzzleGenerator, EndsWithoutAChainOrAfterTheAttemptACancelInterrupts) {
   std::atomic<bool> cancel{false};
   Random random(1);
   GeneratedPuzzle puzzle;
-  // A and E never link, so no word links to any other.
+  // A and E never link, so no word links to any other; failures are remembered.
   PuzzleGenerator noLinks({"XAAAAAAA", "YAAEAAEA", "ZEEEEEEE"}, 8);
-  EXPECT_EQ(noLinks.CreatePuzzle(random, cancel, puzzle), CreateOutcome::NoChain);
-  EXPECT_EQ(noLinks.ComputedAttempts(), 3);
-  EXPECT_EQ(noLinks.CreatePuzzle(random, cancel, puzzle), CreateOutcome::NoChain);
-  EXPECT_EQ(noLinks.ComputedAttempts(), 3);
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(noLinks.CreatePuzzle(random, cancel, puzzle), CreateOutcome::NoChain);
+    EXPECT_EQ(noLinks.ComputedAttempts(), 3);
+  }
+  // An empty dictionary, and words of another length, which are not in it.
+  for (const auto& words : {std::vector<std::string>{}, kChain}) {
+    EXPECT_EQ(PuzzleGenerator(words, 8).CreatePuzzle(random, cancel, puzzle),
+              CreateOutcome::NoChain);
+  }
   EXPECT_TRUE(puzzle.words.empty());
 
-  PuzzleGenerator empty({}, 8);
-  EXPECT_EQ(empty.CreatePuzzle(random, cancel, puzzle), CreateOutcome::NoChain);
-  // Words of another length are not in the dictionary of this size.
-  PuzzleGenerator otherSize(kChain, 8);
-  EXPECT_EQ(otherSize.CreatePuzzle(random, cancel, puzzle), CreateOutcome::NoChain);
-}
-
-TEST(PuzzleGenerator, CancelEndsAfterTheCurrentAttemptAndKeepsWhatItLearnt) {
   PuzzleGenerator generator(ChainDictionary(), 7);
-  Random random(5);
-  std::atomic<bool> cancel{true};
-  GeneratedPuzzle puzzle;
+  cancel = true;
   EXPECT_EQ(generator.CreatePuzzle(random, cancel, puzzle), CreateOutcome::Cancelled);
   EXPECT_EQ(generator.ComputedAttempts(), 1);
   EXPECT_TRUE(puzzle.words.empty());
-
   cancel = false;
   ASSERT_EQ(generator.CreatePuzzle(random, cancel, puzzle), CreateOutcome::Created);
   EXPECT_EQ(puzzle.words.size(), 7u);

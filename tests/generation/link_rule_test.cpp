@@ -10,52 +10,40 @@
 namespace sl {
 namespace {
 
-std::string Letters(std::string_view upper, std::string_view lower) {
-  return FindLink(upper, lower).letters;
-}
-
-TEST(FindLink, LinksTheFirstThreeMatchesFromColumnTwoOn) {
-  const Link link = FindLink("RXTXLXMX", "RYTYLYMY");  // column 1 matches too
-  EXPECT_EQ(link.letters, "TLM");
-  EXPECT_EQ(link.positions, "030507");
-  // Column 1 and two more columns are not enough.
-  EXPECT_FALSE(FindLink("RXTXLXQQ", "RYTYLYZZ").Linked());
-  // The same link either way round.
-  EXPECT_EQ(FindLink("RYTYLYMY", "RXTXLXMX").positions, "030507");
-}
-
-TEST(FindLink, SkipsUpperCaseAAndEOnly) {
-  EXPECT_EQ(FindLink("XAXTXLXM", "YAYTYLYM").positions, "040608");
-  EXPECT_EQ(FindLink("XEXTXLXM", "YEYTYLYM").positions, "040608");
-  EXPECT_EQ(FindLink("XaXtXlXm", "YaYtYlYm").letters, "atl");
-  EXPECT_EQ(FindLink("XeXtXlXm", "YeYtYlYm").positions, "020406");
-  EXPECT_EQ(Letters("XIXOXUXY", "ZIZOZUZW"), "IOU");
-  // Letters compare with their case: T and t are no match.
-  EXPECT_FALSE(FindLink("XTXLXMXQ", "YtYLYMYW").Linked());
-}
-
-TEST(FindLink, RefusesNeighboursAndRepeatedLetters) {
-  EXPECT_EQ(FindLink("XRXTXLXX", "YRYTYLYY").positions, "020406");
-  EXPECT_FALSE(FindLink("XRTXLXXX", "YRTYLYYY").Linked());  // 2, 3, 5
-  EXPECT_FALSE(FindLink("XRXTLXXX", "YRYTLYYY").Linked());  // 2, 4, 5
-  EXPECT_FALSE(FindLink("XRXRXLXX", "YRYRYLYY").Linked());  // R twice
-  EXPECT_FALSE(FindLink("XRXLXRXX", "YRYLYRYY").Linked());  // R first and third
-}
-
-TEST(FindLink, NeverTriesALaterTriple) {
-  // T, T, L fail although T, L, M further on would pass.
-  EXPECT_FALSE(FindLink("XTXTXLXM", "YTYTYLYM").Linked());
-  // R, T, I are different but columns 3 and 4 are neighbours; S in column 9 is never tried.
-  EXPECT_FALSE(FindLink("PARTICLES", "MARTINETS").Linked());
-  const Link link = FindLink("TRAVELERS", "QRZVYLQQQ");
-  EXPECT_EQ(link.letters, "RVL");
-  EXPECT_EQ(link.positions, "020406");
-}
-
-TEST(FindLink, StopsAtTheShorterWord) {
-  EXPECT_FALSE(FindLink("XRXTXLXM", "YRYTY").Linked());
-  EXPECT_EQ(FindLink("XRXTXL", "YRYTYLYMYN").positions, "020406");
-  EXPECT_FALSE(FindLink("", "").Linked());
+// Links are the first three matches from column 2 on (not A or E, case counts), taken only when
+// their letters differ and no two are neighbours; a later triple is never tried.
+TEST(FindLink, TheFirstThreeMatchesOrNothing) {
+  const struct {
+    const char* upper;
+    const char* lower;
+    const char* letters;  // "" for no link
+    const char* positions;
+  } cases[] = {
+      {"RXTXLXMX", "RYTYLYMY", "TLM", "030507"},  // column 1 matches too, but never counts
+      {"RYTYLYMY", "RXTXLXMX", "TLM", "030507"},  // the same link either way round
+      {"RXTXLXQQ", "RYTYLYZZ", "", ""},           // column 1 and two more are not enough
+      {"XAXTXLXM", "YAYTYLYM", "TLM", "040608"},
+      {"XEXTXLXM", "YEYTYLYM", "TLM", "040608"},
+      {"XaXtXlXm", "YaYtYlYm", "atl", "020406"},  // lower-case a and e are letters like others
+      {"XeXtXlXm", "YeYtYlYm", "etl", "020406"},
+      {"XIXOXUXY", "ZIZOZUZW", "IOU", "020406"},
+      {"XTXLXMXQ", "YtYLYMYW", "", ""},            // T and t are no match
+      {"XRTXLXXX", "YRTYLYYY", "", ""},            // columns 2, 3, 5
+      {"XRXTLXXX", "YRYTLYYY", "", ""},            // columns 2, 4, 5
+      {"XRXRXLXX", "YRYRYLYY", "", ""},            // R twice
+      {"XRXLXRXX", "YRYLYRYY", "", ""},            // R first and third
+      {"XTXTXLXM", "YTYTYLYM", "", ""},            // T, L, M further on are never tried
+      {"PARTICLES", "MARTINETS", "", ""},          // R, T, I: 3 and 4 are neighbours
+      {"TRAVELERS", "QRZVYLQQQ", "RVL", "020406"},
+      {"XRXTXLXM", "YRYTY", "", ""},               // the shorter word ends the search
+      {"XRXTXL", "YRYTYLYMYN", "RTL", "020406"},
+      {"", "", "", ""},
+  };
+  for (const auto& c : cases) {
+    const Link link = FindLink(c.upper, c.lower);
+    EXPECT_EQ(link.letters, c.letters) << c.upper << " / " << c.lower;
+    EXPECT_EQ(link.positions, c.positions) << c.upper << " / " << c.lower;
+  }
 }
 
 // The table's word-at-a-time link test must agree with FindLink on every pair: the alphabet is
