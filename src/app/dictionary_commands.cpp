@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <memory>
 
+#include "app/file_prompt.h"
 #include "app/form1.h"
 #include "common/files.h"
 #include "generation/dictionary.h"
 #include "generation/meanings.h"
 #include "toolkit/gui/box_control.h"
-#include "toolkit/gui/fn_dialog.h"
 #include "toolkit/gui/native_path.h"
 
 namespace sl {
@@ -59,14 +59,8 @@ void DictionaryCommands::SetCreateEnabled(bool enabled) {
 
 void DictionaryCommands::LoadDictionary() {
   if (!CreateEnabled()) return;
-  const std::string remembered = CurrentFolder();
-  FNDialog& dialog = form_.gf1();
-  dialog.SetTitle(QStringLiteral("Select a Dictionary file"));
-  dialog.SetFileTypes(QStringLiteral("*.txt;*.dic"));
-  dialog.SetFileTypesName(QStringLiteral(" Files"));
-  dialog.SetDefaultDir(FromNativePath(form_.State().play.AppFolder));
-  const std::string name = ToNativePath(dialog.GetFileName(QStringLiteral("OPEN")));
-  SetCurrentFolder(remembered);
+  const std::string name =
+      AskForFile(form_, {"Select a Dictionary file", "*.txt;*.dic", "OPEN"});
   if (!name.empty()) LoadDictionaryNamed(name);
 }
 

@@ -4,26 +4,19 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include "app/file_prompt.h"
 #include "app/form1.h"
 #include "common/files.h"
 #include "common/numbers.h"
 #include "common/text_lines.h"
 #include "puzzle/puzzle_file.h"
 #include "toolkit/gui/box_control.h"
-#include "toolkit/gui/fn_dialog.h"
 #include "toolkit/gui/native_path.h"
 
 namespace sl {
 namespace {
 
 constexpr const char* kTitle = "Stacklinks";
-constexpr const char* kPuzzleTypes = "*.txt";
-constexpr const char* kPuzzleTypesName = " Files";
-
-std::string WithoutTrailingSeparator(std::string folder) {
-  if (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
-  return folder;
-}
 
 }  // namespace
 
@@ -44,19 +37,8 @@ void NavigationCommands::ConnectButton(const char* name, NavCommand command) {
           [this, command](int button) { Navigate(command, button); });
 }
 
-void NavigationCommands::AskFor(const char* title) {
-  FNDialog& dialog = form_.gf1();
-  dialog.SetTitle(QString::fromLatin1(title));
-  dialog.SetFileTypes(QString::fromLatin1(kPuzzleTypes));
-  dialog.SetFileTypesName(QString::fromLatin1(kPuzzleTypesName));
-  dialog.SetDefaultDir(FromNativePath(WithoutTrailingSeparator(form_.State().play.AppFolder)));
-}
-
 void NavigationCommands::LoadPuzzleFile() {
-  const std::string remembered = CurrentFolder();
-  AskFor("Select a puzzle file to load");
-  const std::string name = ToNativePath(form_.gf1().GetFileName(QStringLiteral("OPEN")));
-  SetCurrentFolder(remembered);
+  const std::string name = AskForFile(form_, {"Select a puzzle file to load", "*.txt", "OPEN"});
   if (!name.empty()) LoadPuzzleFileNamed(name);
 }
 
@@ -92,11 +74,8 @@ void NavigationCommands::SavePuzzle() {
                              QStringLiteral("There is no puzzle to save: show or create one first."));
     return;
   }
-  const std::string remembered = CurrentFolder();
-  AskFor("Select a file to save current puzzle");
-  const std::string name =
-      EnsureExtension(ToNativePath(form_.gf1().GetFileName(QStringLiteral("SAVE"))), "txt");
-  SetCurrentFolder(remembered);
+  const std::string name = EnsureExtension(
+      AskForFile(form_, {"Select a file to save current puzzle", "*.txt", "SAVE"}), "txt");
   if (!name.empty()) SavePuzzleTo(name);
 }
 

@@ -31,7 +31,6 @@ class NavigationCommands : public QObject {
 
  private:
   void ConnectButton(const char* name, NavCommand command);
-  void AskFor(const char* title);
 
   Form1& form_;
 };

@@ -1,0 +1,30 @@
+#include "app/file_prompt.h"
+
+#include "app/form1.h"
+#include "common/files.h"
+#include "toolkit/gui/fn_dialog.h"
+#include "toolkit/gui/native_path.h"
+
+namespace sl {
+namespace {
+
+std::string WithoutTrailingSeparator(std::string folder) {
+  if (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+  return folder;
+}
+
+}  // namespace
+
+std::string AskForFile(Form1& form, const FilePrompt& prompt) {
+  const std::string remembered = CurrentFolder();
+  FNDialog& dialog = form.gf1();
+  dialog.SetTitle(QString::fromLatin1(prompt.title));
+  dialog.SetFileTypes(QString::fromLatin1(prompt.fileTypes));
+  dialog.SetFileTypesName(QStringLiteral(" Files"));
+  dialog.SetDefaultDir(FromNativePath(WithoutTrailingSeparator(form.State().play.AppFolder)));
+  const std::string name = ToNativePath(dialog.GetFileName(QString::fromLatin1(prompt.mode)));
+  SetCurrentFolder(remembered);
+  return name;
+}
+
+}  // namespace sl
