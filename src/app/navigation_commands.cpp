@@ -21,20 +21,18 @@ constexpr const char* kTitle = "Stacklinks";
 }  // namespace
 
 NavigationCommands::NavigationCommands(Form1& form) : form_(form) {
-  connect(form_.Button(QStringLiteral("Command9")), &BoxControl::MouseUp, this,
-          [this] { LoadPuzzleFile(); });
-  connect(form_.MenuEntry(QStringLiteral("mnuloadpuz")), &QAction::triggered, this,
-          [this] { LoadPuzzleFile(); });
-  ConnectButton("Command8", NavCommand::Next);
-  ConnectButton("Command5", NavCommand::Previous);
-  ConnectButton("Command11", NavCommand::Random);
-  connect(form_.MenuEntry(QStringLiteral("mnusave")), &QAction::triggered, this,
-          [this] { SavePuzzle(); });
+  const Form1Widgets& w = form_.Controls();
+  connect(w.Command9, &BoxControl::MouseUp, this, [this] { LoadPuzzleFile(); });
+  connect(w.mnuloadpuz, &QAction::triggered, this, [this] { LoadPuzzleFile(); });
+  ConnectButton(*w.Command8, NavCommand::Next);
+  ConnectButton(*w.Command5, NavCommand::Previous);
+  ConnectButton(*w.Command11, NavCommand::Random);
+  connect(w.mnusave, &QAction::triggered, this, [this] { SavePuzzle(); });
 }
 
-void NavigationCommands::ConnectButton(const char* name, NavCommand command) {
-  connect(form_.Button(QString::fromLatin1(name)), &BoxControl::MouseUp, this,
-          [this, command](int button) { Navigate(command, button); });
+void NavigationCommands::ConnectButton(BoxControl& button, NavCommand command) {
+  connect(&button, &BoxControl::MouseUp, this,
+          [this, command](int mouseButton) { Navigate(command, mouseButton); });
 }
 
 void NavigationCommands::LoadPuzzleFile() {

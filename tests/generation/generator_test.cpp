@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "baseline_generator.h"
 #include "support/generation_fixtures.h"
 
 namespace sl {
@@ -100,9 +101,42 @@ TEST(FillLevel, CandidateRulesAndCaseBlindOrder) {
   EXPECT_EQ(Chosen({"QRSTUVWY", "BRCTEVGH", "aRcTeVgh"}, "QRSTUVWY"), "aRcTeVgh");
   // Then the positions: RTV at 2, 4, 6 before RTV at 2, 4, 7 (the same word in other case).
   EXPECT_EQ(Chosen({"QRSTUVVY", "ZRZTZzVZ", "zRZTZVzZ"}, "QRSTUVVY"), "zRZTZVzZ");
+  // Accented letters fold too: \xE9 sorts as \xC9, before \xD8 (byte order puts it after).
+  EXPECT_EQ(Chosen({"QRSTUVWY", "\xD8RZTZVZZ", "\xE9RZTZVZZ"}, "QRSTUVWY"), "\xE9RZTZVZZ");
   // Texts equal without regard to case: the earlier dictionary entry stays first.
   EXPECT_EQ(Chosen({"QRSTUVWY", "zRzTzVzz", "ZRZTZVZZ"}, "QRSTUVWY"), "zRzTzVzz");
   EXPECT_EQ(Chosen({"QRSTUVWY", "ZRZTZVZZ", "zRzTzVzz"}, "QRSTUVWY"), "ZRZTZVZZ");
+}
+
+// The fast generator makes, from every start word, the chain the literal one makes.
+TEST(BuildChain, MatchesTheLiteralGeneratorForEveryStartWord) {
+  const struct {
+    uint32_t seed;
+    int width;
+    const char* alphabet;
+  } dictionaries[] = {{3, 8, "BCDLMRS\xC9\xE9"}, {4, 9, "BCDLMbcdR\xD8\xF8"}, {5, 12, "BCDLMRT"}};
+  for (const auto& d : dictionaries) {
+    std::vector<std::string> words = test::RandomWords(d.seed, 250, d.width, d.alphabet);
+    for (size_t i = 0; i < 20; ++i) {  // copies, and copies in the other case
+      words.push_back(words[i * 3]);
+      std::string other = words[i * 5];
+      for (char& ch : other) ch = std::isupper(static_cast<unsigned char>(ch)) ? std::tolower(ch) : std::toupper(ch);
+      words.push_back(other);
+    }
+    const WordTable table(words, d.width);
+    baseline::Generator literal(words, d.width, 1);
+    int complete = 0;
+    for (int32_t start = 0; start < table.Count(); ++start) {
+      literal.BuildChain(static_cast<size_t>(start));
+      const baseline::Chain expected = literal.LastChain();
+      const Chain chain = BuildChain(table, start);
+      const GeneratedPuzzle got = ChainPuzzle(table, chain);
+      ASSERT_EQ(got.words, expected.words) << words[start];
+      ASSERT_EQ(got.links, expected.links) << words[start];
+      complete += static_cast<int>(chain.size()) == d.width;
+    }
+    EXPECT_GT(complete, 0) << d.alphabet;
+  }
 }
 
 TEST(PuzzleGenerator, DrawsUniformlyOverSucceedingStartWordsAndNeverRepeatsAnAttempt) {

@@ -8,9 +8,17 @@
 namespace sl {
 namespace {
 
-// Home, plain wrapping, typing and the markers are played through in the play command tests.
-TEST(MoveCursor, SkipsCellsWithoutLettersAndNeverHangs) {
+TEST(MoveCursor, HomeWrapsInsideTheRowOrColumnSkipsCellsWithoutLettersAndNeverHangs) {
   Puzzle p = test::BlankPuzzle(8);
+  const struct {
+    Cell from;
+    const char* direction;
+    Cell to;
+  } moves[] = {{{5, 5}, "H", {1, 2}}, {{5, 8}, "R", {5, 1}}, {{5, 1}, "L", {5, 8}},
+               {{8, 5}, "D", {1, 5}}, {{1, 5}, "U", {8, 5}}};
+  for (const auto& m : moves) {
+    EXPECT_EQ(MoveCursor(p, m.from.row, m.from.col, m.direction), m.to) << m.direction;
+  }
   EXPECT_FALSE(MoveCursor(p, 3, 3, "r"));  // unknown directions move nothing
   EXPECT_EQ(MoveCursor(p, -1, 0, "D"), (Cell{1, 2}));  // nothing selected: acts as Home
   for (int c = 4; c <= 8; ++c) p.Entry[2][c] = "";  // a short word in row 2
@@ -44,6 +52,9 @@ TEST(CellAtPoint, FindsOnlyLetterCellsInsideTheGrid) {
   EXPECT_FALSE(CellAtPoint(p, g, 600, 100 + 12 * 540));
   p.Entry[1][1] = "";
   EXPECT_FALSE(CellAtPoint(p, g, 550, 150));
+  // The keyboard puts the marker on the cell's corner, the mouse 32 twips further in.
+  EXPECT_EQ(KeyboardMarkerPosition(g, {2, 3}).x, 1300);
+  EXPECT_EQ(MouseMarkerPosition(g, {2, 3}).y, 640 + 32);
 }
 
 TEST(LetterEntry, OnlyLettersAToZEnterAndOnlyLetterCellsChange) {

@@ -7,17 +7,25 @@
 namespace sl {
 namespace {
 
-// Plain wrapping and the right button are played through in the navigation command tests.
-TEST(Navigation, WithNoPuzzleShownOrAfterTheFileShrankStepsOntoItsFirstOrLastPuzzle) {
+TEST(Navigation, NextAndPreviousWrapAndTheRightButtonGoesToTheEnds) {
   Random random(1);
-  auto go = [&](NavCommand command, int32_t current, int32_t count) {
-    return ChooseNavigationNumber(command, current, count, 1, random);
+  const struct {
+    NavCommand command;
+    int32_t current;
+    int button;
+    int32_t chosen;  // of 120 puzzles
+  } cases[] = {
+      {NavCommand::Next, 7, 1, 8},       {NavCommand::Next, 120, 1, 1},
+      {NavCommand::Next, 7, 2, 120},     {NavCommand::Previous, 7, 4, 6},
+      {NavCommand::Previous, 1, 1, 120}, {NavCommand::Previous, 7, 2, 1},
+      // No puzzle shown, or the file shrank below the current number.
+      {NavCommand::Next, 0, 1, 1},       {NavCommand::Previous, 0, 1, 120},
+      {NavCommand::Next, 500, 1, 1},     {NavCommand::Previous, 500, 1, 120},
   };
-  EXPECT_EQ(go(NavCommand::Next, 0, 120), 1);
-  EXPECT_EQ(go(NavCommand::Previous, 0, 120), 120);
-  EXPECT_EQ(go(NavCommand::Next, 50, 10), 1);
-  EXPECT_EQ(go(NavCommand::Previous, 50, 10), 10);
-  EXPECT_EQ(go(NavCommand::Previous, 7, 120), 6);
+  for (const auto& c : cases) {
+    EXPECT_EQ(ChooseNavigationNumber(c.command, c.current, 120, c.button, random), c.chosen)
+        << c.current << " button " << c.button;
+  }
 }
 
 TEST(Navigation, RandomCoversEveryPuzzleIncludingTheCurrentOne) {

@@ -36,20 +36,22 @@ TEST(PuzzleFile, MissingEmptyOrFolderCountsNothing) {
   EXPECT_FALSE(ReadPuzzleLine(folder.Path(), 1));
 }
 
-// Appending (and its failure) is played through in the navigation command tests.
-TEST(PuzzleFile, ReplacingLeavesOneRecordOrOnFailureTheFileAsItWas) {
+TEST(PuzzleFile, ReplacingLeavesOneRecordAppendingAddsOneAndFailuresLeaveTheFile) {
   TempFolder folder;
   Puzzle puzzle;
   ApplyRecord(puzzle, *ParsePuzzleRecord("3;010203;010203;ABC,1;ABC,2;ABC,3;"));
+  const std::string record = "3;010203;010203;ABC,1;ABC,2;ABC,3;\r\n";
   const std::string kept = folder.Write("kept.txt", "old\r\nolder\r\n");
   ASSERT_TRUE(AppendPuzzle(kept, puzzle, false));
-  EXPECT_EQ(folder.Read("kept.txt"), "3;010203;010203;ABC,1;ABC,2;ABC,3;\r\n");
+  EXPECT_EQ(folder.Read("kept.txt"), record);
+  ASSERT_TRUE(AppendPuzzle(kept, puzzle, true));
+  EXPECT_EQ(folder.Read("kept.txt"), record + record);
   for (bool append : {true, false}) {
     EXPECT_FALSE(AppendPuzzle(folder.Path(), puzzle, append));  // a folder where a file belongs
     // An existing file where a folder should be, so no temporary file can be made beside it.
     EXPECT_FALSE(AppendPuzzle(kept + "/x", puzzle, append));
   }
-  EXPECT_EQ(folder.Read("kept.txt"), "3;010203;010203;ABC,1;ABC,2;ABC,3;\r\n");
+  EXPECT_EQ(folder.Read("kept.txt"), record + record);
 }
 
 TEST(PuzzleFile, EnsureExtensionOnlyForNamesWithoutAnyDot) {

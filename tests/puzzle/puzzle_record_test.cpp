@@ -13,15 +13,18 @@ Puzzle Shown(std::string_view line) {
   return puzzle;
 }
 
+// A record of size n as the game writes it, with two-digit columns and meaning numbers.
+std::string Record(int n) {
+  std::string record = std::to_string(n) + ";";
+  for (int i = 1; i <= n - 1; ++i) record += i % 2 ? "010509;" : "040810;";
+  for (int k = 1; k <= n; ++k) record += std::string(n, char('A' + k)) + "," + std::to_string(k) + ";";
+  return record;
+}
+
 TEST(PuzzleRecord, WrittenRecordReadsBackUnchanged) {
   const std::string four = "4;010203;020304;010304;ABCD,1;EBCF,2;EGCH,3;IGJH,-1;";
   EXPECT_EQ(FormatPuzzleRecord(Shown(four)), four);
-  std::string twelve = "12;";  // the largest grid, with two-digit columns and meanings
-  for (int i = 1; i <= 11; ++i) twelve += i % 2 ? "010509;" : "040812;";
-  for (int k = 1; k <= 12; ++k) {
-    twelve += std::string(12, char('A' + k)) + "," + std::to_string(k) + ";";
-  }
-  EXPECT_EQ(FormatPuzzleRecord(Shown(twelve)), twelve);
+  EXPECT_EQ(FormatPuzzleRecord(Shown(Record(12))), Record(12));  // the largest grid
 }
 
 TEST(PuzzleRecord, ReadsFieldsLenientlyAndIgnoresWhatFollowsTheLastWord) {
@@ -48,6 +51,12 @@ TEST(PuzzleRecord, RefusesWhatTheGridCannotHold) {
       "2;010201;ABCDEFGHIJKLM,1;CD,2",                // word longer than 12 letters
   };
   for (const char* line : bad) EXPECT_FALSE(ParsePuzzleRecord(line)) << line;
+  // A ";" inside the last word field is a word field without "," at every size.
+  for (int n : {10, 12}) {
+    std::string broken = Record(n);
+    broken.replace(broken.rfind(';', broken.size() - 2) + 1, std::string::npos, "FORB;X,1;");
+    EXPECT_FALSE(ParsePuzzleRecord(broken)) << broken;
+  }
   EXPECT_TRUE(ParsePuzzleRecord("2;010201;ABCDEFGHIJKL,1;CD,2"));  // 12 letters are fine
 }
 
@@ -68,11 +77,10 @@ TEST(PuzzleRecord, BlankJunkOrHugeLinesNeverFail) {
 }
 
 TEST(PuzzleRecord, ApplyReplacesTheOldPuzzleAndFillsOnlyLetterCellsInsideTheGrid) {
-  Puzzle puzzle;
+  Puzzle puzzle = Shown(Record(12));
   puzzle.Clue[3] = "old clue";
   puzzle.Entry[5][5] = "Q";
-  puzzle.LinkPositions[6] = "010203";
-  puzzle = Shown("3;010203;010203;ABC,1;DE,2;FGHI,3;");  // row 2 short, row 3 too long
+  ApplyRecord(puzzle, *ParsePuzzleRecord("3;010203;010203;ABC,1;DE,2;FGHI,3;"));  // row 2 short
   EXPECT_EQ(puzzle.Entry[2][2], ".");
   EXPECT_EQ(puzzle.Entry[2][3], "");  // no letter cell after a short word
   EXPECT_EQ(puzzle.Solution[3][3], "H");

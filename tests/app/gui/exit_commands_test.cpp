@@ -13,7 +13,7 @@ class ExitTest : public test::Form1Fixture {
  protected:
   std::string Config() { return folder.Read("stacklinks.cfg"); }
   QString Trigger(const char* entry, int place) {
-    return Answered([&] { form->MenuEntry(QString::fromLatin1(entry))->trigger(); }, place);
+    return Answered([&] { Entry(entry).trigger(); }, place);
   }
 };
 
@@ -56,7 +56,7 @@ TEST_F(ExitTest, StartUpUsesTheConfigurationAndTheCloseBoxKeepsNothing) {
 TEST_F(ExitTest, SaveOptionsWritesNowAndReportsAnUnwritableFile) {
   Start(test::kFivePuzzles);
   Click("Command8");
-  form->MenuEntry(QStringLiteral("mnusaveopts"))->trigger();
+  Entry("mnusaveopts").trigger();
   EXPECT_EQ(Config(), kOnPuzzleTwo);
 
   // A folder where the file should be: no one, root included, can write it.
@@ -73,7 +73,7 @@ TEST_F(ExitTest, SaveOptionsWritesNowAndReportsAnUnwritableFile) {
     AnswerNext(0);
     QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("cmd0")), Qt::LeftButton);
   });
-  form->MenuEntry(QStringLiteral("cmdexitx"))->trigger();
+  Entry("cmdexitx").trigger();
   ASSERT_TRUE(watch && watch->Handled());
   EXPECT_TRUE(message.startsWith(QStringLiteral("Configuration file:")));
   EXPECT_FALSE(form->isVisible());

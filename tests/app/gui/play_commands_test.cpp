@@ -14,7 +14,6 @@ class PlayTest : public test::Form1Fixture {
  protected:
   GridView& Grid() { return form->Picture2(); }
   Puzzle& Shown() { return form->State().puzzle; }
-  const PlayState& Play() { return form->State().play; }
   void Key(Qt::Key key) { QTest::keyClick(&Grid(), key); }
   QPoint Pixels(int x, int y) { return {TwipsToPixelsX(Grid(), x), TwipsToPixelsY(Grid(), y)}; }
   void MouseAt(int x, int y) { QTest::mouseMove(&Grid(), Pixels(x, y)); }  // twips on the grid
@@ -64,14 +63,9 @@ TEST_F(PlayTest, TheMouseSelectsWithoutAClickAndTheGapBelongsToTheRowAbove) {
   EXPECT_EQ(form->focusWidget(), &Grid());
   MouseAt(100, 100);  // outside the grid: the selection stays
   EXPECT_EQ(Play().CursorRow, 2);
-
-  Button("cmdcreate").setEnabled(false);  // as while creating
-  MouseAt(2205, 1905);
-  EXPECT_EQ(Play().CursorRow, -1);
-  EXPECT_FALSE(form->Shape1().isVisible());
 }
 
-TEST_F(PlayTest, HoldingShowSolutionDrawsTheSolutionUnlessCreating) {
+TEST_F(PlayTest, HoldingShowSolutionDrawsTheSolution) {
   Start(test::kFivePuzzles);
   const auto entries = Shown().Entry;
   FillWithSolution();  // the solution drawn over the grid looks like the solved grid
@@ -85,10 +79,6 @@ TEST_F(PlayTest, HoldingShowSolutionDrawsTheSolutionUnlessCreating) {
   QTest::mouseRelease(&Button("cmdshowsol"), Qt::RightButton);
   EXPECT_EQ(Grid().Image(), unsolved);
   EXPECT_EQ(Shown().Entry, entries);
-
-  Button("cmdcreate").setEnabled(false);  // while creating: nothing
-  QTest::mousePress(&Button("cmdshowsol"), Qt::LeftButton);
-  EXPECT_EQ(Grid().Image(), unsolved);
 }
 
 TEST_F(PlayTest, ResetAsksAndOnYesReadsThePuzzleAgain) {
@@ -100,7 +90,7 @@ TEST_F(PlayTest, ResetAsksAndOnYesReadsThePuzzleAgain) {
 
   Grid().setFocus();
   Key(Qt::Key_Home);
-  Answered([&] { form->MenuEntry(QStringLiteral("mnureset"))->trigger(); });  // Yes
+  Answered([&] { Entry("mnureset").trigger(); });  // Yes
   EXPECT_EQ(Shown().Entry[3][3], ".");
   EXPECT_EQ(Status(), QStringLiteral("Puzzle reset"));
   EXPECT_EQ(Play().CursorRow, -1);

@@ -70,8 +70,9 @@ TEST_F(CluePanelTest, OnlyALeftDragScrollsAndOnlyWithinTheListTillItIsRedrawn) {
   MoveHeld(200 + stopped + 20);  // down again is fine (taken 200 below its top)
   EXPECT_GT(Top(), stopped);
 
-  panel.DrawClues(LongClues(), "Arial", 8, kBlack, kWhite);
+  panel.DrawClues(LongClues(), "Arial", 8.5, kBlack, kWhite);  // half of font size 17
   EXPECT_EQ(Top(), 0);
+  EXPECT_EQ(panel.Inner().Drawing().Font().points, 8.5);
 }
 
 }  // namespace

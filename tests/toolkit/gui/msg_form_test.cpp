@@ -86,6 +86,8 @@ TEST_F(MsgFormTest, ArrowsMouseButtonsAndTheCloseBoxAnswer) {
       {"", closeBox, 1},
   };
   for (const auto& c : cases) EXPECT_EQ(Answer("Go on?", c.style, c.step), c.answer) << c.style;
+  // A handler that leaves the box open (a check failed) does not leave the test waiting.
+  EXPECT_EQ(Answer("Go on?", "vbyesno", [](MsgForm&) {}), 7);
 }
 
 TEST_F(MsgFormTest, MultiLineMessageMovesTheButtonsDown) {
