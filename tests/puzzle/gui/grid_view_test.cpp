@@ -45,15 +45,5 @@ TEST_F(GridViewTest, TabIsTypedOnTheGridInsteadOfMovingTheFocus) {
   EXPECT_EQ(released.count(), 2);
 }
 
-TEST_F(GridViewTest, MarkerIsANinetyTwipSquareHiddenUntilPlaced) {
-  QWidget& marker = view.Marker();
-  EXPECT_EQ(marker.objectName(), QStringLiteral("Shape1"));
-  EXPECT_FALSE(marker.isVisible());
-  view.MoveMarker(1300, 900);
-  view.ShowMarker(true);
-  EXPECT_TRUE(marker.isVisible());
-  EXPECT_EQ(marker.size(), QSize(TwipsToPixelsX(view, 90), TwipsToPixelsY(view, 90)));
-}
-
 }  // namespace
 }  // namespace sl
