@@ -1,12 +1,16 @@
-#include "puzzle/gui/clue_panel.h"
-
+// The grid surface and the clue panel.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
 
 #include "output/gui/picture_box.h"
 #include "output/gui/twip_geometry.h"
+#include "puzzle/grid_layout.h"
+#include "puzzle/gui/clue_panel.h"
+#include "puzzle/gui/grid_view.h"
 
 namespace sl {
 namespace {
@@ -60,6 +64,27 @@ TEST_F(CluePanelTest, TheListIsAsTallAsItsCluesAndOnlyALeftDragMovesIt) {
   EXPECT_EQ(Top(), -50);
   panel.Clear();  // a new list starts at the top
   EXPECT_EQ(Top(), 0);
+}
+
+// Moves and key presses on the grid are played through in the play command tests.
+class GridViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PlaceInTwips(view, 30, 30, kGridSurfaceWidth, kGridSurfaceHeight);
+    view.show();
+  }
+  GridView view;
+};
+
+TEST_F(GridViewTest, TabIsTypedOnTheGridInsteadOfMovingTheFocus) {
+  QSignalSpy released(&view, &GridView::KeyReleased);
+  QSignalSpy typed(&view, &GridView::CharTyped);
+  view.setFocus();
+  QTest::keyClick(&view, Qt::Key_Left);
+  QTest::keyClick(&view, Qt::Key_Tab);
+  ASSERT_EQ(typed.count(), 1);  // the arrow types nothing
+  EXPECT_EQ(typed[0][0].toString(), QStringLiteral("\t"));
+  EXPECT_EQ(released.count(), 2);
 }
 
 }  // namespace
