@@ -44,7 +44,9 @@ constexpr int kToolWidth = 1335;
 constexpr int kToolPitch = 390;
 
 constexpr Place IconButton(int left, int top) { return {left, top, kButtonWidth, kButtonHeight}; }
-constexpr Place ToolButton(int row) { return {kToolLeft, 60 + row * kToolPitch, kToolWidth, kButtonHeight}; }
+constexpr Place ToolButton(int row) {
+  return {kToolLeft, 60 + row * kToolPitch, kToolWidth, kButtonHeight};
+}
 
 const ButtonDef kButtons[] = {
     {CONTROL(cmdloadict), IconButton(30, 6660), "Load a Dictionary", ButtonPicture::Book, ""},

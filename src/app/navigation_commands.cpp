@@ -68,8 +68,9 @@ void NavigationCommands::Navigate(NavCommand command, int button) {
 void NavigationCommands::SavePuzzle() {
   // An empty puzzle would be written as a record without words: refuse before asking.
   if (form_.State().puzzle.Empty()) {
-    QMessageBox::information(&form_, QString::fromLatin1(kTitle),
-                             QStringLiteral("There is no puzzle to save: show or create one first."));
+    QMessageBox::information(
+        &form_, QString::fromLatin1(kTitle),
+        QStringLiteral("There is no puzzle to save: show or create one first."));
     return;
   }
   const std::string name = EnsureExtension(

@@ -31,7 +31,9 @@ void SetBackground(QWidget& widget, const QColor& colour, QPalette::ColorRole ro
 
 void ApplyColours(Form1& form) {
   GameState& state = form.State();
-  if (static_cast<int32_t>(state.SchemeColours[13]) > 0) state.SchemeColours[kButtonSlot] = state.SchemeColours[13];
+  if (static_cast<int32_t>(state.SchemeColours[13]) > 0) {
+    state.SchemeColours[kButtonSlot] = state.SchemeColours[13];
+  }
   const QPalette& base = form.palette();
   const Colour background = state.SchemeColours[kBackgroundSlot];
   const QColor window = ToQColor(background, base);
@@ -53,7 +55,9 @@ void ApplyColours(Form1& form) {
                           w.Command16}) {
     box->SetBackColor(state.SchemeColours[kButtonSlot]);
   }
-  for (QPushButton* plain : {w.Command6, w.Command7}) SetBackground(*plain, button, QPalette::Button);
+  for (QPushButton* plain : {w.Command6, w.Command7}) {
+    SetBackground(*plain, button, QPalette::Button);
+  }
   SetBackground(*form.menuBar(), ToQColor(state.SchemeColours[kMenuBarSlot], base),
                 QPalette::Window);
 

@@ -78,8 +78,11 @@ TEST_F(GenerationCommandsTest, CreateAppendsLinkedPuzzlesWithMeaningNumbers) {
   // Two meanings for every word of the dictionary's first half, none for the others.
   const std::set<std::string> withMeanings(words.begin(), words.begin() + words.size() / 2);
   std::string meanings;
-  for (const std::string& word : withMeanings) meanings += test::WordFile({word + ":a", word + ":b"});
-  result = Tool(Create(out, "--count 20 --meanings " + ShellQuote(folder.Write("m.txt", meanings))));
+  for (const std::string& word : withMeanings) {
+    meanings += test::WordFile({word + ":a", word + ":b"});
+  }
+  const std::string meaningsFile = folder.Write("m.txt", meanings);
+  result = Tool(Create(out, "--count 20 --meanings " + ShellQuote(meaningsFile)));
   EXPECT_EQ(result.exitCode, 0) << result.err;
 
   std::vector<std::string> lines;

@@ -18,7 +18,9 @@
 #include "toolkit/gui/box_control.h"
 
 // Failure messages show texts, not their code units.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace sl::test {
 
