@@ -5,6 +5,7 @@
 #include "clue_cut.h"
 #include "clue_leak.h"
 #include "gloss_text.h"
+#include "word_text.h"
 
 namespace sl::wordlists {
 
@@ -34,6 +35,17 @@ bool IsPlainSynonym(const std::string& synonym, const std::set<std::string>& kno
   return true;
 }
 
+// True when a word of the synonym begins with the lemma's first four letters: a one-word clue
+// such as "campground" for CAMPSITE shows the answer's first part.
+bool SharesHead(const std::string& synonym, const std::string& lemma) {
+  constexpr size_t kHead = 4;
+  if (lemma.size() < kHead) return false;
+  for (const std::string& word : LowerWordsOf(synonym)) {
+    if (word.compare(0, kHead, lemma, 0, kHead) == 0) return true;
+  }
+  return false;
+}
+
 // Up to three of the sense's plain synonyms that neither give the word away nor are blocked,
 // joined by ", "; "" when there is none.
 std::string SynonymClue(const std::string& lemma, const Sense& sense, const BlockList& blocked,
@@ -44,7 +56,7 @@ std::string SynonymClue(const std::string& lemma, const Sense& sense, const Bloc
   for (const std::string& synonym : sense.synonyms) {
     if (taken == kMostSynonyms) break;
     if (!IsPlainSynonym(synonym, knownWords) || RevealsWord(synonym, lemma) ||
-        blocked.BlocksText(synonym)) {
+        SharesHead(synonym, lemma) || blocked.BlocksText(synonym)) {
       continue;
     }
     clue += (taken++ ? ", " : "") + synonym;

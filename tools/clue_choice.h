@@ -39,7 +39,8 @@ struct LemmaClues {
 // every sense whose definition is labelled offensive or holds a blocked word is dropped. A sense
 // whose definition gives the word away or cannot be cut to a whole phrase is clued by its
 // synonyms instead ("culprit" for PERPETRATOR), those made of everyday words (in knownWords, lower
-// case), and dropped when none is clean. Senses that name a proper noun (WordNet instances,
+// case) that do not begin like the word ("campground" for CAMPSITE), and dropped when none is
+// clean. Senses that name a proper noun (WordNet instances,
 // capitalised lemmas, definitions with life dates) follow the common ones, and a word with no
 // common sense left goes.
 LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,

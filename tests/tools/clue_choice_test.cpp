@@ -26,7 +26,7 @@ class CluesOfLemmaTest : public ::testing::Test {
   }
   BlockList blocked;
   const std::set<std::string> known{"sparingly", "frugal", "economically", "culprit", "put",
-                                    "under", "stingy"};
+                                    "under", "stingy", "campground", "bivouac", "encampment"};
 };
 
 TEST_F(CluesOfLemmaTest, CommonSensesFirstMostSeenFirstProperNounsLast) {
@@ -61,6 +61,10 @@ TEST_F(CluesOfLemmaTest, LeakingOrUncuttableDefinitionsFallBackOnEverydaySynonym
   EXPECT_EQ(frugally.synonymClues, 1);
 
   // A definition clue, even of a rarer sense, comes before a synonym clue.
+  const LemmaClues campsite =
+      Clues("campsite", {Make("a site for camping", 0, {"campground", "bivouac", "encampment"})});
+  EXPECT_EQ(campsite.meanings, Texts{"bivouac"});  // "campground" begins like the answer
+
   const LemmaClues culprit = Clues(
       "perpetrator", {Make("someone who perpetrates wrongdoing", 9, {"culprit"}),
                       Make("one who does a wrong", 1)});

@@ -35,6 +35,12 @@ TEST(RevealsWord, TheWordItsFormsAndItsStem) {
       {"UNDISPUTED", "not subject to dispute"},
       {"PINCUSHION", "a small cushion for pins"},   // a part of a compound
       {"WINDMILL", "a mill powered by the wind"},
+      {"CLAMBAKE", "a cookout where clams are cooked"},  // ... in another form
+      {"SWIMSUIT", "a garment worn for swimming"},
+      {"KNITWEAR", "knitted clothing"},
+      {"SHIPLOAD", "the cargo held by a ship"},
+      {"KNOWABLE", "capable of being known"},
+      {"TENDONITIS", "tendinitis"},                 // another spelling
       {"ENDANGERED", "in danger of extinction"},    // most of the word
       {"ANESTHETIST", "anaesthetist"},              // a spelling of it
       {"CARDIOGRAM", "electrocardiogram"},
@@ -49,6 +55,7 @@ TEST(RevealsWord, TheWordItsFormsAndItsStem) {
       {"ACTIVITY", "the capacity to take part in a chemical reaction"},  // not made of "act"
       {"INFERIOR", "lower than a given reference point"},  // "fer" only
       {"OVERTIME", "work done over the usual hours"},  // function words are no compound parts
+      {"COMFORTABLE", "able to relax"},               // nor suffixes final parts
       {"PERPETRATOR", "culprit"},
       {"STATEROOM", "a guest cabin"},
   };
