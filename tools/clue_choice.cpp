@@ -88,7 +88,7 @@ LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
     return result;
   }
 
-  std::vector<std::string> common, synonymClues, proper;
+  std::vector<std::string> common, synonymMeanings, proper;
   bool anyDropped = false;
   auto drop = [&](DropReason reason) {
     ++result.dropped[static_cast<size_t>(reason)];
@@ -115,9 +115,9 @@ LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
       continue;
     }
     ++result.synonymClues;
-    AddOnce(properNoun ? proper : synonymClues, std::move(clue));
+    AddOnce(properNoun ? proper : synonymMeanings, std::move(clue));
   }
-  for (std::string& clue : synonymClues) AddOnce(common, std::move(clue));
+  for (std::string& clue : synonymMeanings) AddOnce(common, std::move(clue));
   if (common.empty()) {
     // Without a common sense a proper noun would be the first clue: the word goes.
     result.dropped[static_cast<size_t>(DropReason::ProperNoun)] += static_cast<int>(proper.size());
