@@ -53,21 +53,27 @@ TEST_F(GenerationCommandsTest, ChainPrintsTheAttemptAsARecord) {
   const std::string hand = folder.Write(
       "hand.txt", test::WordFile({"QBRCSDTN", "ZBFCGDHO", "JKFLGMHP", "NKPLRMSU", "TUPVRWSV",
                                   "XUYVZWBX", "CDYFZGBQ", "HDIFJKLQ", "XAAAAAAA"}));
-  const auto chain = [&](const std::string& dictPath, int size, const std::string& start) {
-    return Tool("chain --dict " + ShellQuote(dictPath) + " --size " + std::to_string(size) +
-                " --start " + start);
+  const struct {
+    std::string dict;
+    int size;
+    const char* start;
+    int exitCode;
+    std::string out;
+  } cases[] = {
+      {hand, 8, "QBRCSDTN", 0,
+       "8;020406;030507;020406;030507;020406;030507;020408;QBRCSDTN,0;ZBFCGDHO,0;"
+       "JKFLGMHP,0;NKPLRMSU,0;TUPVRWSV,0;XUYVZWBX,0;CDYFZGBQ,0;HDIFJKLQ,0;\n"},
+      {hand, 8, "XAAAAAAA", 1, "no chain\n"},
+      {hand, 8, "NOTAWORD", 3, ""},
+      {hand, 13, "QBRCSDTN", 2, ""},
+      {folder.File("missing.txt"), 8, "QBRCSDTN", 1, ""},
   };
-  test::CommandResult result = chain(hand, 8, "QBRCSDTN");
-  EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(result.out,
-            "8;020406;030507;020406;030507;020406;030507;020408;QBRCSDTN,0;ZBFCGDHO,0;"
-            "JKFLGMHP,0;NKPLRMSU,0;TUPVRWSV,0;XUYVZWBX,0;CDYFZGBQ,0;HDIFJKLQ,0;\n");
-  result = chain(hand, 8, "XAAAAAAA");
-  EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.out, "no chain\n");
-  EXPECT_EQ(chain(hand, 8, "NOTAWORD").exitCode, 3);
-  EXPECT_EQ(chain(hand, 13, "QBRCSDTN").exitCode, 2);
-  EXPECT_EQ(chain(folder.File("missing.txt"), 8, "QBRCSDTN").exitCode, 1);
+  for (const auto& c : cases) {
+    const test::CommandResult result = Tool("chain --dict " + ShellQuote(c.dict) + " --size " +
+                                            std::to_string(c.size) + " --start " + c.start);
+    EXPECT_EQ(result.exitCode, c.exitCode) << c.start << result.err;
+    EXPECT_EQ(result.out, c.out) << c.start;
+  }
 }
 
 TEST_F(GenerationCommandsTest, CreateAppendsLinkedPuzzlesWithMeaningNumbers) {
@@ -171,10 +177,9 @@ TEST(ShowCommand, PrintsWhatTheGameShowsOrWhyNotWithItsExitCode) {
     EXPECT_EQ(result.out, c.out) << c.arguments;
   }
   // Usage errors: nothing on standard output, the message on standard error.
-  const std::string bad[] = {"", "nosuchcommand", "show", "show --file " + ShellQuote(path),
-                             show("0", meanings), show("x", meanings),
-                             show("1", meanings) + " --colour red", show("1", meanings) + " stray",
-                             "show --number 1 --file"};
+  const std::string bad[] = {"", "nosuchcommand", "show --file " + ShellQuote(path),
+                             show("x", meanings), show("1", meanings) + " --colour red",
+                             show("1", meanings) + " stray", "show --number 1 --file"};
   for (const std::string& arguments : bad) {
     const test::CommandResult result = Tool(arguments);
     EXPECT_EQ(result.exitCode, 2) << arguments;

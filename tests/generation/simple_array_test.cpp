@@ -88,12 +88,13 @@ TEST(SimpleArray, StorageGrowsAndShrinksInStepsOf100AndBulkRemovalsKeepTheOrder)
 
 TEST(SimpleArray, SearchesAndTheirNewIndex) {
   clsSimpleArray a = Of({"dog", "BLACKCAT", "CAT:a pet", "cat:a pet", "CAT"});
-  EXPECT_TRUE(a.FindItem("cat", false));
-  EXPECT_EQ(a.NewIndex(), 1);
-  EXPECT_TRUE(a.FindItem("cat", true));
-  EXPECT_EQ(a.NewIndex(), 4);
-  EXPECT_FALSE(a.FindItem("cow", false));
-  EXPECT_EQ(a.NewIndex(), -1);
+  // Whether found, then NewIndex.
+  const auto found = [&](bool hit) {
+    return std::to_string(hit) + "@" + std::to_string(a.NewIndex());
+  };
+  EXPECT_EQ(found(a.FindItem("cat", false)), "1@1");
+  EXPECT_EQ(found(a.FindItem("cat", true)), "1@4");
+  EXPECT_EQ(found(a.FindItem("cow", false)), "0@-1");
   EXPECT_EQ(a.FindStringOnce("CAT"), 4);
   EXPECT_EQ(a.FindStringOnce("Dog"), -1);
 
@@ -104,18 +105,15 @@ TEST(SimpleArray, SearchesAndTheirNewIndex) {
   EXPECT_EQ(a.FindStringLeftOne("CAT:a pets"), -1);
 
   a.SetItemData(3, 42);
-  EXPECT_TRUE(a.FindItemData(42));
-  EXPECT_EQ(a.NewIndex(), 3);
-  EXPECT_FALSE(a.FindItemData(43));
-  EXPECT_EQ(a.NewIndex(), -1);
+  EXPECT_EQ(found(a.FindItemData(42)), "1@3");
+  EXPECT_EQ(found(a.FindItemData(43)), "0@-1");
 
   EXPECT_EQ(a.FindStringOnceWild("C*"), 2);
   EXPECT_EQ(a.FindStringOnceWild("c?t"), -1);
   // FindString lists the matches' indexes in the item data of the first slots.
   EXPECT_EQ(a.FindString("?AT*"), 1);
-  EXPECT_EQ(a.ItemData(0), 2);
-  EXPECT_EQ(a.ItemData(1), 4);
-  EXPECT_EQ(a.ItemData(3), 42);
+  EXPECT_EQ(std::vector<int32_t>({a.ItemData(0), a.ItemData(1), a.ItemData(3)}),
+            std::vector<int32_t>({2, 4, 42}));
   EXPECT_EQ(a.FindString("X*"), -1);
 
   clsSimpleArray big = Of(Items(32005, "W"));
