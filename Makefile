@@ -2,8 +2,9 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BIN_DIR := $(BUILD_DIR)/bin
+PREFIX ?= /usr/local
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench install package clean
 
 deps:
 	bash scripts/setup-deps.sh
@@ -26,6 +27,16 @@ test: build
 
 bench: build
 	@for b in $(BIN_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Installs the game under PREFIX: bin/, share/stacklinks/, the menu entry, icons and metainfo.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package $(BUILD_DIR)/stacklinks_<version>_<arch>.deb (dpkg-dev works out its
+# library dependencies).
+package: build
+	bash scripts/setup-deps.sh dpkg-dev
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)

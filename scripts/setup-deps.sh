@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, test and run.
-# Idempotent: does nothing when everything is already installed.
+# Installs the Debian packages the game needs to build, test and run, plus any package named on
+# the command line (e.g. the fuzzing compiler). Idempotent: does nothing when all are installed.
 set -euo pipefail
 
 PACKAGES=(
   cmake make g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libbenchmark-dev
   wordnet-base wamerican wbritish-huge
   fonts-liberation2
   xvfb xauth
+  desktop-file-utils appstream
+  "$@"
 )
 
 missing=()

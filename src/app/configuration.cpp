@@ -40,12 +40,12 @@ void ApplyConfigToState(const ConfigValues& values, GameState& state) {
 void ReadcfgFile(Form1& form) {
   GameState& state = form.State();
   ConfigValues values = ConfigFromState(state);
-  ReadcfgFile(ConfigFilePath(state.play.AppFolder), state.play.AppFolder, values);
+  ReadcfgFile(state.folders.ConfigFile(), state.folders.dataFolder, values);
   ApplyConfigToState(values, state);
 }
 
 void SavecfgFile(Form1& form) {
-  const std::string path = ConfigFilePath(form.State().play.AppFolder);
+  const std::string path = form.State().folders.ConfigFile();
   if (SavecfgFile(path, ConfigFromState(form.State()))) return;
   MsgboxA(ConfigSaveFailedMessage(ToCp1252(FromNativePath(path))), "vbcritical+vbok");
 }

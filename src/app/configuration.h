@@ -11,7 +11,7 @@ struct GameState;
 ConfigValues ConfigFromState(const GameState& state);
 void ApplyConfigToState(const ConfigValues& values, GameState& state);
 
-// Start-up: reads "stacklinks.cfg" in the program folder into the state (writing the defaults
+// Start-up: reads "stacklinks.cfg" in the settings folder into the state (writing the defaults
 // when it cannot be read). No message is shown.
 void ReadcfgFile(Form1& form);
 // Writes the state to "stacklinks.cfg"; when that fails the message box says so and nothing

@@ -110,7 +110,7 @@ void CreationCommands::CreateMulti() {
                                 " letters: no puzzles were made.");
     return;
   }
-  batchFile_ = std::to_string(kBatchSize) + kBatchFileSuffix;
+  batchFile_ = state.folders.BatchFile(std::to_string(kBatchSize) + kBatchFileSuffix);
   batchWritten_ = 0;
   batchWriteFailed_ = false;
   if (state.clues) state.clues->EnsureLoaded();

@@ -40,7 +40,8 @@ class CreationCommands : public QObject {
   void Create();
   // Asks a running creation to stop after its current attempt.
   void Cancel();
-  // Appends kBatchCount new puzzles of size kBatchSize to "8puzadd.txt" in the current folder.
+  // Appends kBatchCount new puzzles of size kBatchSize to "8puzadd.txt" in the batch folder (the
+  // current folder, or the player's data folder when the game is installed).
   // A dictionary without words of that size, or without any chain, is reported and nothing is
   // written.
   void CreateMulti();

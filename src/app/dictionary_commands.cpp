@@ -15,7 +15,7 @@
 namespace sl {
 namespace {
 
-// Clues of shown puzzles from "mean6.txt" in the program folder, read the first time a puzzle is
+// Clues of shown puzzles from "mean6.txt" in the data folder, read the first time a puzzle is
 // shown; the status line says so while it is read.
 class WindowClueSource final : public ClueSource {
  public:
@@ -25,7 +25,7 @@ class WindowClueSource final : public ClueSource {
     GameState& state = form_.State();
     if (!state.meanings.Empty()) return true;
     form_.SetStatus(std::string(kReadingMeanings));
-    return state.meanings.Read(state.play.AppFolder + kMeaningsFileName);
+    return state.meanings.Read(state.folders.DataFile(kMeaningsFileName));
   }
   void LookUpFirstClues(Puzzle& puzzle) override {
     LookUpClues(puzzle, 1, form_.State().meanings, form_.State().random);

@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "common/files.h"
+#include "toolkit/file_dialog_request.h"
 #include "toolkit/gui/fn_dialog.h"
 #include "toolkit/gui/native_path.h"
 
@@ -21,7 +22,11 @@ std::string AskForFile(Form1& form, const FilePrompt& prompt) {
   dialog.SetTitle(QString::fromLatin1(prompt.title));
   dialog.SetFileTypes(QString::fromLatin1(prompt.fileTypes));
   dialog.SetFileTypesName(QStringLiteral(" Files"));
-  dialog.SetDefaultDir(FromNativePath(WithoutTrailingSeparator(form.State().play.AppFolder)));
+  const GameFolders& folders = form.State().folders;
+  const bool save = FileDialogModeOf(prompt.mode) == FileDialogMode::Save;
+  // An empty folder is the current one.
+  const std::string start = save ? folders.workFolder : folders.dataFolder;
+  dialog.SetDefaultDir(FromNativePath(start.empty() ? remembered : WithoutTrailingSeparator(start)));
   const std::string name = ToNativePath(dialog.GetFileName(QString::fromLatin1(prompt.mode)));
   SetCurrentFolder(remembered);
   return name;

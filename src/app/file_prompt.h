@@ -12,7 +12,8 @@ struct FilePrompt {
   const char* mode;       // "OPEN" or "SAVE"
 };
 
-// Shows the dialog starting in the program folder and returns the chosen path, or "" when the
+// Shows the dialog starting in the data folder (the folder the game writes to when saving) and
+// returns the chosen path, or "" when the
 // player cancels. The process's current folder is the same afterwards, wherever the player
 // browsed.
 std::string AskForFile(Form1& form, const FilePrompt& prompt);

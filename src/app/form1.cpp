@@ -15,6 +15,7 @@
 #include "app/size_label_command.h"
 #include "app/window_colours.h"
 #include "common/files.h"
+#include "options/gui/player_folders.h"
 #include "output/gui/picture_box.h"
 #include "output/gui/qpainter_surface.h"
 #include "puzzle/gui/clue_panel.h"
@@ -35,11 +36,11 @@ namespace {
 constexpr const char* kCaption = "   Stacklinks";
 constexpr const char* kDefaultPuzzleFile = "puzzles.txt";
 constexpr const char* kDefaultDictionary = "english1.txt";
-constexpr const char* kTempPuzzleName = "temporarypuzzle.txt";
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent), programFolder_(ProgramFolder()) {
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+  state_.folders = PlayerGameFolders();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kCaption));
   w_ = BuildForm1Controls(*this);
@@ -76,15 +77,19 @@ void Form1::StartUp() {
   look.BoxLineWidth = 1;
   look.BoxInset = 18;
   look.GridStyle = 2;
-  play.AppFolder = WithTrailingSeparator(programFolder_);
-  play.TempPuzzleFile = play.AppFolder + kTempPuzzleName;
+  const GameFolders& folders = state_.folders;
+  MakeWritableFolders(folders);
+  play.AppFolder = folders.dataFolder;
+  play.TempPuzzleFile = folders.TempPuzzleFile();
   MsgForm::SetUp(this);
   state_.TwipsPerPixelX = TwipsPerPixelX(*this);
   state_.TwipsPerPixelY = TwipsPerPixelY(*this);
   state_.geometry.CellSize = 400;
   ReadcfgFile(*this);
   ApplyColours(*this);
-  if (!FileExists(play.DictionaryFile)) play.DictionaryFile = kDefaultDictionary;
+  if (!FileExists(play.DictionaryFile)) {
+    play.DictionaryFile = StartingFile(kDefaultDictionary, folders);
+  }
   SetBusyPointer(true);
   Shape1().hide();
   w_.Label3->setText(QString::number(state_.puzzle.PuzzleSize));
@@ -99,7 +104,7 @@ void Form1::FirstTick() {
   Q_EMIT DictionaryNeeded();
   ClearPuzzle();
   if (play.PuzzleFile.empty() || !FileExists(play.PuzzleFile)) {
-    play.PuzzleFile = kDefaultPuzzleFile;
+    play.PuzzleFile = StartingFile(kDefaultPuzzleFile, state_.folders);
     if (!FileExists(play.PuzzleFile)) {
       play.PuzzleFile.clear();
       SetStatus(QString());

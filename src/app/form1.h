@@ -55,9 +55,9 @@ class Form1 : public QMainWindow {
   bool CreationRunning() const;
 
   // --- Start-up ---
-  // The folder the game keeps its data and configuration in (the executable's folder unless
-  // set before StartUp, as tests do to run on a folder of their own).
-  void SetProgramFolder(const std::string& folder) { programFolder_ = folder; }
+  // The folders the game reads its data from and writes its files to (those of this run unless
+  // set before StartUp, as tests do to run on folders of their own).
+  void SetFolders(const GameFolders& folders) { state_.folders = folders; }
   // The load step: built-in defaults, folders, colours, then arms Timer1.
   void StartUp();
   // The one tick after the window is shown: grid layout, dictionary, puzzle file, first puzzle.
@@ -114,7 +114,6 @@ class Form1 : public QMainWindow {
   void ShowPositionLabels();
 
   GameState state_;
-  std::string programFolder_;
   Form1Widgets w_;
   std::vector<std::unique_ptr<QObject>> commands_;
 };

@@ -8,6 +8,7 @@
 #include "common/random.h"
 #include "generation/meanings.h"
 #include "generation/simple_array.h"
+#include "options/game_folders.h"
 #include "output/surface.h"
 #include "puzzle/puzzle.h"
 #include "puzzle/show_puzzle.h"
@@ -26,6 +27,7 @@ inline constexpr std::array<Colour, kSchemeSlots> kDefaultSchemeColours = {
 inline constexpr Colour kDefaultFontColour = RGB(26, 34, 60);
 
 struct GameState {
+  GameFolders folders;  // where the data are read and the game's own files written
   Puzzle puzzle;
   PlayState play;
   GridGeometry geometry;

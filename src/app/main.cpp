@@ -1,5 +1,5 @@
-// The game: one main window. It reads its data files from its own folder and "puzzles.txt" from
-// the current folder.
+// The game: one main window. It reads its data files from its own folder (or, installed, from
+// the installed data folder) and "puzzles.txt" from the current folder.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +44,8 @@ int main(int argc, char** argv) {
   applicationStarted = true;
   QApplication::setApplicationName(QStringLiteral("Stacklinks"));
   QApplication::setApplicationDisplayName(QStringLiteral("Stacklinks"));
+  // Ties the window to the installed menu entry, so the desktop shows its name and icon.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(STACKLINKS_APP_ID));
 
   sl::Form1 form;
   form.StartUp();

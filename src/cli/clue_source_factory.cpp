@@ -1,9 +1,9 @@
 #include "cli/clue_source_factory.h"
 
-#include "common/files.h"
 #include "common/random.h"
 #include "generation/meanings.h"
 #include "generation/meanings_clue_source.h"
+#include "options/game_folders.h"
 
 namespace sl::cli {
 namespace {
@@ -24,7 +24,7 @@ class FileClueSource final : public ClueSource {
 
 }  // namespace
 
-std::string DefaultMeaningsFile() { return ProgramFolder() + kMeaningsFileName; }
+std::string DefaultMeaningsFile() { return ProgramDataFolders().DataFile(kMeaningsFileName); }
 
 std::unique_ptr<ClueSource> MakeClueSource(const std::string& meaningsPath) {
   return std::make_unique<FileClueSource>(meaningsPath);

@@ -7,7 +7,7 @@
 
 namespace sl::cli {
 
-// The meanings file beside the executable.
+// The meanings file of the game's data: beside the executable, or the installed one.
 std::string DefaultMeaningsFile();
 
 // A clue source reading the meanings file at path on first use; a file that cannot be read

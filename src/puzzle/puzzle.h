@@ -49,8 +49,8 @@ struct PlayState {
   int32_t PuzzleNumber = 0;
   int32_t PuzzleCount = 0;
   std::string DictionaryFile = "english1.txt";
-  std::string AppFolder;       // ends in "/"
-  std::string TempPuzzleFile;  // AppFolder + "temporarypuzzle.txt"
+  std::string AppFolder;       // the folder the data files are read from; ends in "/"
+  std::string TempPuzzleFile;  // "temporarypuzzle.txt" in the folder the game writes to
   int32_t CursorRow = -1;      // -1: no cell selected
   int32_t CursorCol = 0;
 };

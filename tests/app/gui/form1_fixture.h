@@ -8,11 +8,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <fstream>
 #include <memory>
 #include <string>
 
 #include "app/form1.h"
 #include "common/files.h"
+#include "options/game_folders.h"
 #include "gui_support/modal_watch.h"
 #include "support/temp_folder.h"
 #include "toolkit/gui/box_control.h"
@@ -43,11 +45,16 @@ class Form1Fixture : public ::testing::Test {
   // Writes puzzles.txt (unless the text is empty), then starts the window there. The test's
   // folder also stands in for the program folder, so no test touches the real settings.
   void Start(const std::string& puzzles) {
+    Start(puzzles, DecideGameFolders({folder.Path(), true, "", "", ""}));
+  }
+  // The same with the game's folders given; a data folder without meanings gets one.
+  void Start(const std::string& puzzles, const GameFolders& folders) {
     if (!puzzles.empty()) folder.Write("puzzles.txt", puzzles);
     ASSERT_TRUE(SetCurrentFolder(folder.Path()));
-    if (!FileExists(folder.File("mean6.txt"))) folder.Write("mean6.txt", "CURRENCY:money\r\n");
+    const std::string meanings = folders.DataFile("mean6.txt");
+    if (!FileExists(meanings)) std::ofstream(meanings, std::ios::binary) << "CURRENCY:money\r\n";
     form = std::make_unique<Form1>();
-    form->SetProgramFolder(folder.Path());
+    form->SetFolders(folders);
     form->StartUp();
     form->show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1().isActive(); }, 5000));

@@ -58,6 +58,26 @@ TEST_F(Form1Test, WithoutAReadableFirstPuzzleTheGridIsClearAndCommandsNeedingOne
                   .startsWith(QStringLiteral("There is no puzzle to save")));
 }
 
+TEST_F(Form1Test, InstalledAndStartedFromAFolderWithoutItsFilesItOpensTheShippedOnes) {
+  test::TempFolder shipped;
+  test::TempFolder home;
+  shipped.Write("puzzles.txt", test::kFivePuzzles);
+  shipped.Write("english1.txt", "ABCDEFGHIJKL\r\nABCDEFGH\r\n");
+  const GameFolders folders = DecideGameFolders(
+      {"/nowhere/bin/", false, shipped.Path(), home.File("config"), home.File("share")});
+  Start("", folders);  // the current folder holds neither "puzzles.txt" nor "english1.txt"
+  EXPECT_EQ(Position(), QStringLiteral("p# 1 of 5"));
+  EXPECT_EQ(Play().PuzzleFile, shipped.File("puzzles.txt"));
+  EXPECT_EQ(Play().DictionaryFile, shipped.File("english1.txt"));
+  EXPECT_EQ(form->State().dictionary.Items(), std::vector<std::string>{"ABCDEFGH"});
+  EXPECT_EQ(form->State().puzzle.Clue[1], "money");  // the shipped meanings
+  // The settings were written with their defaults into the player's folder; nothing was
+  // written where the data are.
+  EXPECT_TRUE(FileExists(home.File("config/stacklinks/stacklinks.cfg")));
+  EXPECT_EQ(Play().TempPuzzleFile, home.File("share/stacklinks/temporarypuzzle.txt"));
+  EXPECT_EQ(shipped.Read("stacklinks.cfg"), "<missing>");
+}
+
 TEST_F(Form1Test, ControlsAndMenusCarryTheirNamesAndCaptions) {
   Start(test::kFivePuzzles);
   EXPECT_EQ(form->windowTitle(), QStringLiteral("   Stacklinks"));

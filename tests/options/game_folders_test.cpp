@@ -1,0 +1,150 @@
+// Where the game reads its data and writes its own files, for a build or portable copy and for
+// an installed one.
+#include "options/game_folders.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/files.h"
+#include "support/temp_folder.h"
+
+namespace sl {
+namespace {
+
+using test::TempFolder;
+
+TEST(GameFolders, DecidedFromTheFacts) {
+  const struct {
+    const char* what;
+    FolderFacts facts;
+    FolderLayout layout;
+    const char* data;
+    const char* settings;
+    const char* work;
+    const char* batch;
+  } cases[] = {
+      {"build or portable copy", {"/opt/game", true, "", "/h/.config", "/h/.local/share"},
+       FolderLayout::ProgramFolder, "/opt/game/", "/opt/game/", "/opt/game/", ""},
+      {"data beside the executable wins over installed data",
+       {"/usr/bin/", true, "/usr/share/stacklinks/", "/h/.config", "/h/.local/share"},
+       FolderLayout::ProgramFolder, "/usr/bin/", "/usr/bin/", "/usr/bin/", ""},
+      {"installed", {"/usr/bin/", false, "/usr/share/stacklinks", "/h/.config/", "/h/.local/share"},
+       FolderLayout::Installed, "/usr/share/stacklinks/", "/h/.config/stacklinks/",
+       "/h/.local/share/stacklinks/", "/h/.local/share/stacklinks/"},
+      {"installed, no home folders known", {"/usr/bin/", false, "/usr/share/stacklinks/", "", ""},
+       FolderLayout::Installed, "/usr/share/stacklinks/", "", "", ""},
+      {"no data anywhere", {"/tmp/x", false, "", "/h/.config", "/h/.local/share"},
+       FolderLayout::ProgramFolder, "/tmp/x/", "/tmp/x/", "/tmp/x/", ""},
+      {"program in the root folder", {"/", true, "", "", ""}, FolderLayout::ProgramFolder, "/", "/",
+       "/", ""},
+  };
+  for (const auto& c : cases) {
+    const GameFolders folders = DecideGameFolders(c.facts);
+    EXPECT_EQ(folders.layout, c.layout) << c.what;
+    EXPECT_EQ(folders.dataFolder, c.data) << c.what;
+    EXPECT_EQ(folders.settingsFolder, c.settings) << c.what;
+    EXPECT_EQ(folders.workFolder, c.work) << c.what;
+    EXPECT_EQ(folders.batchFolder, c.batch) << c.what;
+  }
+}
+
+TEST(GameFolders, FilesOfEachFolder) {
+  const GameFolders installed = DecideGameFolders(
+      {"/usr/bin/", false, "/usr/share/stacklinks/", "/h/.config", "/h/.local/share"});
+  EXPECT_EQ(installed.DataFile("mean6.txt"), "/usr/share/stacklinks/mean6.txt");
+  EXPECT_EQ(installed.ConfigFile(), "/h/.config/stacklinks/stacklinks.cfg");
+  EXPECT_EQ(installed.TempPuzzleFile(), "/h/.local/share/stacklinks/temporarypuzzle.txt");
+  EXPECT_EQ(installed.BatchFile("8puzadd.txt"), "/h/.local/share/stacklinks/8puzadd.txt");
+  const GameFolders portable = DecideGameFolders({"/opt/game", true, "", "", ""});
+  EXPECT_EQ(portable.ConfigFile(), "/opt/game/stacklinks.cfg");
+  EXPECT_EQ(portable.BatchFile("8puzadd.txt"), "8puzadd.txt");  // the current folder
+}
+
+// An install tree <prefix>/bin and <prefix>/share/stacklinks, with the meanings where asked.
+struct InstallTree {
+  explicit InstallTree(bool dataBeside, bool dataInstalled) {
+    std::filesystem::create_directories(root.File("bin"));
+    std::filesystem::create_directories(root.File("share/stacklinks"));
+    if (dataBeside) root.Write("bin/mean6.txt", "ABC:x\r\n");
+    if (dataInstalled) root.Write("share/stacklinks/mean6.txt", "ABC:x\r\n");
+  }
+  TempFolder root;
+};
+
+TEST(GameFolders, FactsOfAnExecutableFolder) {
+  const struct {
+    bool beside;
+    bool installed;
+    bool expectBeside;
+    bool expectInstalled;
+  } cases[] = {
+      {true, false, true, false},
+      {false, true, false, true},
+      {true, true, true, true},
+      {false, false, false, false},
+  };
+  for (const auto& c : cases) {
+    InstallTree tree(c.beside, c.installed);
+    const FolderFacts facts =
+        ExecutableFolderFacts(tree.root.File("bin"), "../share/stacklinks");
+    EXPECT_EQ(facts.executableFolder, tree.root.File("bin/"));
+    EXPECT_EQ(facts.dataBesideExecutable, c.expectBeside) << c.beside << c.installed;
+    EXPECT_EQ(facts.installedDataFolder,
+              c.expectInstalled ? tree.root.File("share/stacklinks/") : "")
+        << c.beside << c.installed;
+  }
+  // An empty meanings file marks nothing.
+  InstallTree empty(false, false);
+  empty.root.Write("share/stacklinks/mean6.txt", "");
+  EXPECT_EQ(ExecutableFolderFacts(empty.root.File("bin"), "../share/stacklinks")
+                .installedDataFolder,
+            "");
+}
+
+TEST(GameFolders, WritableFoldersAreMadeWhenMissing) {
+  TempFolder home;
+  const GameFolders folders =
+      DecideGameFolders({"/usr/bin/", false, "/usr/share/stacklinks/", home.File("config"),
+                         home.File("a/b/share")});
+  EXPECT_TRUE(MakeWritableFolders(folders));
+  EXPECT_TRUE(std::filesystem::is_directory(home.File("config/stacklinks")));
+  EXPECT_TRUE(std::filesystem::is_directory(home.File("a/b/share/stacklinks")));
+  EXPECT_TRUE(MakeWritableFolders(folders));  // already there
+
+  home.Write("file", "x");  // a file where a folder should be
+  EXPECT_FALSE(MakeWritableFolders(
+      DecideGameFolders({"/usr/bin/", false, "/usr/share/stacklinks/", home.File("file"), ""})));
+}
+
+TEST(GameFolders, StartingFilePrefersTheCurrentFolderThenTheShippedOne) {
+  TempFolder current;
+  TempFolder data;
+  const std::string before = CurrentFolder();
+  ASSERT_TRUE(SetCurrentFolder(current.Path()));
+  const GameFolders folders = DecideGameFolders({data.Path(), true, "", "", ""});
+  const struct {
+    const char* inCurrent;  // nullptr: absent
+    const char* inData;
+    bool expectShipped;
+  } cases[] = {
+      {"x", "x", false},
+      {nullptr, "x", true},
+      {"", "x", true},  // an empty file counts as missing
+      {"x", nullptr, false},
+      {nullptr, nullptr, false},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(current.File("puzzles.txt"));
+    std::filesystem::remove(data.File("puzzles.txt"));
+    if (c.inCurrent) current.Write("puzzles.txt", c.inCurrent);
+    if (c.inData) data.Write("puzzles.txt", c.inData);
+    EXPECT_EQ(StartingFile("puzzles.txt", folders),
+              c.expectShipped ? data.File("puzzles.txt") : "puzzles.txt")
+        << (c.inCurrent ? c.inCurrent : "-") << (c.inData ? c.inData : "-");
+  }
+  SetCurrentFolder(before);
+}
+
+}  // namespace
+}  // namespace sl
