@@ -9,30 +9,37 @@
 #include "common/files.h"
 #include "generation/dictionary.h"
 #include "generation/meanings.h"
+#include "generation/meanings_preload.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/native_path.h"
 
 namespace sl {
 namespace {
 
-// Clues of shown puzzles from "mean6.txt" in the data folder, read the first time a puzzle is
-// shown; the status line says so while it is read.
+// Clues of shown puzzles from "mean6.txt" in the data folder. The file is read on a thread of
+// its own from the start-up on, and taken when the first puzzle is shown; the status line says
+// so while that waits. A file that could not be read then is tried again each time.
 class WindowClueSource final : public ClueSource {
  public:
   explicit WindowClueSource(Form1& form) : form_(form) {}
 
+  void StartLoading() override { preload_.Start(MeaningsFile()); }
   bool EnsureLoaded() override {
     GameState& state = form_.State();
     if (!state.meanings.Empty()) return true;
     form_.SetStatus(std::string(kReadingMeanings));
-    return state.meanings.Read(state.folders.DataFile(kMeaningsFileName));
+    if (preload_.TakeInto(state.meanings)) return true;
+    return state.meanings.Read(MeaningsFile());
   }
   void LookUpFirstClues(Puzzle& puzzle) override {
     LookUpClues(puzzle, 1, form_.State().meanings, form_.State().random);
   }
 
  private:
+  std::string MeaningsFile() const { return form_.State().folders.DataFile(kMeaningsFileName); }
+
   Form1& form_;
+  MeaningsPreload preload_;
 };
 
 }  // namespace

@@ -81,6 +81,7 @@ void Form1::StartUp() {
   MakeWritableFolders(folders);
   play.AppFolder = folders.dataFolder;
   play.TempPuzzleFile = folders.TempPuzzleFile();
+  if (state_.clues) state_.clues->StartLoading();
   MsgForm::SetUp(this);
   state_.TwipsPerPixelX = TwipsPerPixelX(*this);
   state_.TwipsPerPixelY = TwipsPerPixelY(*this);

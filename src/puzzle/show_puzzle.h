@@ -12,6 +12,9 @@ namespace sl {
 class ClueSource {
  public:
   virtual ~ClueSource() = default;
+  // Starts loading the meanings in the background where the source can, so that the first
+  // EnsureLoaded waits less; by default it does nothing.
+  virtual void StartLoading() {}
   // Loads the meanings if not loaded yet; false when they cannot be read.
   virtual bool EnsureLoaded() = 0;
   // Fills Clue (1..N) with every word's first meaning (and sets meaning numbers as the lookup

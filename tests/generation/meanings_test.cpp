@@ -1,4 +1,5 @@
 #include "generation/meanings.h"
+#include "generation/meanings_preload.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,28 @@ TEST(MeaningsIndex, GivesTheAnswersOfAStraightScan) {
     EXPECT_EQ(got.first, first == lines.end() ? -1 : first - lines.begin()) << key;
     EXPECT_EQ(got.count, std::min<int32_t>(end - first, kMaxMeaningsPerWord)) << key;
   }
+}
+
+TEST(MeaningsPreload, HandsOverWhatItReadOnceAndNothingWhenTheFileIsMissing) {
+  test::TempFolder folder;
+  const std::string path = folder.Write("mean6.txt", "DOG:animal\r\nCAT:pet\r\n");
+  Meanings held;
+  MeaningsPreload none;
+  EXPECT_FALSE(none.TakeInto(held));  // nothing started
+
+  MeaningsPreload preload;
+  preload.Start(path);
+  preload.Start(folder.File("other.txt"));  // the first read goes on
+  ASSERT_TRUE(preload.TakeInto(held));
+  EXPECT_EQ(held.Lines().Items(), (std::vector<std::string>{"DOG:animal", "CAT:pet"}));
+  EXPECT_EQ(held.Find("CAT:").first, 1);
+  EXPECT_FALSE(preload.TakeInto(held));  // handed over once
+  EXPECT_EQ(held.Lines().ListCount(), 2);
+
+  MeaningsPreload missing;
+  missing.Start(folder.File("missing.txt"));
+  EXPECT_FALSE(missing.TakeInto(held));
+  EXPECT_EQ(held.Lines().ListCount(), 2);  // unchanged
 }
 
 }  // namespace
