@@ -27,14 +27,12 @@ GameFolders DecideGameFolders(const FolderFacts& facts) {
   GameFolders folders;
   if (facts.dataBesideExecutable || facts.installedDataFolder.empty()) {
     const std::string program = WithTrailingSeparator(facts.executableFolder);
-    folders.layout = FolderLayout::ProgramFolder;
     folders.dataFolder = program;
     folders.settingsFolder = program;
     folders.workFolder = program;
     folders.batchFolder = "";
     return folders;
   }
-  folders.layout = FolderLayout::Installed;
   folders.dataFolder = WithTrailingSeparator(facts.installedDataFolder);
   folders.settingsFolder = PlayerFolder(facts.configHome);
   folders.workFolder = PlayerFolder(facts.dataHome);

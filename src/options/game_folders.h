@@ -32,11 +32,8 @@ struct FolderFacts {
   std::string dataHome;               // the player's data folder (~/.local/share), "" if unknown
 };
 
-enum class FolderLayout { ProgramFolder, Installed };
-
 // Every folder below ends in "/", or is "" for the current folder.
 struct GameFolders {
-  FolderLayout layout = FolderLayout::ProgramFolder;
   std::string dataFolder;      // the shipped files: meanings, schemes, help page, word list, puzzles
   std::string settingsFolder;  // "stacklinks.cfg"
   std::string workFolder;      // "temporarypuzzle.txt"; where saving a puzzle starts browsing

@@ -18,30 +18,27 @@ TEST(GameFolders, DecidedFromTheFacts) {
   const struct {
     const char* what;
     FolderFacts facts;
-    FolderLayout layout;
     const char* data;
     const char* settings;
     const char* work;
     const char* batch;
   } cases[] = {
       {"build or portable copy", {"/opt/game", true, "", "/h/.config", "/h/.local/share"},
-       FolderLayout::ProgramFolder, "/opt/game/", "/opt/game/", "/opt/game/", ""},
+       "/opt/game/", "/opt/game/", "/opt/game/", ""},
       {"data beside the executable wins over installed data",
        {"/usr/bin/", true, "/usr/share/stacklinks/", "/h/.config", "/h/.local/share"},
-       FolderLayout::ProgramFolder, "/usr/bin/", "/usr/bin/", "/usr/bin/", ""},
+       "/usr/bin/", "/usr/bin/", "/usr/bin/", ""},
       {"installed", {"/usr/bin/", false, "/usr/share/stacklinks", "/h/.config/", "/h/.local/share"},
-       FolderLayout::Installed, "/usr/share/stacklinks/", "/h/.config/stacklinks/",
-       "/h/.local/share/stacklinks/", "/h/.local/share/stacklinks/"},
+       "/usr/share/stacklinks/", "/h/.config/stacklinks/", "/h/.local/share/stacklinks/",
+       "/h/.local/share/stacklinks/"},
       {"installed, no home folders known", {"/usr/bin/", false, "/usr/share/stacklinks/", "", ""},
-       FolderLayout::Installed, "/usr/share/stacklinks/", "", "", ""},
+       "/usr/share/stacklinks/", "", "", ""},
       {"no data anywhere", {"/tmp/x", false, "", "/h/.config", "/h/.local/share"},
-       FolderLayout::ProgramFolder, "/tmp/x/", "/tmp/x/", "/tmp/x/", ""},
-      {"program in the root folder", {"/", true, "", "", ""}, FolderLayout::ProgramFolder, "/", "/",
-       "/", ""},
+       "/tmp/x/", "/tmp/x/", "/tmp/x/", ""},
+      {"program in the root folder", {"/", true, "", "", ""}, "/", "/", "/", ""},
   };
   for (const auto& c : cases) {
     const GameFolders folders = DecideGameFolders(c.facts);
-    EXPECT_EQ(folders.layout, c.layout) << c.what;
     EXPECT_EQ(folders.dataFolder, c.data) << c.what;
     EXPECT_EQ(folders.settingsFolder, c.settings) << c.what;
     EXPECT_EQ(folders.workFolder, c.work) << c.what;
