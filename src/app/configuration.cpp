@@ -7,10 +7,6 @@
 
 namespace sl {
 
-namespace {
-constexpr int kButtonShadeSlot = 13;
-}  // namespace
-
 ConfigValues ConfigFromState(const GameState& state) {
   ConfigValues values;
   values.SchemeName = state.SchemeName;

@@ -8,16 +8,12 @@
 #include "common/random.h"
 #include "generation/meanings.h"
 #include "generation/simple_array.h"
+#include "options/colour_table.h"
 #include "output/surface.h"
 #include "puzzle/puzzle.h"
 #include "puzzle/show_puzzle.h"
 
 namespace sl {
-
-inline constexpr int kSchemeSlots = 14;
-inline constexpr int kBackgroundSlot = 2;  // windows, frames, labels and drawing surfaces
-inline constexpr int kMenuBarSlot = 3;
-inline constexpr int kButtonSlot = 4;      // buttons and the size label
 
 // The calm look the game has until a colour scheme is applied: a pale blue-grey window with a
 // slightly deeper button colour, and dark ink.
