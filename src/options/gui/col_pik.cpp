@@ -27,6 +27,7 @@ constexpr int kLowestValue = 0;
 constexpr int kHighestValue = 255;
 constexpr Colour kDefaultBackColor = RGB(255, 192, 192);
 constexpr Colour kOutline = RGB(96, 96, 96);
+constexpr double kValueFontPoints = 7;
 
 struct PartPlace {
   int left, top, width, height;
@@ -87,6 +88,9 @@ ColPik::ColPik(QWidget* parent)
     values_[bar] = new QLabel(QString::fromStdString(Str(kHighestValue)), this);
     values_[bar]->setObjectName(QString::fromLatin1(kValueNames[bar]));
     values_[bar]->setAlignment(Qt::AlignCenter);
+    QFont small = values_[bar]->font();
+    small.setPointSizeF(kValueFontPoints);
+    values_[bar]->setFont(small);
     connect(bars_[bar], &QSlider::valueChanged, this, [this, bar] { BarChanged(bar); });
   }
   caption_ = new QLabel(QStringLiteral("Selected Colour"), this);

@@ -1,14 +1,13 @@
 #include "options/gui/colour_roles.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -40,6 +39,8 @@ void PaintPlainWidget(QWidget& widget, Colour colour) {
     SetRoles(widget, {QPalette::Window, QPalette::Base}, shown);
   } else if (qobject_cast<QPushButton*>(&widget)) {
     SetRoles(widget, {QPalette::Button}, shown);
+  } else if (qobject_cast<QAbstractButton*>(&widget)) {
+    SetRoles(widget, {QPalette::Window}, shown);  // check and option boxes show their parent
   } else {
     SetRoles(widget, {QPalette::Window}, shown);
     widget.setAutoFillBackground(true);
@@ -52,7 +53,10 @@ void PaintBackColour(QWidget& widget, Colour colour) {
   if (auto* button = qobject_cast<BoxControl*>(&widget)) {
     button->SetBackColor(colour);
   } else if (auto* picture = qobject_cast<PictureBox*>(&widget)) {
+    // A kept drawing starts again in its new background, as a picture box does; its owner
+    // redraws it.
     picture->SetBackColor(colour);
+    picture->Clear();
   } else if (auto* picker = qobject_cast<ColPik*>(&widget)) {
     picker->SetBackColor(colour);
   } else {

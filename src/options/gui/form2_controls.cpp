@@ -13,6 +13,7 @@
 #include "output/gui/twip_geometry.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/click_label.h"
+#include "toolkit/gui/plain_frame.h"
 
 namespace sl {
 
@@ -50,7 +51,7 @@ Widget* Placed(Widget* widget, const char* name, const Place& place) {
 }
 
 QGroupBox* Frame(QWidget* parent, const char* name, const char* caption, const Place& place) {
-  return Placed(new QGroupBox(QString::fromLatin1(caption), parent), name, place);
+  return Placed(new PlainFrame(QString::fromLatin1(caption), parent), name, place);
 }
 
 BoxControl* Button(QWidget* parent, const char* name, const char* caption, const char* tip,
@@ -64,6 +65,10 @@ BoxControl* Button(QWidget* parent, const char* name, const char* caption, const
 }  // namespace
 
 Form2Controls BuildForm2Controls(QDialog& window, ColourRoles& roles) {
+  // The window's design font: the control sizes above are made for it.
+  QFont designFont(QStringLiteral("Arial"));
+  designFont.setPointSizeF(8);
+  window.setFont(designFont);
   Form2Controls c;
   QGroupBox* schemeFrame = Frame(&window, "Frame1", "Colour Scheme", kSchemeFrame);
   c.schemeFrame = schemeFrame;
@@ -79,6 +84,8 @@ Form2Controls BuildForm2Controls(QDialog& window, ColourRoles& roles) {
   QFont listFont(QStringLiteral("Courier New"));
   listFont.setPointSizeF(9);
   c.fontList->setFont(listFont);
+  c.fontList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  c.fontList->setTextElideMode(Qt::ElideRight);
   c.sample = Placed(new ClickLabel(QStringLiteral("ABC"), fontFrame), "Label1", kSample);
   c.sample->setAlignment(Qt::AlignCenter);
   c.sample->setToolTip(QStringLiteral("Left-Rightclick to set font size"));
