@@ -1,9 +1,9 @@
 #pragma once
 // Everything the game holds while it runs, owned by the main window and changed through the
 // core's functions. Commands reach it through Form1::State().
-#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/random.h"
 #include "generation/meanings.h"
@@ -15,12 +15,6 @@
 
 namespace sl {
 
-// The calm look the game has until a colour scheme is applied: a pale blue-grey window with a
-// slightly deeper button colour, and dark ink.
-inline constexpr std::array<Colour, kSchemeSlots> kDefaultSchemeColours = {
-    0, 0, RGB(220, 228, 238), RGB(240, 244, 249), RGB(200, 213, 229), 0, 0, 0, 0, 0, 0, 0, 0, 0};
-inline constexpr Colour kDefaultFontColour = RGB(26, 34, 60);
-
 struct GameState {
   Puzzle puzzle;
   PlayState play;
@@ -28,9 +22,8 @@ struct GameState {
   GridLook look;
   Random random;
 
-  std::string SchemeName = "xp.col";  // the colour scheme in use, kept in the configuration
-  std::array<Colour, kSchemeSlots> SchemeColours = kDefaultSchemeColours;
-  Colour FontColour = kDefaultFontColour;  // letters of the grid and of the clue list
+  Appearance appearance;  // the scheme, its colour table and the grid's ink
+  std::vector<std::string> SchemeList;  // the scheme names of "all.col", read at start-up
 
   // Twips per screen pixel, recorded at start-up.
   double TwipsPerPixelX = 15;

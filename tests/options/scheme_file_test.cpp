@@ -2,19 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scheme_blocks.h"
 #include "support/temp_folder.h"
 
 namespace sl {
 namespace {
 
-// A block of thirteen colour lines for slots 0..12 with the given slot 2 and slot 4 lines; the
-// lines of slots 3 and 5 hold numbers the loader must not use.
-std::string Block(const std::string& header, const std::string& slot2, const std::string& slot4) {
-  std::string block = header + "\r\n1;2;3\r\n4;5;6\r\n" + slot2 + "\r\n99;99;99\r\n" + slot4 +
-                      "\r\n77;77;77\r\n";
-  for (int slot = 6; slot <= 12; ++slot) block += std::to_string(slot) + ";0;0\r\n";
-  return block;
-}
+using test::SchemeBlock;
 
 class SchemeFileTest : public ::testing::Test {
  protected:
@@ -25,8 +19,9 @@ class SchemeFileTest : public ::testing::Test {
 };
 
 TEST_F(SchemeFileTest, ListTakesTheTextBeforeTheFirstColOfEveryLineHoldingIt) {
-  const std::string path = Write(Block("xp.col", "1;1;1", "2;2;2") + "note: my.col.col here\n" +
-                                 "no scheme.COL\r\n.col\r\n" + Block("ocean.col", "1;1;1", "2;2;2"));
+  const std::string path =
+      Write(SchemeBlock("xp.col", "1;1;1", "2;2;2") + "note: my.col.col here\n" +
+            "no scheme.COL\r\n.col\r\n" + SchemeBlock("ocean.col", "1;1;1", "2;2;2"));
   EXPECT_EQ(ReadSchemeList(path), (std::vector<std::string>{"xp", "note: my", "", "ocean"}));
   EXPECT_TRUE(ReadSchemeList(temp_.File("missing.col")).empty());
 }
@@ -44,7 +39,7 @@ TEST_F(SchemeFileTest, LoadDerivesTheMenuBarAndButtonShadowFromTheRunningCompone
       {" 10.5 ;11.5x;12;junk", "64;65;66", RGB(42, 44, 44), RGB(32, 33, 34)},  // halves to even
   };
   for (const Case& c : cases) {
-    const std::string path = Write("other\r\n" + Block("s.col", c.slot2, c.slot4));
+    const std::string path = Write("other\r\n" + SchemeBlock("s.col", c.slot2, c.slot4));
     ASSERT_TRUE(LoadColourScheme(path, "s.col", colours_)) << c.slot2;
     EXPECT_EQ(colours_[kMenuBarSlot], c.menuBar) << c.slot2;
     EXPECT_EQ(colours_[kButtonShadowSlot], c.shadow) << c.slot4;
@@ -55,14 +50,14 @@ TEST_F(SchemeFileTest, LoadDerivesTheMenuBarAndButtonShadowFromTheRunningCompone
   EXPECT_EQ(colours_[kButtonShadeSlot], 0u);  // not a scheme slot
 
   // Nor need those two lines hold colours.
-  std::string block = Block("s.col", "1;1;1", "100;0;0");
+  std::string block = SchemeBlock("s.col", "1;1;1", "100;0;0");
   block.replace(block.find("99;99;99"), 8, "menu");
   EXPECT_TRUE(LoadColourScheme(Write(block), "s.col", colours_));
   EXPECT_EQ(colours_[kButtonShadowSlot], RGB(68, 8, 8));
 }
 
 TEST_F(SchemeFileTest, FailuresKeepTheSlotsReadBeforeThem) {
-  const std::string good = Block("XP.col", "200;200;200", "100;100;100");
+  const std::string good = SchemeBlock("XP.col", "200;200;200", "100;100;100");
   const std::pair<std::string, int> cases[] = {
       {good, 0},                                            // headers match exactly
       {good + "xp.col \r\n", 0},
@@ -85,7 +80,7 @@ TEST_F(SchemeFileTest, FailuresKeepTheSlotsReadBeforeThem) {
 }
 
 TEST_F(SchemeFileTest, PreviewTakesEveryLineAsItStandsOrTheSystemLookForDefault) {
-  const std::string path = Write(Block("blue.col", "200;220;300", "20;40;200"));
+  const std::string path = Write(SchemeBlock("blue.col", "200;220;300", "20;40;200"));
   Colour preview = 1;
   ASSERT_TRUE(PreviewColourScheme(path, "blue.col", colours_, preview));
   EXPECT_EQ(preview, RGB(200, 220, 255));

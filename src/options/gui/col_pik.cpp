@@ -33,10 +33,13 @@ struct PartPlace {
   int left, top, width, height;
 };
 // Bars, component boxes and value labels for red, green and blue.
-constexpr PartPlace kBars[] = {{1320, 25, 250, 1126}, {1657, 25, 250, 1126}, {1995, 25, 250, 1126}};
+constexpr PartPlace kBars[] = {
+    {1320, 25, 250, 1126}, {1657, 25, 250, 1126}, {1995, 25, 250, 1126}};
 constexpr PartPlace kComponents[] = {
     {1335, 1170, 225, 195}, {1657, 1170, 225, 195}, {1995, 1170, 225, 195}};
-constexpr PartPlace kValues[] = {{1290, 1380, 330, 210}, {1617, 1380, 330, 210}, {1955, 1380, 330, 210}};
+// The value labels are wider than the bars so that " 255" fits; each is centred under its bar.
+constexpr PartPlace kValues[] = {
+    {1290, 1380, 330, 210}, {1617, 1380, 330, 210}, {1955, 1380, 330, 210}};
 constexpr PartPlace kCaption = {60, 1680, 1245, 225};
 constexpr PartPlace kSwatch = {1335, 1680, 915, 195};
 const char* const kBarNames[] = {"hsrRed", "hsrGreen", "hsrBlue"};

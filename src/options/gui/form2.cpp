@@ -63,8 +63,9 @@ void Form2::FillFromSettings() {
   const Appearance& appearance = settings_.appearance;
   const GridLook& look = settings_.look;
   ShowInPicker(appearance.SchemeColours[kBackgroundSlot]);
-  c_.schemeList->setCurrentIndex(c_.schemeList->findText(
-      FromCp1252(SchemeListText(appearance.SchemeName)), Qt::MatchExactly | Qt::MatchCaseSensitive));
+  const QString listText = FromCp1252(SchemeListText(appearance.SchemeName));
+  c_.schemeList->setCurrentIndex(
+      c_.schemeList->findText(listText, Qt::MatchExactly | Qt::MatchCaseSensitive));
   c_.schemeFrame->setTitle(SchemeCaption(FromCp1252(appearance.SchemeName)));
   roles_.Paint(RoleColoursOf(appearance));
   c_.hideHints->setChecked(appearance.HideCornerHints != 0);

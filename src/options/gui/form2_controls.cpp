@@ -100,9 +100,10 @@ Form2Controls BuildForm2Controls(QDialog& window, ColourRoles& roles) {
   QGroupBox* gridFrame = Frame(&window, "Frame4", "Grid", kGridFrame);
   c.styleGroup = new QButtonGroup(&window);
   for (int style = 0; style < 3; ++style) {
-    c.styles[style] = Placed(new QRadioButton(QString::fromLatin1(kStyleCaptions[style]), gridFrame),
-                             "Option1", kStyles[style]);
+    c.styles[style] = new QRadioButton(QString::fromLatin1(kStyleCaptions[style]), gridFrame);
     c.styles[style]->setObjectName(QStringLiteral("Option1_%1").arg(style));
+    const Place& place = kStyles[style];
+    PlaceInTwips(*c.styles[style], place.left, place.top, place.width, place.height);
     c.styleGroup->addButton(c.styles[style], style);
   }
 

@@ -15,6 +15,7 @@
 #include "options/gui/col_pik.h"
 #include "options/gui/screen_colours.h"
 #include "options/scheme_file.h"
+#include "support/scheme_blocks.h"
 #include "support/temp_folder.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/click_label.h"
@@ -22,19 +23,11 @@
 namespace sl {
 namespace {
 
-// Slot 2 (background) and slot 4 (buttons) of each scheme; the other slots are grey.
-std::string Scheme(const std::string& name, const std::string& background,
-                   const std::string& buttons) {
-  std::string block = name + "\r\n0;0;0\r\n0;0;0\r\n" + background + "\r\n1;1;1\r\n" + buttons + "\r\n";
-  for (int slot = 5; slot <= 12; ++slot) block += "128;128;128\r\n";
-  return block;
-}
-
 class Form2Test : public ::testing::Test {
  protected:
   Form2Test() {
-    folder_.Write("all.col", Scheme("xp.col", "236;233;216", "196;212;242") +
-                                 Scheme("blue.col", "200;220;240", "250;5;100") +
+    folder_.Write("all.col", test::SchemeBlock("xp.col", "236;233;216", "196;212;242") +
+                                 test::SchemeBlock("blue.col", "200;220;240", "250;5;100") +
                                  "broken.col\r\n1;2\r\ndefault.col\r\n");
     names_ = ReadSchemeList(folder_.File("all.col"));
     LoadColourScheme(folder_.File("all.col"), "xp.col", appearance_.SchemeColours);
@@ -77,7 +70,7 @@ TEST_F(Form2Test, ShowsTheSettingsAndPreviewsAChosenSchemeAtOnce) {
   EXPECT_EQ(Background(form_.get()), QColor(200, 220, 240));
   EXPECT_EQ(Background(C().fontList), QColor(200, 220, 240));
   EXPECT_EQ(C().picker->SchemeColor(), RGB(200, 220, 240));
-  EXPECT_EQ(Slot(kMenuBarSlot), RGB(1, 1, 1));  // taken as it stands
+  EXPECT_EQ(Slot(kMenuBarSlot), RGB(99, 99, 99));  // taken as it stands
   EXPECT_EQ(Slot(kButtonShadeSlot), RGB(250, 5, 100));
   EXPECT_EQ(appearance_.SchemeName, "xp.col");  // only Apply changes the name
 
