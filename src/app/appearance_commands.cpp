@@ -53,6 +53,8 @@ void AppearanceCommands::ReapplyAppearance() {
 
 Form2* AppearanceCommands::OptionsWindow() const { return options_.data(); }
 
+void AppearanceCommands::UnloadOptionsWindow() { delete options_.data(); }
+
 void AppearanceCommands::EditOptions() {
   if (!options_) {
     GameState& state = form_.State();

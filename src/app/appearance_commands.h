@@ -33,6 +33,8 @@ class AppearanceCommands : public QObject {
   void EditOptions();
   // The options window once it has been opened, else null.
   Form2* OptionsWindow() const;
+  // Closes and destroys the options window if it exists (the game is ending).
+  void UnloadOptionsWindow();
 
  private:
   std::string SchemeListPath() const;

@@ -203,6 +203,7 @@ void Form1::closeEvent(QCloseEvent* event) {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window != this && window->isVisible()) window->close();
   }
+  appearance_->UnloadOptionsWindow();
   SetBusyPointer(false);
   event->accept();
 }

@@ -38,7 +38,9 @@ struct Appearance {
   std::string SchemeName = "xp.col";  // the scheme in use, with its ".col" ending
   SchemeTable SchemeColours = SystemSchemeTable();
   Colour FontColour = kBlack;  // letters of the grid and of the clue list
-  int32_t HideCornerHints = 0;  // shown in the options window; kept for this run only
+  // "Hide Corner Hint Letters" of the options window, kept for this run only. The grid shows no
+  // hint letters (everything it shows follows from the words and links), so nothing reads it.
+  int32_t HideCornerHints = 0;
 };
 
 inline constexpr bool IsSystemColour(Colour colour) { return (colour & 0x80000000u) != 0; }

@@ -91,6 +91,7 @@ TEST_F(AppearanceTest, ExitWithoutApplyLeavesTheLookButKeepsTheButtonShadeForThe
 
   // Exit keeps it; the next start shows it on the buttons of the configured scheme.
   Answered([&] { Entry("cmdexitx").trigger(); });
+  EXPECT_EQ(form->FindCommands<AppearanceCommands>()->OptionsWindow(), nullptr);
   EXPECT_EQ(Config(), "xp.col\r\nenglish1.txt\r\npuzzles.txt\r\nArial\r\n8 1 16 0 " +
                           std::to_string(kBlueButtons) + "\r\n");
   Restart();
