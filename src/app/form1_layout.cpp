@@ -26,9 +26,7 @@
 namespace sl {
 namespace {
 
-struct Place {
-  int left, top, width, height;
-};
+using Place = TwipRect;
 
 // Buttons that take the scheme's button colour; the maintenance tools keep their own.
 enum class ButtonColour { Scheme, Own };
@@ -123,13 +121,6 @@ const MenuEntryDef kPuzzleMenu[] = {
 };
 
 #undef CONTROL
-
-template <class Widget>
-Widget* Placed(Widget* widget, const char* name, const Place& place) {
-  widget->setObjectName(QString::fromLatin1(name));
-  PlaceInTwips(*widget, place.left, place.top, place.width, place.height);
-  return widget;
-}
 
 void InfoLabelLook(QLabel& label) {
   label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

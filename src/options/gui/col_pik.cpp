@@ -29,27 +29,20 @@ constexpr Colour kDefaultBackColor = RGB(255, 192, 192);
 constexpr Colour kOutline = RGB(96, 96, 96);
 constexpr double kValueFontPoints = 7;
 
-struct PartPlace {
-  int left, top, width, height;
-};
 // Bars, component boxes and value labels for red, green and blue.
-constexpr PartPlace kBars[] = {
+constexpr TwipRect kBars[] = {
     {1320, 25, 250, 1126}, {1657, 25, 250, 1126}, {1995, 25, 250, 1126}};
-constexpr PartPlace kComponents[] = {
+constexpr TwipRect kComponents[] = {
     {1335, 1170, 225, 195}, {1657, 1170, 225, 195}, {1995, 1170, 225, 195}};
 // The value labels are wider than the bars so that " 255" fits; each is centred under its bar.
-constexpr PartPlace kValues[] = {
+constexpr TwipRect kValues[] = {
     {1290, 1380, 330, 210}, {1617, 1380, 330, 210}, {1955, 1380, 330, 210}};
-constexpr PartPlace kCaption = {60, 1680, 1245, 225};
-constexpr PartPlace kSwatch = {1335, 1680, 915, 195};
+constexpr TwipRect kCaption = {60, 1680, 1245, 225};
+constexpr TwipRect kSwatch = {1335, 1680, 915, 195};
 const char* const kBarNames[] = {"hsrRed", "hsrGreen", "hsrBlue"};
 const char* const kValueNames[] = {"lblRedDegree", "lblGreenDegree", "lblBlueDegree"};
 
 int UnitX(int units) { return static_cast<int>(std::lround(units * kUnitTwipsX)); }
-
-void Place(QWidget& widget, const PartPlace& place) {
-  PlaceInTwips(widget, place.left, place.top, place.width, place.height);
-}
 
 void Fill(QWidget& widget, Colour colour) {
   QPalette palette = widget.palette();
@@ -110,12 +103,12 @@ ColPik::ColPik(QWidget* parent)
 void ColPik::PlaceParts() {
   PlaceInTwips(*drawing_, 0, 0, kDrawingWidth, kDrawingHeight);
   for (int bar = 0; bar < 3; ++bar) {
-    Place(*bars_[bar], kBars[bar]);
-    Place(*components_[bar], kComponents[bar]);
-    Place(*values_[bar], kValues[bar]);
+    PlaceInTwips(*bars_[bar], kBars[bar]);
+    PlaceInTwips(*components_[bar], kComponents[bar]);
+    PlaceInTwips(*values_[bar], kValues[bar]);
   }
-  Place(*caption_, kCaption);
-  Place(*swatch_, kSwatch);
+  PlaceInTwips(*caption_, kCaption);
+  PlaceInTwips(*swatch_, kSwatch);
 }
 
 void ColPik::SetBackColor(Colour colour) {

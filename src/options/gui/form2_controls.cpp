@@ -19,43 +19,34 @@ namespace sl {
 
 namespace {
 
-struct Place {
-  int left, top, width, height;
-};
-
 // Two columns: the scheme and the picker on the left, the fonts and the grid style on the
 // right, the two window buttons under the right column.
 constexpr int kClientWidth = 6000;
 constexpr int kClientHeight = 4080;
-constexpr Place kSchemeFrame = {120, 90, 2610, 765};
-constexpr Place kSchemeList = {120, 315, 1935, 330};
-constexpr Place kShade = {2130, 315, 360, 330};
-constexpr Place kPickerFrame = {120, 945, 2610, 2490};
-constexpr Place kPicker = {120, 390, ColPik::kWidthTwips, ColPik::kHeightTwips};
-constexpr Place kFontFrame = {2850, 90, 3030, 2580};
-constexpr Place kFontList = {120, 315, 2790, 1170};
-constexpr Place kSample = {120, 1575, 2100, 690};
-constexpr Place kColourLabel = {2310, 1575, 600, 690};
-constexpr Place kHideHints = {120, 2310, 2790, 255};
-constexpr Place kGridFrame = {2850, 2760, 3030, 675};
-constexpr Place kStyles[] = {{240, 330, 855, 255}, {1140, 330, 855, 255}, {2040, 330, 855, 255}};
-constexpr Place kApply = {3930, 3570, 930, 375};
-constexpr Place kExit = {4950, 3570, 930, 375};
+constexpr TwipRect kSchemeFrame = {120, 90, 2610, 765};
+constexpr TwipRect kSchemeList = {120, 315, 1935, 330};
+constexpr TwipRect kShade = {2130, 315, 360, 330};
+constexpr TwipRect kPickerFrame = {120, 945, 2610, 2490};
+constexpr TwipRect kPicker = {120, 390, ColPik::kWidthTwips, ColPik::kHeightTwips};
+constexpr TwipRect kFontFrame = {2850, 90, 3030, 2580};
+constexpr TwipRect kFontList = {120, 315, 2790, 1170};
+constexpr TwipRect kSample = {120, 1575, 2100, 690};
+constexpr TwipRect kColourLabel = {2310, 1575, 600, 690};
+constexpr TwipRect kHideHints = {120, 2310, 2790, 255};
+constexpr TwipRect kGridFrame = {2850, 2760, 3030, 675};
+constexpr TwipRect kStyles[] = {
+    {240, 330, 855, 255}, {1140, 330, 855, 255}, {2040, 330, 855, 255}};
+constexpr TwipRect kApply = {3930, 3570, 930, 375};
+constexpr TwipRect kExit = {4950, 3570, 930, 375};
 const char* const kStyleCaptions[] = {"Flat", "Raised", "Sunk"};
 
-template <class Widget>
-Widget* Placed(Widget* widget, const char* name, const Place& place) {
-  widget->setObjectName(QString::fromLatin1(name));
-  PlaceInTwips(*widget, place.left, place.top, place.width, place.height);
-  return widget;
-}
-
-QGroupBox* Frame(QWidget* parent, const char* name, const char* caption, const Place& place) {
+QGroupBox* Frame(QWidget* parent, const char* name, const char* caption,
+                 const TwipRect& place) {
   return Placed(new PlainFrame(QString::fromLatin1(caption), parent), name, place);
 }
 
 BoxControl* Button(QWidget* parent, const char* name, const char* caption, const char* tip,
-                   const Place& place) {
+                   const TwipRect& place) {
   BoxControl* button = Placed(new BoxControl(parent), name, place);
   button->SetCaption(QString::fromLatin1(caption));
   button->setToolTip(QString::fromLatin1(tip));
@@ -102,8 +93,7 @@ Form2Controls BuildForm2Controls(QDialog& window, ColourRoles& roles) {
   for (int style = 0; style < 3; ++style) {
     c.styles[style] = new QRadioButton(QString::fromLatin1(kStyleCaptions[style]), gridFrame);
     c.styles[style]->setObjectName(QStringLiteral("Option1_%1").arg(style));
-    const Place& place = kStyles[style];
-    PlaceInTwips(*c.styles[style], place.left, place.top, place.width, place.height);
+    PlaceInTwips(*c.styles[style], kStyles[style]);
     c.styleGroup->addButton(c.styles[style], style);
   }
 
