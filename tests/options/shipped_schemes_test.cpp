@@ -13,6 +13,8 @@ namespace {
 const std::string kList = std::string(STACKLINKS_BIN_DIR) + "/all.col";
 
 TEST(ShippedSchemes, EverySchemeLoadsAndItsTextSurfacesAreReadable) {
+  EXPECT_DOUBLE_EQ(ContrastRatio(kBlack, kWhite), 21.0);  // the measure's own ends and
+  EXPECT_NEAR(ContrastRatio(RGB(118, 118, 118), kWhite), 4.54, 0.01);  // its 4.5 grey
   const std::vector<std::string> names = ReadSchemeList(kList);
   EXPECT_GE(names.size(), 8u);
   EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());

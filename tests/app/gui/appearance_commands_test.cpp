@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <functional>
 
 #include "app/gui/form1_fixture.h"
-#include "options/gui/col_pik.h"
+#include "gui_support/choose_scheme.h"
 #include "options/gui/form2.h"
 
 namespace sl {
@@ -30,10 +29,6 @@ class AppearanceTest : public test::Form1Fixture {
     });
     Entry("mnucolsch").trigger();
     EXPECT_TRUE(options.Handled());
-  }
-  static void Choose(const Form2Controls& controls, const char* scheme) {
-    controls.schemeList->setCurrentText(QString::fromLatin1(scheme));
-    Q_EMIT controls.schemeList->activated(controls.schemeList->currentIndex());
   }
   Colour GridBackground() const { return form->Picture2().BackColor(); }
   QColor GridPixel() const { return form->Picture2().Image().pixelColor(2, 2); }
@@ -59,9 +54,8 @@ TEST_F(AppearanceTest, ASchemeChosenIsPreviewedAppliedSavedAndFoundAgain) {
   EXPECT_EQ(GridBackground(), kXpBackground);
   EXPECT_EQ(GridPixel(), QColor(236, 233, 216));
   InOptions([&](const Form2Controls& options) {
-    Choose(options, "blue");
-    EXPECT_EQ(options.picker->BackColor(), kBlueBackground);  // the preview
-    EXPECT_EQ(GridBackground(), kXpBackground);               // the main window waits
+    test::ChooseScheme(options, "blue");
+    EXPECT_EQ(GridBackground(), kXpBackground);  // the main window waits for Apply
     options.styles[0]->setChecked(true);
     QTest::mouseClick(options.apply, Qt::LeftButton);
     EXPECT_EQ(GridBackground(), kBlueBackground);
@@ -83,7 +77,7 @@ TEST_F(AppearanceTest, ASchemeChosenIsPreviewedAppliedSavedAndFoundAgain) {
 
 TEST_F(AppearanceTest, ExitWithoutApplyLeavesTheLookButKeepsTheButtonShadeForTheNextStart) {
   Start(test::kFivePuzzles);
-  InOptions([&](const Form2Controls& options) { Choose(options, "blue"); });
+  InOptions([&](const Form2Controls& options) { test::ChooseScheme(options, "blue"); });
   EXPECT_EQ(form->State().appearance.SchemeName, "xp.col");
   EXPECT_EQ(GridBackground(), kXpBackground);
   EXPECT_EQ(Button("cmddone").BackColor(), kXpButtons);
