@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSlider>
+#include <algorithm>
 #include <cmath>
 
 #include "common/numbers.h"
@@ -12,7 +13,6 @@
 #include "options/gui/screen_colours.h"
 #include "output/gui/picture_box.h"
 #include "output/gui/twip_geometry.h"
-#include "output/gui/qpainter_surface.h"
 
 namespace sl {
 
