@@ -23,9 +23,6 @@ const char* const kColouredButtons[] = {"cmdcreate", "cmdreset", "cmdshowsol", "
                                         "Command11", "command15", "Command16"};
 const char* const kColouredPlainButtons[] = {"Command6", "Command7"};
 
-// The text of the message window: a dark grey, softer than black.
-constexpr Colour kMessageTextColour = RGB(28, 28, 28);
-
 void SetBackground(QWidget& widget, const QColor& colour, QPalette::ColorRole role) {
   QPalette palette = widget.palette();
   palette.setColor(role, colour);

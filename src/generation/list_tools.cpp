@@ -100,6 +100,7 @@ std::optional<std::string> ToolOutputPath(const std::string& source, std::string
 }
 
 ListToolResult RunListTool(const ListToolJobSpec& job, const ToolProgress& progress) {
+  if (job.source.empty()) return Refused("No file to work on is set. Nothing was written.");
   const std::optional<std::string> output = ToolOutputPath(job.source, OutputEnding(job.tool));
   if (!output) {
     return Refused("The name " + job.source +
