@@ -12,10 +12,8 @@
 namespace sl {
 
 HelpCommands::HelpCommands(Form1& form) : form_(form) {
-  connect(form_.MenuEntry(QStringLiteral("mnuhelp")), &QAction::triggered, this,
-          [this] { Help(); });
-  connect(form_.MenuEntry(QStringLiteral("mnuabout")), &QAction::triggered, this,
-          [this] { About(); });
+  connect(form_.Controls().mnuhelp, &QAction::triggered, this, [this] { Help(); });
+  connect(form_.Controls().mnuabout, &QAction::triggered, this, [this] { About(); });
 }
 
 void HelpCommands::Help() {

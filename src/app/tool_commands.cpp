@@ -14,13 +14,15 @@ namespace {
 constexpr const char* kTitle = "Stacklinks";
 
 struct ToolButton {
-  const char* name;
+  BoxControl* Form1Widgets::*handle;
   ListTool tool;
 };
 constexpr ToolButton kToolButtons[] = {
-    {"Command17", ListTool::Randomize}, {"Command1", ListTool::NoDupRandomize},
-    {"Command19", ListTool::RemoveDup}, {"Command3", ListTool::Trim},
-    {"Command14", ListTool::AddMeanIndex},
+    {&Form1Widgets::Command17, ListTool::Randomize},
+    {&Form1Widgets::Command1, ListTool::NoDupRandomize},
+    {&Form1Widgets::Command19, ListTool::RemoveDup},
+    {&Form1Widgets::Command3, ListTool::Trim},
+    {&Form1Widgets::Command14, ListTool::AddMeanIndex},
 };
 
 void Tell(QWidget& parent, const QString& text) {
@@ -31,13 +33,12 @@ void Tell(QWidget& parent, const QString& text) {
 
 ToolCommands::ToolCommands(Form1& form) : form_(form) {
   for (const ToolButton& def : kToolButtons) {
-    BoxControl* button = form_.Button(QString::fromLatin1(def.name));
+    BoxControl* button = form_.Controls().*def.handle;
     connect(button, &BoxControl::MouseUp, this, [this, tool = def.tool, button] {
       Run(tool, *button);
     });
   }
-  connect(form_.Button(QStringLiteral("Command4")), &BoxControl::MouseUp, this,
-          [this] { DrawGrid(); });
+  connect(form_.Controls().Command4, &BoxControl::MouseUp, this, [this] { DrawGrid(); });
   connect(&job_, &ListToolJob::Progress, this,
           [this](const QString& text) { form_.SetStatus(text); });
   connect(&job_, &ListToolJob::Finished, this, &ToolCommands::OnFinished);

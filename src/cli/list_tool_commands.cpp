@@ -70,10 +70,19 @@ int RunAddMeanings(const std::vector<std::string>& args) {
                  [](const Options&) { return ListTool::AddMeanIndex; });
 }
 
-const bool kRegistered = RegisterCommand({"shuffle", kShuffleUsage, &RunShuffle}) &&
-                         RegisterCommand({"dedupe", kDedupeUsage, &RunDedupe}) &&
-                         RegisterCommand({"trim", kTrimUsage, &RunTrim}) &&
-                         RegisterCommand({"add-meanings", kAddMeaningsUsage, &RunAddMeanings});
+constexpr const char* kListToolExitCodes =
+    "0 output written, 1 refused (missing or empty source, a name without \".\", a file that "
+    "cannot be read or written), nothing written, 2 usage error";
+
+const bool kRegistered =
+    RegisterCommand({"shuffle", kShuffleUsage, kListToolExitCodes, &RunShuffle}) &&
+    RegisterCommand({"dedupe", kDedupeUsage, kListToolExitCodes, &RunDedupe}) &&
+    RegisterCommand({"trim", kTrimUsage, kListToolExitCodes, &RunTrim}) &&
+    RegisterCommand({"add-meanings", kAddMeaningsUsage,
+                     "0 output written, 1 refused (as for shuffle, or a line with more than 12 "
+                     "words, or a meanings file that cannot be read), nothing written, "
+                     "2 usage error",
+                     &RunAddMeanings});
 
 }  // namespace
 }  // namespace sl::cli

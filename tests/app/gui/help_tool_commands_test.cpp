@@ -19,7 +19,7 @@ namespace {
 
 class HelpToolCommandsTest : public test::Form1Fixture {
  protected:
-  void Trigger(const char* entry) { form->MenuEntry(QString::fromLatin1(entry))->trigger(); }
+  void Trigger(const char* entry) { Entry(entry).trigger(); }
   // Clicks the tool's button and waits for its message box, which is answered; returns its text.
   QString RunTool(const char* button) {
     QSignalSpy ended(form->FindCommands<ToolCommands>(), &ToolCommands::ToolEnded);
