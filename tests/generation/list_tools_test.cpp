@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "common/text_lines.h"
 #include "support/generation_fixtures.h"
 #include "support/temp_folder.h"
 
@@ -164,34 +163,6 @@ class ListToolRunTest : public ::testing::Test {
   Meanings meanings;
 };
 
-TEST_F(ListToolRunTest, EachToolWritesItsOutputBesideTheSourceAndSaysSo) {
-  const std::string source = folder.Write("list.txt", "x\r\nX\ny\r\n  x \r\nx");
-  const struct {
-    ListTool tool;
-    const char* output;
-    std::string message;
-    Lines lines;  // sorted for the shuffles
-  } cases[] = {
-      {ListTool::Randomize, "list-random.txt", folder.File("list-random.txt") + " done",
-       {"  x ", "X", "x", "x", "y"}},
-      {ListTool::NoDupRandomize, "list-noduprandom.txt",
-       folder.File("list-noduprandom.txt") + " randomized", {"  x ", "X", "x", "x", "y"}},
-      {ListTool::RemoveDup, "listnodups.txt", "done", {"x", "y", "  x "}},
-      {ListTool::Trim, "list-withpn.txt", "done", {"x", "X", "y", "x", "x"}},
-  };
-  for (const auto& c : cases) {
-    const ListToolResult result = Run(c.tool, source);
-    EXPECT_EQ(result.outcome, Outcome::Done) << result.message;
-    EXPECT_EQ(result.message, c.message);
-    std::string bytes = folder.Read(c.output);
-    Lines lines = SplitLines(bytes);
-    const bool shuffled = c.tool == ListTool::Randomize || c.tool == ListTool::NoDupRandomize;
-    EXPECT_EQ(shuffled ? Sorted(lines) : lines, c.lines) << c.output;
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'),
-              std::count(bytes.begin(), bytes.end(), '\r'));  // CR LF line ends
-  }
-}
-
 TEST_F(ListToolRunTest, RefusalsAndCancelsWriteNothingAndKeepAnOlderOutput) {
   folder.Write("empty.txt", "");
   folder.Write("old-random.txt", "kept\r\n");
@@ -227,12 +198,6 @@ TEST_F(ListToolRunTest, RefusalsAndCancelsWriteNothingAndKeepAnOlderOutput) {
   EXPECT_EQ(result.message, "Line 2 of " + folder.File("words.txt") +
                                 " has 13 words; a puzzle holds at most 12. Nothing was written.");
   EXPECT_EQ(folder.Read("words-withmindex.txt"), "kept\r\n");
-}
-
-TEST_F(ListToolRunTest, ShufflesCountTheSourceLinesAsTheyRead) {
-  ProgressLog log;
-  Run(ListTool::Randomize, folder.Write("a.txt", "1\r\n2\r\n"), log.Progress());
-  EXPECT_EQ(log.texts, (Lines{"source 1", "source 2"}));
 }
 
 }  // namespace

@@ -44,17 +44,5 @@ TEST_F(ListToolJobTest, RunsOffTheWindowThreadAndReportsTheLastProgress) {
   EXPECT_EQ(folder.Read("big-withpn.txt").substr(0, 16), "line 0\r\nline 1\r\n");
 }
 
-TEST_F(ListToolJobTest, ACancelledRunWritesNothing) {
-  std::string lines;
-  for (int i = 0; i < 400000; ++i) lines += std::to_string(i) + "\r\n";
-  const std::string source = folder.Write("big.txt", lines);
-  const ListToolResult result = Run(ListTool::Randomize, source, [&] { job.RequestCancel(); });
-  EXPECT_EQ(result.outcome, ListToolResult::Outcome::Cancelled);
-  EXPECT_EQ(folder.Read("big-random.txt"), "<missing>");
-
-  // The next run starts afresh.
-  EXPECT_EQ(Run(ListTool::RemoveDup, source, [] {}).outcome, ListToolResult::Outcome::Done);
-}
-
 }  // namespace
 }  // namespace sl
