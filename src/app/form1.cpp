@@ -10,10 +10,12 @@
 #include "app/configuration.h"
 #include "app/dictionary_commands.h"
 #include "app/exit_commands.h"
+#include "app/help_commands.h"
 #include "app/letter_entry.h"
 #include "app/navigation_commands.h"
 #include "app/play_commands.h"
 #include "app/size_label_command.h"
+#include "app/tool_commands.h"
 #include "common/files.h"
 #include "output/gui/picture_box.h"
 #include "output/gui/qpainter_surface.h"
@@ -53,6 +55,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), programFolder_(ProgramFolde
   AddCommands<LetterEntry>();
   AddCommands<PlayCommands>();
   AddCommands<ExitCommands>();
+  AddCommands<HelpCommands>();
+  AddCommands<ToolCommands>();
   appearance_ = &AddCommands<AppearanceCommands>();
 }
 
@@ -199,11 +203,14 @@ void Form1::SetStatus(const std::string& cp1252Text) { SetStatus(FromCp1252(cp12
 void Form1::SetBusyPointer(bool busy) { ShowBusyPointer(busy); }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  // Closing the main window ends the game: the other windows close with it.
+  // Closing the main window ends the game: every other window (options, help, about, print,
+  // message) goes first. One that will not close is hidden, so only the main window is left.
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window != this && window->isVisible()) window->close();
+    if (window == this || !window->isVisible()) continue;
+    if (!window->close()) window->hide();
   }
   appearance_->UnloadOptionsWindow();
+  MsgForm::Unload();
   SetBusyPointer(false);
   event->accept();
 }

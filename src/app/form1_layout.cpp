@@ -216,7 +216,7 @@ Form1Widgets BuildForm1Controls(QMainWindow& window, ColourRoles& roles) {
   roles.Register(*bar, ColourRole::MenuBar);
   // The entries whose work is not built yet are shown disabled, so a click never silently does
   // nothing; each is enabled here when its window or command lands.
-  for (QAction* toCome : {w.mnuprint, w.mnuhelp, w.mnuabout, w.mnucopy2clip}) {
+  for (QAction* toCome : {w.mnuprint, w.mnucopy2clip}) {
     toCome->setEnabled(false);
   }
   return w;

@@ -71,17 +71,16 @@ void ColourRoles::Register(QWidget& widget, ColourRole role) {
 }
 
 void ColourRoles::Paint(const RoleColours& colours) {
-  current_ = colours;
   entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
                                 [](const Entry& entry) { return entry.widget.isNull(); }),
                  entries_.end());
   for (const Entry& entry : entries_) PaintWidget(*entry.widget, entry.role, colours);
 }
 
-void ColourRoles::PaintWindow(const QWidget& window) const {
+void ColourRoles::PaintWindow(const QWidget& window, const RoleColours& colours) const {
   for (const Entry& entry : entries_) {
     if (entry.widget && (entry.widget == &window || window.isAncestorOf(entry.widget))) {
-      PaintWidget(*entry.widget, entry.role, current_);
+      PaintWidget(*entry.widget, entry.role, colours);
     }
   }
 }

@@ -25,12 +25,11 @@ class ColourRoles {
  public:
   // The widget is painted with its role's colour by every Paint while it exists.
   void Register(QWidget& widget, ColourRole role);
-  // Paints every registered widget and keeps the colours for windows shown later.
+  // Paints every registered widget.
   void Paint(const RoleColours& colours);
-  // Paints the registered widgets inside the window (itself included) with the colours last
-  // painted, for a window that takes the scheme whenever it is shown.
-  void PaintWindow(const QWidget& window) const;
-  const RoleColours& Current() const { return current_; }
+  // Paints only the registered widgets inside the window (itself included), for a window that
+  // takes the scheme's colours itself whenever it is shown.
+  void PaintWindow(const QWidget& window, const RoleColours& colours) const;
 
  private:
   struct Entry {
@@ -38,7 +37,6 @@ class ColourRoles {
     ColourRole role;
   };
   std::vector<Entry> entries_;
-  RoleColours current_;
 };
 
 // Paints one widget in its role's colour.

@@ -79,7 +79,7 @@ TEST_F(Form1Test, ControlsAndMenusCarryTheirNamesAndCaptions) {
   EXPECT_EQ(seen.join('|'),
             QStringLiteral("mnumain=File|mnucolsch=Edit Options|mnusaveopts=Save Options|-|"
                            "mnudict=Load a Dictionary|mnuloadpuz=Load a Puzzle File|-|"
-                           "mnuprint=Print(off)|mnuhelp=Help(off)|mnuabout=About(off)|-|"
+                           "mnuprint=Print(off)|mnuhelp=Help|mnuabout=About|-|"
                            "cmdexitx=Exit|-|can1=Cancel|mnudictx=Puzzle|mnucreate=Create|"
                            "mnureset=Reset|-|mnusave=Save|mnucopy2clip=Copy to Clipboard(off)|-|"
                            "can6=Cancel"));

@@ -13,7 +13,7 @@
 namespace sl {
 namespace {
 
-TEST(ColourRoles, EachKindTakesItsRolesColourAndALaterWindowTheColoursLastPainted) {
+TEST(ColourRoles, EachKindTakesItsRolesColourAndAWindowCanBePaintedAlone) {
   QMainWindow window;
   auto* list = new QListWidget(&window);
   auto* surface = new PictureBox(&window);
@@ -43,13 +43,13 @@ TEST(ColourRoles, EachKindTakesItsRolesColourAndALaterWindowTheColoursLastPainte
   roles.Paint(colours);
   EXPECT_EQ(menu->palette().color(QPalette::Window), QColor(232, 252, 254));
 
-  // A window made later registers its widgets and is painted alone, in the colours last painted.
+  // A window made later registers its widgets and can be painted alone.
   QWidget later;
   auto* inside = new BoxControl(&later);
   BoxControl outside;
   roles.Register(*inside, ColourRole::Button);
   roles.Register(outside, ColourRole::Button);
-  roles.PaintWindow(later);
+  roles.PaintWindow(later, colours);
   EXPECT_EQ(inside->BackColor(), RGB(1, 2, 3));
   EXPECT_EQ(outside.BackColor(), kButtonFace);
 }
