@@ -5,15 +5,17 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "app/appearance_commands.h"
 #include "app/creation_commands.h"
 #include "app/configuration.h"
 #include "app/dictionary_commands.h"
 #include "app/exit_commands.h"
+#include "app/help_commands.h"
 #include "app/letter_entry.h"
 #include "app/navigation_commands.h"
 #include "app/play_commands.h"
 #include "app/size_label_command.h"
-#include "app/window_colours.h"
+#include "app/tool_commands.h"
 #include "common/files.h"
 #include "options/gui/player_folders.h"
 #include "output/gui/picture_box.h"
@@ -43,7 +45,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   state_.folders = PlayerGameFolders();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kCaption));
-  w_ = BuildForm1Controls(*this);
+  w_ = BuildForm1Controls(*this, roles_);
   connect(w_.Timer1, &QTimer::timeout, this, &Form1::FirstTick);
 
   // One line per command class.
@@ -54,6 +56,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   AddCommands<LetterEntry>();
   AddCommands<PlayCommands>();
   AddCommands<ExitCommands>();
+  AddCommands<HelpCommands>();
+  AddCommands<ToolCommands>();
+  appearance_ = &AddCommands<AppearanceCommands>();
 }
 
 Form1::~Form1() { SetBusyPointer(false); }
@@ -65,15 +70,14 @@ bool Form1::CreationRunning() const {
 
 QWidget& Form1::Shape1() { return w_.Picture2->Marker(); }
 
-// Not built yet, and so not done here: the print dialog, the options window's font and scheme
-// lists (read from all.col) and loading the configured colour scheme come with printing and the
-// options window. Until then the default colours apply.
+// Not built yet, and so not done here: the print dialog comes with printing. The options
+// window's font list is filled when that window is first opened.
 void Form1::StartUp() {
   PlayState& play = state_.play;
   GridLook& look = state_.look;
   look.GridFontName = "Arial";
   look.GridFontSize = 16;
-  state_.SchemeColours[13] = 0;
+  state_.appearance.SchemeColours[kButtonShadeSlot] = 0;
   look.BoxLineWidth = 1;
   look.BoxInset = 18;
   look.GridStyle = 2;
@@ -83,11 +87,14 @@ void Form1::StartUp() {
   play.TempPuzzleFile = folders.TempPuzzleFile();
   if (state_.clues) state_.clues->StartLoading();
   MsgForm::SetUp(this);
+  roles_.Register(MsgForm::Instance(), ColourRole::MessageWindow);
   state_.TwipsPerPixelX = TwipsPerPixelX(*this);
   state_.TwipsPerPixelY = TwipsPerPixelY(*this);
+  appearance_->ReadSchemeList();
   state_.geometry.CellSize = 400;
   ReadcfgFile(*this);
-  ApplyColours(*this);
+  appearance_->LoadColourScheme();
+  appearance_->ApplyColours();
   if (!FileExists(play.DictionaryFile)) {
     play.DictionaryFile = StartingFile(kDefaultDictionary, folders);
   }
@@ -180,7 +187,7 @@ void Form1::ComputeGridLayout() {
 
 GridScene Form1::Scene() const {
   return GridScene{state_.puzzle, state_.geometry, state_.look,
-                   state_.SchemeColours[kBackgroundSlot], state_.FontColour};
+                   state_.appearance.SchemeColours[kBackgroundSlot], state_.appearance.FontColour};
 }
 
 void Form1::RedrawPuzzle() { sl::RedrawPuzzle(w_.Picture2->Drawing(), Scene()); }
@@ -191,8 +198,8 @@ void Form1::DrawCell(const std::string& text, int r, int c) {
 
 void Form1::DrawClueList() {
   w_.picouter->DrawClues(state_.puzzle, state_.look.GridFontName,
-                         state_.look.GridFontSize / 2.0, state_.FontColour,
-                         state_.SchemeColours[kBackgroundSlot]);
+                         state_.look.GridFontSize / 2.0, state_.appearance.FontColour,
+                         state_.appearance.SchemeColours[kBackgroundSlot]);
 }
 
 void Form1::SetStatus(const QString& text) { w_.Statx->SetFittedText(text); }
@@ -202,10 +209,14 @@ void Form1::SetStatus(const std::string& cp1252Text) { SetStatus(FromCp1252(cp12
 void Form1::SetBusyPointer(bool busy) { ShowBusyPointer(busy); }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  // Closing the main window ends the game: the other windows close with it.
+  // Closing the main window ends the game: every other window (options, help, about, print,
+  // message) goes first. One that will not close is hidden, so only the main window is left.
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window != this && window->isVisible()) window->close();
+    if (window == this || !window->isVisible()) continue;
+    if (!window->close()) window->hide();
   }
+  appearance_->UnloadOptionsWindow();
+  MsgForm::Unload();
   SetBusyPointer(false);
   event->accept();
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/form1.h"
+#include "toolkit/gui/program_icon.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
   applicationStarted = true;
   QApplication::setApplicationName(QStringLiteral("Stacklinks"));
   QApplication::setApplicationDisplayName(QStringLiteral("Stacklinks"));
+  QApplication::setWindowIcon(sl::ProgramIcon());
   // Ties the window to the installed menu entry, so the desktop shows its name and icon.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(STACKLINKS_APP_ID));
 

@@ -51,7 +51,8 @@ TEST_F(InstallTreeTest, ProgramsDataMenuEntryIconsAndMetainfo) {
     ASSERT_EQ(::stat(Installed(program).c_str(), &st), 0) << program;
     EXPECT_TRUE(st.st_mode & S_IXOTH) << program;
   }
-  for (const char* data : {"english1.txt", "mean6.txt", "puzzles.txt"}) {
+  for (const char* data :
+       {"english1.txt", "mean6.txt", "puzzles.txt", "all.col", "stacklinks.htm"}) {
     EXPECT_TRUE(FileExists(Installed(std::string("share/stacklinks/") + data))) << data;
   }
   EXPECT_TRUE(FileExists(Installed("share/icons/hicolor/scalable/apps/stacklinks.svg")));

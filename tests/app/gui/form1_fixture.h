@@ -16,6 +16,7 @@
 #include "common/files.h"
 #include "options/game_folders.h"
 #include "gui_support/modal_watch.h"
+#include "support/scheme_blocks.h"
 #include "support/temp_folder.h"
 #include "toolkit/gui/box_control.h"
 
@@ -40,24 +41,36 @@ inline const char* const kFivePuzzles =
     "EXOTICALLY,1;TACTICALLY,1;MACHINABLE,1;ARCHANGELS,1;PRETENDERS,1;GROTESQUES,1;PROTESTING,1;"
     "CANVASSING,1;CONFIRMING,1;\r\n";
 
+// The scheme list the windows take their look from: the configuration's default "xp.col",
+// "blue.col" and the system scheme "default.col".
+inline std::string TestSchemes() {
+  return SchemeBlock("xp.col", "236;233;216", "196;212;242") +
+         SchemeBlock("blue.col", "200;220;240", "150;180;220") +
+         SchemeBlock("default.col", "239;239;239", "225;225;225");
+}
+
 class Form1Fixture : public ::testing::Test {
  protected:
   // Writes puzzles.txt (unless the text is empty), then starts the window there. The test's
-  // folder also stands in for the program folder, so no test touches the real settings.
+  // folder also stands in for the program folder, so no test touches the real settings; it gets
+  // the test schemes unless it holds a scheme list or withSchemeList is false.
   void Start(const std::string& puzzles) {
     Start(puzzles, DecideGameFolders({folder.Path(), true, "", "", ""}));
   }
-  // The same with the game's folders given; a data folder without meanings gets one.
+  // The same with the game's folders given; the data folder gets meanings and schemes as above.
   void Start(const std::string& puzzles, const GameFolders& folders) {
     if (!puzzles.empty()) folder.Write("puzzles.txt", puzzles);
     ASSERT_TRUE(SetCurrentFolder(folder.Path()));
-    const std::string meanings = folders.DataFile("mean6.txt");
-    if (!FileExists(meanings)) std::ofstream(meanings, std::ios::binary) << "CURRENCY:money\r\n";
+    WriteUnlessPresent(folders.DataFile("mean6.txt"), "CURRENCY:money\r\n");
+    if (withSchemeList) WriteUnlessPresent(folders.DataFile("all.col"), TestSchemes());
     form = std::make_unique<Form1>();
     form->SetFolders(folders);
     form->StartUp();
     form->show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1().isActive(); }, 5000));
+  }
+  static void WriteUnlessPresent(const std::string& path, const std::string& bytes) {
+    if (!FileExists(path)) std::ofstream(path, std::ios::binary) << bytes;
   }
   void TearDown() override {
     form.reset();
@@ -101,6 +114,7 @@ class Form1Fixture : public ::testing::Test {
   }
 
   TempFolder folder;
+  bool withSchemeList = true;
   std::string previousFolder = CurrentFolder();
   std::unique_ptr<Form1> form;
   std::unique_ptr<ModalWatch> watch;
