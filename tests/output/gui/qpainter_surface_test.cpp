@@ -56,7 +56,7 @@ TEST(QPainterSurface, TwipsBecomePixelsAtFifteenPerPixelAndFillsIncludeBothCorne
   EXPECT_NE(framed.pixelColor(10, 10), kInk);
 }
 
-TEST(QPainterSurface, LineWidthsAreScreenPixelsOnEveryDeviceAndStaySharp) {
+TEST(QPainterSurface, LineWidthsAreDevicePixelsAndStaySharp) {
   const auto draw = [](Surface& s) {
     s.FillRect(0, 0, 150, 150, kInkColour);
     s.Line(300, 0, 300, 450, kInkColour, 1);
@@ -67,10 +67,41 @@ TEST(QPainterSurface, LineWidthsAreScreenPixelsOnEveryDeviceAndStaySharp) {
 
   const auto thick = [](Surface& s) { s.Line(1440, 0, 1440, 1440, kInkColour, 2); };
   EXPECT_EQ(InkInRow(Drawn(Canvas(200, 200), thick), 50), 2);
-  // On a 600 DPI page a two-pixel line keeps its 2/96 inch: 12 or 13 dots, not 2.
-  const int dots = InkInRow(Drawn(Canvas(700, 700, 600), thick), 300);
-  EXPECT_GE(dots, 12);
-  EXPECT_LE(dots, 13);
+  EXPECT_EQ(InkInRow(Drawn(Canvas(700, 700, 600), thick), 300), 2);
+  // Paper counts in the pixels of a 600 dpi device whatever the printer's resolution.
+  QImage page = Canvas(1300, 1300, 1200);
+  QPainter painter(&page);
+  QPainterSurface surface(painter, QPalette(), 2.4);
+  EXPECT_DOUBLE_EQ(surface.TwipsPerPixelX(), 2.4);
+  thick(surface);
+  painter.end();
+  EXPECT_EQ(InkInRow(page, 600), 4);
+}
+
+TEST(QPainterSurface, RotatedTextTurnsAboutItsPixelAnchorAndKeepsTheFont) {
+  QImage image = Canvas(300, 200);
+  QPainter painter(&image);
+  QPainterSurface surface(painter);
+  FontStyle font;
+  font.points = 12;
+  surface.SetFont(font);
+  EXPECT_DOUBLE_EQ(surface.TwipsPerPixelX(), 15);
+  // Upside down, the text runs left of the anchor and stands above it.
+  surface.DrawRotatedText(200, 100, "WWWW", "courier new", 20, 1800, kInkColour);
+  EXPECT_EQ(surface.Font().points, 12);
+  painter.end();
+  int left = 0, right = 0, above = 0, below = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y) != kInk) continue;
+      (x < 200 ? left : right) += 1;
+      (y < 100 ? above : below) += 1;
+    }
+  }
+  EXPECT_GT(left, 50);
+  EXPECT_EQ(right, 0);
+  EXPECT_GT(above, 50);
+  EXPECT_LE(below, 2);
 }
 
 TEST(QPainterSurface, SystemColoursComeFromThePalette) {
