@@ -14,7 +14,11 @@ PrintOutcome PrintPuzzles(PageDocument& document, const PrintJob& job, ClueSourc
       break;
     }
     if (outcome.pages > 0) document.NewPage();
-    Surface& page = document.Page();
+    Surface* page = document.Page();
+    if (!page) {
+      outcome.failed = true;
+      break;
+    }
     ++outcome.pages;
 
     SheetContent sheet;
@@ -23,7 +27,7 @@ PrintOutcome PrintPuzzles(PageDocument& document, const PrintJob& job, ClueSourc
     sheet.font = job.font;
     const ShowOutcome read = ReadPuzzleInto(sheet.puzzle, job.file, n, job.puzzleCount, clues);
     if (read.status != ShowStatus::Shown) continue;
-    DrawPuzzleSheet(page, sheet, SheetKind::Printed);
+    DrawPuzzleSheet(*page, sheet, SheetKind::Printed);
     ++outcome.printed;
   }
   return outcome;

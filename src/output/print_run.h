@@ -16,8 +16,9 @@ namespace sl {
 class PageDocument {
  public:
   virtual ~PageDocument() = default;
-  // The surface of the current page; the first call starts the document.
-  virtual Surface& Page() = 0;
+  // The surface of the current page; the first call starts the document. Null when the
+  // document cannot be started (a file that cannot be written, a printer that is gone).
+  virtual Surface* Page() = 0;
   // Ends the current page and starts the next one.
   virtual void NewPage() = 0;
 };
@@ -34,6 +35,7 @@ struct PrintOutcome {
   int32_t pages = 0;    // one per puzzle number of the range that the file holds
   int32_t printed = 0;  // the sheets drawn; an unreadable puzzle keeps its page blank
   bool cancelled = false;
+  bool failed = false;  // the document could not be started; nothing was printed
 };
 
 // Told the number of the puzzle about to be printed; returning false ends the run there.

@@ -18,9 +18,9 @@ using test::TempFolder;
 // Pages on recording surfaces, at a 600 dpi device's 2.4 twips a pixel.
 class RecordingDocument : public PageDocument {
  public:
-  Surface& Page() override {
+  Surface* Page() override {
     if (pages.empty()) NewPage();
-    return *pages.back();
+    return pages.back().get();
   }
   void NewPage() override {
     pages.push_back(std::make_unique<RecordingSurface>());
@@ -88,6 +88,16 @@ TEST(PrintRun, StopsWhereTheProgressSaysAndAtTheCountGiven) {
   // A count below the file's lines (the file grew since it was counted) ends the run there.
   RecordingDocument shorter;
   EXPECT_EQ(PrintPuzzles(shorter, {file, 1, 7, 2, {}}, nullptr).pages, 2);
+
+  // A document that cannot be started ends the run at once.
+  struct NoPaper : PageDocument {
+    Surface* Page() override { return nullptr; }
+    void NewPage() override { ADD_FAILURE() << "no page follows a failed one"; }
+  } noPaper;
+  const PrintOutcome failed = PrintPuzzles(noPaper, {file, 1, 7, 7, {}}, nullptr);
+  EXPECT_TRUE(failed.failed);
+  EXPECT_EQ(failed.pages, 0);
+  EXPECT_EQ(failed.printed, 0);
 }
 
 }  // namespace
