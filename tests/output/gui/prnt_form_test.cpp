@@ -1,0 +1,116 @@
+#include "output/gui/prnt_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "gui_support/modal_watch.h"
+#include "output/gui/print_dialog.h"
+#include "toolkit/gui/msg_form.h"
+
+namespace sl {
+namespace {
+
+class PrntFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override { MsgForm::SetUp(nullptr); }
+
+  clsPrintDialog printDialog;
+  PrntForm form{printDialog};
+};
+
+// Shows the window and runs the step on it while it is up; the step must close it.
+template <class Step>
+void WhileAsked(PrntForm& form, const QString& file, int32_t count, Step step) {
+  test::ModalWatch watch([&](QWidget& modal) {
+    ASSERT_EQ(&modal, &form);
+    step();
+  });
+  form.Ask(file, count);
+  EXPECT_TRUE(watch.Handled());
+}
+
+TEST_F(PrntFormTest, ShowsFileAndPrinterAndAnswersInItsTag) {
+  WhileAsked(form, QStringLiteral("/p/puzzles.txt"), 7, [&] {
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Print Puzzles"));
+    EXPECT_EQ(form.Tag(), QStringLiteral("X"));
+    EXPECT_TRUE(form.Option1().isChecked());
+    EXPECT_EQ(form.Label1().text(), QStringLiteral("/p/puzzles.txt"));
+    EXPECT_EQ(form.Label1().toolTip(), QStringLiteral("/p/puzzles.txt"));
+    EXPECT_EQ(form.Label2().text(), printDialog.PrinterName());
+    EXPECT_EQ(form.Label2().toolTip(), QStringLiteral("Current printer"));
+    EXPECT_EQ(form.Command3().toolTip(), QStringLiteral("Select a printer"));
+    EXPECT_EQ(form.Text1().placeholderText(), QStringLiteral("Enter range like 5-10"));
+    QTest::mouseClick(&form.Command1(), Qt::LeftButton);
+  });
+  EXPECT_EQ(form.Tag(), QStringLiteral("Y"));
+  EXPECT_TRUE(form.PrintsCurrentPuzzle());
+
+  // Cancel, Escape and the close box answer not to print; only the close box unloads.
+  WhileAsked(form, QStringLiteral("a"), 7,
+             [&] { QTest::mouseClick(&form.Command2(), Qt::LeftButton); });
+  EXPECT_EQ(form.Tag(), QString());
+  EXPECT_FALSE(form.ClosedByBox());
+  WhileAsked(form, QStringLiteral("a"), 7, [&] { QTest::keyClick(&form, Qt::Key_Escape); });
+  EXPECT_EQ(form.Tag(), QString());
+  WhileAsked(form, QStringLiteral("a"), 7, [&] { form.close(); });
+  EXPECT_EQ(form.Tag(), QString());
+  EXPECT_TRUE(form.ClosedByBox());
+}
+
+TEST_F(PrntFormTest, RangeIsCheckedAndKeptBetweenUses) {
+  // text, puzzles in the file, message (empty: handed back), first, last
+  const struct {
+    const char* text;
+    int32_t count;
+    const char* message;
+    int32_t first, last;
+  } cases[] = {
+      {" 5 - 10 ", 7, "", 5, 10},
+      {"10-5", 20, "Specify print range", 0, 0},
+      {"abc", 7, "Specify print range", 0, 0},
+      {"", 7, "Specify print range", 0, 0},
+      {"9-9", 8, "Print range not correct", 0, 0},
+  };
+  for (const auto& c : cases) {
+    QString message;
+    WhileAsked(form, QStringLiteral("f"), c.count, [&] {
+      form.Option1().setChecked(true);
+      form.Text1().clear();
+      QTest::keyClicks(&form.Text1(), QString::fromLatin1(c.text));
+      if (*c.text) {
+        EXPECT_TRUE(form.Option2().isChecked()) << "typing chooses the range";
+      }
+      form.Option2().setChecked(true);
+      test::ModalWatch box([&](QWidget& modal) {
+        message = modal.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+        QTest::mouseClick(modal.findChild<QPushButton*>(QStringLiteral("cmd0")), Qt::LeftButton);
+      });
+      QTest::mouseClick(&form.Command1(), Qt::LeftButton);
+      // A bad range keeps the window open.
+      EXPECT_EQ(form.isVisible(), *c.message != '\0') << c.text;
+      if (form.isVisible()) QTest::mouseClick(&form.Command2(), Qt::LeftButton);
+    });
+    EXPECT_EQ(message, QString::fromLatin1(c.message)) << c.text;
+    if (*c.message) continue;
+    EXPECT_EQ(form.Tag(), QStringLiteral("Y"));
+    EXPECT_EQ(form.First(), c.first);
+    EXPECT_EQ(form.Last(), c.last);
+  }
+  // The window is kept: the last range and the option are still there.
+  WhileAsked(form, QStringLiteral("f"), 7, [&] {
+    EXPECT_EQ(form.Text1().text(), QStringLiteral("9-9"));
+    EXPECT_TRUE(form.Option2().isChecked());
+    form.Option1().setChecked(true);
+    QTest::mouseClick(&form.Command1(), Qt::LeftButton);
+  });
+  EXPECT_TRUE(form.PrintsCurrentPuzzle());
+}
+
+}  // namespace
+}  // namespace sl
