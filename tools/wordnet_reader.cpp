@@ -1,5 +1,6 @@
 #include "wordnet_reader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <unordered_map>
@@ -12,7 +13,10 @@ namespace {
 
 struct Synset {
   std::string gloss;
-  std::vector<uint64_t> usageDomains;  // keys of the synsets its ";u" pointers name
+  std::vector<uint64_t> usageDomains;       // keys of the synsets its ";u" pointers name
+  std::vector<std::string> words;           // as the data file writes them
+  std::vector<std::string> capitalized;     // its words written with a capital, in lower case
+  bool instance = false;                    // it has an instance hypernym ("@i")
 };
 
 // Synset offsets are unique only within one part of speech's data file.
@@ -53,6 +57,32 @@ std::string Malformed(const std::string& path, size_t line) {
   return path + ":" + std::to_string(line + 1) + ": unexpected format";
 }
 
+// Reads a count written in the given base (16 or 10) with no sign; false unless it is a whole
+// token no bigger than `limit`. The counts size the vectors below, so they are checked first.
+bool ReadCount(std::istream& in, int base, int limit, int& count) {
+  std::string token;
+  if (!(in >> token) || token.size() > 4) return false;
+  count = 0;
+  for (char ch : token) {
+    int digit = ch >= '0' && ch <= '9'               ? ch - '0'
+                : base == 16 && ch >= 'a' && ch <= 'f' ? ch - 'a' + 10
+                                                       : -1;
+    if (digit < 0) return false;
+    count = count * base + digit;
+  }
+  return count <= limit;
+}
+
+// A synset word as the index files write it: lower case, without an adjective's position marker
+// such as "(a)" or "(ip)".
+std::string IndexForm(const std::string& word) {
+  std::string form = word.substr(0, word.find('('));
+  for (char& ch : form) {
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+  }
+  return form;
+}
+
 // One line of a data file: "offset lex_filenum ss_type w_cnt (word lex_id)... p_cnt
 // (symbol offset pos source/target)... [frames] | gloss".
 bool ParseDataLine(const std::string& line, int pos, std::unordered_map<uint64_t, Synset>& synsets,
@@ -60,22 +90,27 @@ bool ParseDataLine(const std::string& line, int pos, std::unordered_map<uint64_t
   size_t bar = line.find(" | ");
   std::istringstream in(line.substr(0, bar));
   uint64_t offset = 0;
-  std::string lexFile, ssType, hexCount;
-  if (!(in >> offset >> lexFile >> ssType >> hexCount)) return false;
-  int wordCount = std::stoi(hexCount, nullptr, 16);
+  std::string lexFile, ssType;
+  int wordCount = 0;
+  if (!(in >> offset >> lexFile >> ssType) || !ReadCount(in, 16, 0xff, wordCount)) return false;
   std::vector<std::string> words(static_cast<size_t>(wordCount));
+  Synset synset;
   std::string lexId;
   for (auto& word : words) {
     if (!(in >> word >> lexId)) return false;
+    if (word[0] >= 'A' && word[0] <= 'Z') synset.capitalized.push_back(IndexForm(word));
   }
+  synset.words = words;
   int pointerCount = 0;
-  if (!(in >> pointerCount)) return false;
-  Synset synset;
+  if (!ReadCount(in, 10, 999, pointerCount)) return false;
   for (int p = 0; p < pointerCount; ++p) {
     std::string symbol, targetPos, sourceTarget;
     uint64_t target = 0;
     if (!(in >> symbol >> target >> targetPos >> sourceTarget)) return false;
-    if (symbol == ";u") synset.usageDomains.push_back(Key(PartOfSpeechOfLetter(targetPos[0]), target));
+    int targetPart = PartOfSpeechOfLetter(targetPos[0]);
+    if (targetPart < 0) return false;
+    if (symbol == ";u") synset.usageDomains.push_back(Key(targetPart, target));
+    if (symbol == "@i") synset.instance = true;
   }
   if (bar != std::string::npos) synset.gloss = line.substr(bar + 3);
   uint64_t key = Key(pos, offset);
@@ -91,7 +126,10 @@ bool ParseIndexLine(const std::string& line, std::string& lemma, std::vector<uin
   std::istringstream in(line);
   std::string pos, symbol;
   int synsetCount = 0, pointerCount = 0, senseCount = 0, tagSenseCount = 0;
-  if (!(in >> lemma >> pos >> synsetCount >> pointerCount)) return false;
+  if (!(in >> lemma >> pos) || !ReadCount(in, 10, 999, synsetCount) ||
+      !ReadCount(in, 10, 999, pointerCount)) {
+    return false;
+  }
   for (int p = 0; p < pointerCount; ++p) {
     if (!(in >> symbol)) return false;
   }
@@ -144,8 +182,18 @@ bool ReadWordNet(const std::string& folder, Lemmas& lemmas, std::string& error) 
         Sense sense;
         sense.partOfSpeech = pos;
         sense.number = static_cast<int>(s) + 1;
-        sense.gloss = found->second.gloss;
-        for (uint64_t key : found->second.usageDomains) {
+        const Synset& synset = found->second;
+        sense.gloss = synset.gloss;
+        sense.instance = synset.instance;
+        sense.capitalized = std::find(synset.capitalized.begin(), synset.capitalized.end(),
+                                      lemma) != synset.capitalized.end();
+        for (const std::string& word : synset.words) {
+          if (IndexForm(word) == lemma) continue;
+          std::string synonym = word.substr(0, word.find('('));
+          std::replace(synonym.begin(), synonym.end(), '_', ' ');
+          sense.synonyms.push_back(std::move(synonym));
+        }
+        for (uint64_t key : synset.usageDomains) {
           auto domain = domains.find(key);
           if (domain == domains.end()) continue;
           if (domain->second == Domain::Derogatory) sense.derogatoryUsage = true;

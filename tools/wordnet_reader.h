@@ -1,7 +1,7 @@
 #pragma once
 // Reads what the word lists need from the WordNet database files: every lemma's senses in
-// sense-number order, each sense's gloss and whether it is labelled offensive, and how often each
-// sense was seen in the tagged texts.
+// sense-number order, each sense's gloss, whether it is labelled offensive and whether it names a
+// person, place or other proper noun, and how often each sense was seen in the tagged texts.
 #include <map>
 #include <string>
 #include <vector>
@@ -18,12 +18,18 @@ struct Sense {
   std::string gloss;
   bool derogatoryUsage = false;  // in the usage domain of slurs or disparagement
   bool obsceneUsage = false;     // in the usage domain of obscenities
+  bool instance = false;         // an instance of its class: a person, a place, an event
+  bool capitalized = false;      // the synset writes the lemma with a capital ("Chambers")
+  // The synset's other words as it writes them, in its order, with blanks between words
+  // ("ice cream", "Thatcher").
+  std::vector<std::string> synonyms;
 };
 
 // Every lemma (lower case, as the index files hold it) with its senses, sorted by lemma.
 using Lemmas = std::map<std::string, std::vector<Sense>>;
 
-// Reads index.*, data.* and cntlist.rev from the folder. False, with a message, on failure.
+// Reads index.*, data.* and cntlist.rev from the folder. False, with a message on failure: the
+// file that cannot be read, or the file and line that is not in WordNet's format.
 bool ReadWordNet(const std::string& folder, Lemmas& lemmas, std::string& error);
 
 }  // namespace sl::wordlists

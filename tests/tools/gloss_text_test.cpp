@@ -1,0 +1,44 @@
+#include "gloss_text.h"
+
+#include <gtest/gtest.h>
+
+namespace sl::wordlists {
+namespace {
+
+TEST(DefinitionOfGloss, KeepsTheDefinitionWithoutExamplesOrQuoting) {
+  EXPECT_EQ(DefinitionOfGloss("(usually followed by `to') having the means;  \"able to swim\"; "
+                              "\"she was able\"  "),
+            "(usually followed by to) having the means");
+  EXPECT_EQ(DefinitionOfGloss("go;\tleave,  depart; \"go away\""), "go; leave, depart");
+  EXPECT_EQ(DefinitionOfGloss("\"only an example\""), "");
+  EXPECT_EQ(DefinitionOfGloss("the `unclosed mark"), "the `unclosed mark");
+  // The lead-in to the examples goes with them.
+  EXPECT_EQ(DefinitionOfGloss("of a path e.g.; \"meandering streams\""), "of a path");
+  EXPECT_EQ(DefinitionOfGloss("in a way, as in; \"as in the old days\""), "in a way");
+}
+
+TEST(MarkOfDefinition, OffensiveAndVulgarTerms) {
+  EXPECT_EQ(MarkOfDefinition("(ethnic slur) a term for someone"), TermMark::Offensive);
+  EXPECT_EQ(MarkOfDefinition("an Offensive Term for a person"), TermMark::Offensive);
+  EXPECT_EQ(MarkOfDefinition("a disparaging term for an appointee"), TermMark::Offensive);
+  EXPECT_EQ(MarkOfDefinition("vulgar slang for something"), TermMark::Vulgar);
+  EXPECT_EQ(MarkOfDefinition("obscene terms for something"), TermMark::Vulgar);
+  EXPECT_EQ(MarkOfDefinition("(military) an offensive against an enemy"), TermMark::None);
+  EXPECT_EQ(MarkOfDefinition("the quality of being offensive"), TermMark::None);
+}
+
+TEST(HasLifeDates, DatesOfALifeOrPeriodOnly) {
+  for (const char* dated : {"English architect (1723-1796)", "British stateswoman (born in 1925)",
+                            "Greek philosopher (384-322 BC)", "an English poet (died 1601)",
+                            "a tribunal (1232-1820) created to suppress heresy"}) {
+    EXPECT_TRUE(HasLifeDates(dated)) << dated;
+  }
+  for (const char* plain : {"an arthropod of 15 to 173 segments (10-15 cm long)",
+                            "a period (about 266 days in humans)", "a year (1990)",
+                            "the 20th century (1901-2000 inclusive)", "an unclosed (1723-1796"}) {
+    EXPECT_FALSE(HasLifeDates(plain)) << plain;
+  }
+}
+
+}  // namespace
+}  // namespace sl::wordlists

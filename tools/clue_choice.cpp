@@ -1,0 +1,132 @@
+#include "clue_choice.h"
+
+#include <algorithm>
+
+#include "clue_cut.h"
+#include "clue_leak.h"
+#include "gloss_text.h"
+#include "word_text.h"
+
+namespace sl::wordlists {
+
+namespace {
+
+bool NamesProperNoun(const Sense& sense, const std::string& definition) {
+  return sense.instance || sense.capitalized || HasLifeDates(definition);
+}
+
+// Labelled by WordNet, or marked in its own words, as an obscene, offensive or derogatory term.
+bool IsOffensiveTerm(const Sense& sense, const std::string& definition) {
+  return sense.obsceneUsage || sense.derogatoryUsage ||
+         MarkOfDefinition(definition) != TermMark::None;
+}
+
+// A synonym that reads as a clue: everyday words in lower case (with blanks or hyphens between
+// them), not a name, a Latin genus, an abbreviation such as "TB" or a rare word such as "airt".
+bool IsPlainSynonym(const std::string& synonym, const std::set<std::string>& knownWords) {
+  if (synonym.size() < 3) return false;
+  size_t start = 0;
+  while (start <= synonym.size()) {
+    size_t end = synonym.find_first_of(" -", start);
+    if (end == std::string::npos) end = synonym.size();
+    if (knownWords.count(synonym.substr(start, end - start)) == 0) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
+// True when a word of the synonym begins with the lemma's first four letters: a one-word clue
+// such as "campground" for CAMPSITE shows the answer's first part.
+bool SharesHead(const std::string& synonym, const std::string& lemma) {
+  constexpr size_t kHead = 4;
+  if (lemma.size() < kHead) return false;
+  for (const std::string& word : LowerWordsOf(synonym)) {
+    if (word.compare(0, kHead, lemma, 0, kHead) == 0) return true;
+  }
+  return false;
+}
+
+// Up to three of the sense's plain synonyms that neither give the word away nor are blocked,
+// joined by ", "; "" when there is none.
+std::string SynonymClue(const std::string& lemma, const Sense& sense, const BlockList& blocked,
+                        const std::set<std::string>& knownWords) {
+  constexpr int kMostSynonyms = 3;
+  std::string clue;
+  int taken = 0;
+  for (const std::string& synonym : sense.synonyms) {
+    if (taken == kMostSynonyms) break;
+    if (!IsPlainSynonym(synonym, knownWords) || RevealsWord(synonym, lemma) ||
+        SharesHead(synonym, lemma) || blocked.BlocksText(synonym)) {
+      continue;
+    }
+    clue += (taken++ ? ", " : "") + synonym;
+  }
+  return clue;
+}
+
+void AddOnce(std::vector<std::string>& meanings, std::string clue) {
+  if (std::find(meanings.begin(), meanings.end(), clue) == meanings.end()) {
+    meanings.push_back(std::move(clue));
+  }
+}
+
+}  // namespace
+
+LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
+                        const BlockList& blocked, const std::set<std::string>& knownWords) {
+  std::stable_sort(senses.begin(), senses.end(), [](const Sense& a, const Sense& b) {
+    if (a.tagCount != b.tagCount) return a.tagCount > b.tagCount;
+    if (a.number != b.number) return a.number < b.number;
+    return a.partOfSpeech < b.partOfSpeech;
+  });
+  LemmaClues result;
+  auto& unsavoury = result.dropped[static_cast<size_t>(DropReason::Unsavoury)];
+  if (blocked.BlocksWord(lemma) ||
+      (!senses.empty() && IsOffensiveTerm(senses[0], DefinitionOfGloss(senses[0].gloss)))) {
+    unsavoury = static_cast<int>(senses.size());
+    result.wordReason = DropReason::Unsavoury;
+    return result;
+  }
+
+  std::vector<std::string> common, synonymMeanings, proper;
+  bool anyDropped = false;
+  auto drop = [&](DropReason reason) {
+    ++result.dropped[static_cast<size_t>(reason)];
+    if (!anyDropped) result.wordReason = reason;  // the most common sense's reason
+    anyDropped = true;
+  };
+  for (const Sense& sense : senses) {
+    const std::string definition = DefinitionOfGloss(sense.gloss);
+    if (IsOffensiveTerm(sense, definition) || blocked.BlocksText(definition)) {
+      drop(DropReason::Unsavoury);
+      continue;
+    }
+    const std::vector<std::string> cuts = ClueCuts(definition);
+    auto clean = std::find_if(cuts.begin(), cuts.end(),
+                              [&](const std::string& cut) { return !RevealsWord(cut, lemma); });
+    const bool properNoun = NamesProperNoun(sense, definition);
+    if (clean != cuts.end()) {
+      AddOnce(properNoun ? proper : common, *clean);
+      continue;
+    }
+    std::string clue = SynonymClue(lemma, sense, blocked, knownWords);
+    if (clue.empty()) {
+      drop(cuts.empty() ? DropReason::Cut : DropReason::Stem);
+      continue;
+    }
+    ++result.synonymClues;
+    AddOnce(properNoun ? proper : synonymMeanings, std::move(clue));
+  }
+  for (std::string& clue : synonymMeanings) AddOnce(common, std::move(clue));
+  if (common.empty()) {
+    // Without a common sense a proper noun would be the first clue: the word goes.
+    result.dropped[static_cast<size_t>(DropReason::ProperNoun)] += static_cast<int>(proper.size());
+    if (!proper.empty()) result.wordReason = DropReason::ProperNoun;
+    return result;
+  }
+  result.meanings = std::move(common);
+  for (std::string& clue : proper) AddOnce(result.meanings, std::move(clue));
+  return result;
+}
+
+}  // namespace sl::wordlists

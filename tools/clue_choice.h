@@ -1,0 +1,49 @@
+#pragma once
+// Choosing the clues of one WordNet lemma for the meanings file: which senses make clean clues
+// and in what order, and why the others are left out.
+#include <array>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "block_list.h"
+#include "wordnet_reader.h"
+
+namespace sl::wordlists {
+
+// Why a meaning, or a whole word, is left out.
+enum class DropReason {
+  Stem,        // the clue shows the word or a form of it
+  Cut,         // too long, and no cut leaves a whole phrase
+  ProperNoun,  // it names a person, place or other proper noun, and no common sense is left
+  Unsavoury,   // blocked, labelled offensive or obscene, or the word itself is blocked
+};
+inline constexpr size_t kDropReasonCount = 4;
+inline constexpr const char* kDropReasonNames[kDropReasonCount] = {"stem", "cut", "proper noun",
+                                                                   "unsavoury"};
+
+struct LemmaClues {
+  // The clues: definitions of common senses (most often seen first), then synonym clues of common
+  // senses, then proper-noun senses; empty when the word is left out.
+  std::vector<std::string> meanings;
+  // Meanings left out, by reason (indexed by DropReason).
+  std::array<int, kDropReasonCount> dropped{};
+  // Meanings whose clue is made of synonyms, because the definition gave the word away or could
+  // not be cut.
+  int synonymClues = 0;
+  // Why the word is left out, when meanings is empty.
+  DropReason wordReason = DropReason::Stem;
+};
+
+// A word goes when the block list names it or its most common sense is obscene or a slur; else
+// every sense whose definition is labelled offensive or holds a blocked word is dropped. A sense
+// whose definition gives the word away or cannot be cut to a whole phrase is clued by its
+// synonyms instead ("culprit" for PERPETRATOR), those made of everyday words (in knownWords, lower
+// case) that do not begin like the word ("campground" for CAMPSITE), and dropped when none is
+// clean. Senses that name a proper noun (WordNet instances,
+// capitalised lemmas, definitions with life dates) follow the common ones, and a word with no
+// common sense left goes.
+LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
+                        const BlockList& blocked, const std::set<std::string>& knownWords);
+
+}  // namespace sl::wordlists
