@@ -11,6 +11,7 @@
 #include "app/exit_commands.h"
 #include "app/letter_entry.h"
 #include "app/navigation_commands.h"
+#include "app/paper_commands.h"
 #include "app/play_commands.h"
 #include "app/size_label_command.h"
 #include "app/window_colours.h"
@@ -52,6 +53,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), programFolder_(ProgramFolde
   AddCommands<LetterEntry>();
   AddCommands<PlayCommands>();
   AddCommands<ExitCommands>();
+  AddCommands<PaperCommands>();
 }
 
 Form1::~Form1() { SetBusyPointer(false); }
@@ -61,7 +63,6 @@ QWidget& Form1::Shape1() { return w_.Picture2->Marker(); }
 void Form1::StartUp() {
   PlayState& play = state_.play;
   GridLook& look = state_.look;
-  // The print dialog object joins here with printing.
   look.GridFontName = "Arial";
   look.GridFontSize = 16;
   state_.SchemeColours[13] = 0;

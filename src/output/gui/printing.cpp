@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <algorithm>
 #include <memory>
 
 #include "output/gui/print_dialog.h"
@@ -22,9 +23,14 @@ QString AskForPdfName(const PrintJob& job, QWidget* parent) {
   return FromNativePath(EnsureExtension(ToNativePath(chosen), "pdf"));
 }
 
+// The pages the job will print: its range, cut at the file's end.
+int32_t PagesOf(const PrintJob& job) {
+  return std::max(0, std::min(job.last, job.puzzleCount) - std::max(job.first, 1) + 1);
+}
+
 // A window that shows how far a range has come and can stop it; a single page needs none.
 std::unique_ptr<QProgressDialog> ProgressFor(const PrintJob& job, QWidget* parent) {
-  const int32_t pages = std::min(job.last, job.puzzleCount) - std::max(job.first, 1) + 1;
+  const int32_t pages = PagesOf(job);
   if (pages <= 1) return nullptr;
   auto progress = std::make_unique<QProgressDialog>(
       QStringLiteral("Printing puzzles ..."), QStringLiteral("Cancel"), 0, pages, parent);
@@ -40,6 +46,7 @@ std::unique_ptr<QProgressDialog> ProgressFor(const PrintJob& job, QWidget* paren
 PrinterRun PrintOnPrinter(clsPrintDialog& printDialog, const PrintJob& job, ClueSource* clues,
                           QWidget* parent) {
   PrinterRun run;
+  if (PagesOf(job) == 0) return run;  // nothing to print: no file to ask for, no document
   QPrinter& printer = printDialog.Printer();
   const bool nameForThisRun = printDialog.NeedsPdfName();
   if (nameForThisRun) {

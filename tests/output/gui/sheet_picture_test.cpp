@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QClipboard>
-#include <QGuiApplication>
-
 #include "puzzle/puzzle_record.h"
 
 namespace sl {
@@ -44,14 +41,6 @@ TEST(SheetPicture, WhiteScreenSizedPictureOfThePictureSheet) {
   const QImage sharp = SheetPicture(TwoWords(), 15, 2.0);
   EXPECT_EQ(sharp.size(), QSize(1066, 1760));
   EXPECT_EQ(sharp.deviceIndependentSize().toSize(), QSize(533, 880));
-}
-
-TEST(SheetPicture, ACopyReplacesTheClipboardImage) {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  clipboard->setImage(SheetPicture(TwoWords(), 15));
-  EXPECT_EQ(clipboard->image().size(), QSize(533, 880));
-  clipboard->setImage(SheetPicture(TwoWords(), 12));
-  EXPECT_EQ(clipboard->image().size(), QSize(667, 1100));
 }
 
 }  // namespace

@@ -1,0 +1,90 @@
+#include "app/paper_commands.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+#include "app/form1.h"
+#include "output/gui/clipboard.h"
+#include "output/gui/print_dialog.h"
+#include "output/gui/printing.h"
+#include "output/gui/prnt_form.h"
+#include "output/print_range.h"
+#include "output/render/sheet_picture.h"
+#include "puzzle/puzzle_file.h"
+#include "toolkit/gui/msg_form.h"
+#include "toolkit/gui/native_path.h"
+
+namespace sl {
+
+PaperCommands::PaperCommands(Form1& form)
+    : form_(form), printDialog_(std::make_unique<clsPrintDialog>()) {
+  QAction* print = form_.MenuEntry(QStringLiteral("mnuprint"));
+  QAction* copy = form_.MenuEntry(QStringLiteral("mnucopy2clip"));
+  print->setEnabled(true);
+  copy->setEnabled(true);
+  connect(print, &QAction::triggered, this, [this] { Print(); });
+  connect(copy, &QAction::triggered, this, [this] { CopyToClipboard(); });
+}
+
+PaperCommands::~PaperCommands() = default;
+
+void PaperCommands::Print() {
+  if (printing_) return;
+  const PlayState& play = form_.State().play;
+  if (!printWindow_) printWindow_ = std::make_unique<PrntForm>(*printDialog_, &form_);
+  PrntForm& window = *printWindow_;
+  window.Ask(FromNativePath(play.PuzzleFile), CountPuzzles(play.PuzzleFile));
+  const bool print = window.Tag() == QStringLiteral("Y");
+  const bool current = window.PrintsCurrentPuzzle();
+  const int32_t first = current ? play.PuzzleNumber : window.First();
+  const int32_t last = current ? play.PuzzleNumber : window.Last();
+  if (window.ClosedByBox()) printWindow_.reset();
+  QCoreApplication::processEvents();
+  if (!print) return;
+  PrintRange(first, last);
+  QCoreApplication::processEvents();
+}
+
+void PaperCommands::PrintRange(int32_t first, int32_t last) {
+  GameState& state = form_.State();
+  PlayState& play = state.play;
+  const int32_t remembered = play.PuzzleNumber;
+  PrintJob job;
+  job.file = play.PuzzleFile;
+  job.first = first;
+  job.last = last;
+  job.puzzleCount = CountPuzzles(play.PuzzleFile);
+  job.font = {state.look.GridFontName, state.look.GridFontSize};
+
+  printing_ = true;
+  form_.SetBusyPointer(true);
+  const PrinterRun run = PrintOnPrinter(*printDialog_, job, state.clues.get(), &form_);
+  form_.SetBusyPointer(false);
+  printing_ = false;
+  if (run.declined) return;
+
+  form_.ShowPuzzle(play.PuzzleFile, remembered);
+  if (run.outcome.failed) {
+    MsgboxA(kPrintFailed, kRangeMessageStyle);
+  } else {
+    MsgboxA(PuzzlesPrintedText(run.outcome.printed), "vbinformation+vbok");
+  }
+  QCoreApplication::processEvents();
+}
+
+void PaperCommands::CopyToClipboard() {
+  CopyPictureToClipboard(
+      SheetPicture(CurrentSheet(), form_.State().TwipsPerPixelX, form_.devicePixelRatioF()));
+}
+
+SheetContent PaperCommands::CurrentSheet() const {
+  const GameState& state = form_.State();
+  SheetContent sheet;
+  sheet.puzzle = state.puzzle;
+  sheet.number = state.play.PuzzleNumber;
+  sheet.file = state.play.PuzzleFile;
+  sheet.font = {state.look.GridFontName, state.look.GridFontSize};
+  return sheet;
+}
+
+}  // namespace sl
