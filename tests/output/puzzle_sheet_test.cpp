@@ -90,69 +90,43 @@ TEST(PuzzleSheet, CellsWithoutLettersGetNoBoxButLinkLinesStay) {
   EXPECT_EQ(links[19].x1, 1600 + 8 * 450 + 225);
 }
 
-TEST(PuzzleSheet, HeadingRowNumbersAndLinkedLettersInTheGridFont) {
-  const auto texts = Drawn(EightWords(), SheetKind::Picture, 15, DrawCall::Text);
-  const DrawCall* title = TextCall(texts, kSheetTitle);
-  ASSERT_NE(title, nullptr);
-  EXPECT_EQ(title->x1, 450);
-  EXPECT_EQ(title->y1, 300);
-  EXPECT_EQ(title->font.points, 7);
-  const DrawCall* file = TextCall(texts, "Puz# 5:books/p.txt");
-  ASSERT_NE(file, nullptr);
-  EXPECT_EQ(file->y1, 100);
-
-  // "01".."08", centred in the 450-twip slot by the surface's measures (200 wide, 200 high).
-  for (int r = 1; r <= 8; ++r) {
-    const DrawCall* number = TextCall(texts, "0" + std::to_string(r));
-    ASSERT_NE(number, nullptr) << r;
-    EXPECT_EQ(number->x1, 125);
-    EXPECT_EQ(number->y1, SheetRowOffset(r) + 125);
-    EXPECT_EQ(number->font.points, 12);  // 0.6 of the grid font's 20 points
-  }
-  EXPECT_EQ(TextCall(texts, "09"), nullptr);
-
-  const DrawCall* linked = TextCall(texts, "Linked Letters: ELT");
-  ASSERT_NE(linked, nullptr);
-  EXPECT_EQ(linked->x1, 450);
-  EXPECT_EQ(linked->y1, 4860 + 450 + 225);
-  for (const DrawCall& text : texts) {
-    EXPECT_EQ(text.font.name, "Tahoma") << text.text;
-    EXPECT_FALSE(text.font.bold) << text.text;
-  }
-}
-
-TEST(PuzzleSheet, CluesAreNumberedAndWrappedBelowTheGrid) {
+TEST(PuzzleSheet, TextsInTheGridFontAtTheirPlacesAndSizes) {
   SheetContent sheet = EightWords();
   // 100 twips a character on the test surface: the printed clue text may be 7550 wide.
   sheet.puzzle.Clue[2] = std::string(60, 'a') + " " + std::string(30, 'b');
   const auto texts = Drawn(sheet, SheetKind::Printed, 2.4, DrawCall::Text);
-  const int x = 1600 + 450;
-  const int y = 1200 + 9 * 450 + 2650;
-  const DrawCall* caption = TextCall(texts, "Clues");
-  ASSERT_NE(caption, nullptr);
-  EXPECT_EQ(caption->x1, x);
-  EXPECT_EQ(caption->y1, y - 300);
-  EXPECT_EQ(caption->font.points, 11);
-
+  const int x0 = 1600, y0 = 1200;
+  const int x = x0 + 450, y = y0 + 9 * 450 + 2650;  // where the clues start
+  // Row numbers are centred in the 450-twip slot by the surface's measures (200 by 200).
   const struct {
-    const char* text;
+    std::string text;
     int x, y;
+    double points;
   } expected[] = {
-      {" 1.", x, y},
-      {"clue 1", x + 400, y},
-      {" 2.", x, y + 290},
-      {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", x + 400, y + 290},
-      {"bbbbbbbbbbbbbbbbbbbbbbbbbbbbbb", x + 400, y + 490},
-      {" 3.", x, y + 780},
-      {" 8.", x, y + 780 + 5 * 290},
+      {kSheetTitle, x0 + 450, y0 + 300, 7},
+      {"Puz# 5:books/p.txt", x0 + 450, y0 + 100, 7},
+      {"01", x0 + 125, y0 + 608 + 125, 12},  // 0.6 of the grid font's 20 points
+      {"08", x0 + 125, y0 + 4860 + 125, 12},
+      {"Linked Letters: ELT", x0 + 450, y0 + 4860 + 450 + 225, 12},
+      {"Clues", x, y - 300, 11},
+      {" 1.", x, y, 9},
+      {"clue 1", x + 400, y, 9},
+      {" 2.", x, y + 290, 9},
+      {std::string(60, 'a'), x + 400, y + 290, 9},
+      {std::string(30, 'b'), x + 400, y + 490, 9},
+      {" 3.", x, y + 780, 9},
+      {" 8.", x, y + 780 + 5 * 290, 9},
   };
   for (const auto& e : expected) {
     const DrawCall* call = TextCall(texts, e.text);
     ASSERT_NE(call, nullptr) << e.text;
     EXPECT_EQ(call->x1, e.x) << e.text;
     EXPECT_EQ(call->y1, e.y) << e.text;
-    EXPECT_EQ(call->font.points, 9) << e.text;
+    EXPECT_EQ(call->font.points, e.points) << e.text;
+    EXPECT_EQ(call->font.name, "Tahoma") << e.text;
+    EXPECT_FALSE(call->font.bold) << e.text;
   }
+  EXPECT_EQ(TextCall(texts, "09"), nullptr);
 }
 
 TEST(PuzzleSheet, SolutionLinesUpsideDownInCourierPlacedByKindAndResolution) {
@@ -187,18 +161,6 @@ TEST(PuzzleSheet, SolutionLinesUpsideDownInCourierPlacedByKindAndResolution) {
       EXPECT_EQ(rotated[i].colour, kBlack);
     }
   }
-}
-
-TEST(PuzzleSheet, AnEmptyPuzzleDrawsHeadingAndSolutionNumbersOnly) {
-  SheetContent sheet;
-  sheet.puzzle.PuzzleSize = 0;
-  RecordingSurface surface;
-  DrawPuzzleSheet(surface, sheet, SheetKind::Printed);
-  EXPECT_TRUE(surface.CallsOf(DrawCall::Frame).empty());
-  EXPECT_TRUE(surface.CallsOf(DrawCall::Line).empty());
-  const auto rotated = surface.CallsOf(DrawCall::Rotated);
-  ASSERT_EQ(rotated.size(), 2u);
-  EXPECT_EQ(rotated[0].text, " Puz# 0:  1.  2.  3.  4.  5.  6. ");
 }
 
 }  // namespace

@@ -63,53 +63,32 @@ TEST_F(PrntFormTest, ShowsFileAndPrinterAndAnswersInItsTag) {
   EXPECT_TRUE(form.ClosedByBox());
 }
 
-TEST_F(PrntFormTest, RangeIsCheckedAndKeptBetweenUses) {
-  // text, puzzles in the file, message (empty: handed back), first, last
-  const struct {
-    const char* text;
-    int32_t count;
-    const char* message;
-    int32_t first, last;
-  } cases[] = {
-      {" 5 - 10 ", 7, "", 5, 10},
-      {"10-5", 20, "Specify print range", 0, 0},
-      {"abc", 7, "Specify print range", 0, 0},
-      {"", 7, "Specify print range", 0, 0},
-      {"9-9", 8, "Print range not correct", 0, 0},
-  };
-  for (const auto& c : cases) {
-    QString message;
-    WhileAsked(form, QStringLiteral("f"), c.count, [&] {
-      form.Option1().setChecked(true);
-      form.Text1().clear();
-      QTest::keyClicks(&form.Text1(), QString::fromLatin1(c.text));
-      if (*c.text) {
-        EXPECT_TRUE(form.Option2().isChecked()) << "typing chooses the range";
-      }
-      form.Option2().setChecked(true);
-      test::ModalWatch box([&](QWidget& modal) {
-        message = modal.findChild<QLabel*>(QStringLiteral("Label1"))->text();
-        QTest::mouseClick(modal.findChild<QPushButton*>(QStringLiteral("cmd0")), Qt::LeftButton);
-      });
-      QTest::mouseClick(&form.Command1(), Qt::LeftButton);
-      // A bad range keeps the window open.
-      EXPECT_EQ(form.isVisible(), *c.message != '\0') << c.text;
-      if (form.isVisible()) QTest::mouseClick(&form.Command2(), Qt::LeftButton);
+TEST_F(PrntFormTest, ABadRangeKeepsTheWindowOpenAGoodOneIsHandedBackAndKept) {
+  QString message;
+  WhileAsked(form, QStringLiteral("f"), 8, [&] {
+    QTest::keyClicks(&form.Text1(), QStringLiteral("9-9"));
+    EXPECT_TRUE(form.Option2().isChecked()) << "typing chooses the range";
+    test::ModalWatch box([&](QWidget& modal) {
+      message = modal.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+      QTest::mouseClick(modal.findChild<QPushButton*>(QStringLiteral("cmd0")), Qt::LeftButton);
     });
-    EXPECT_EQ(message, QString::fromLatin1(c.message)) << c.text;
-    if (*c.message) continue;
-    EXPECT_EQ(form.Tag(), QStringLiteral("Y"));
-    EXPECT_EQ(form.First(), c.first);
-    EXPECT_EQ(form.Last(), c.last);
-  }
-  // The window is kept: the last range and the option are still there.
-  WhileAsked(form, QStringLiteral("f"), 7, [&] {
-    EXPECT_EQ(form.Text1().text(), QStringLiteral("9-9"));
-    EXPECT_TRUE(form.Option2().isChecked());
-    form.Option1().setChecked(true);
+    QTest::mouseClick(&form.Command1(), Qt::LeftButton);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.Tag(), QStringLiteral("X"));
+    form.Text1().setText(QStringLiteral(" 5 - 10 "));
     QTest::mouseClick(&form.Command1(), Qt::LeftButton);
   });
-  EXPECT_TRUE(form.PrintsCurrentPuzzle());
+  EXPECT_EQ(message, QStringLiteral("Print range not correct"));
+  EXPECT_EQ(form.Tag(), QStringLiteral("Y"));
+  EXPECT_FALSE(form.PrintsCurrentPuzzle());
+  EXPECT_EQ(form.First(), 5);
+  EXPECT_EQ(form.Last(), 10);
+  // The window is kept: the range and the option are still there next time.
+  WhileAsked(form, QStringLiteral("f"), 7, [&] {
+    EXPECT_EQ(form.Text1().text(), QStringLiteral(" 5 - 10 "));
+    EXPECT_TRUE(form.Option2().isChecked());
+    QTest::mouseClick(&form.Command2(), Qt::LeftButton);
+  });
 }
 
 }  // namespace
