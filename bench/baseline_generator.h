@@ -8,13 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "generation/text_case.h"
+
 namespace sl::baseline {
 
+// Both sides in upper case (the code page's letters, accented ones included), then byte order.
 inline int CompareNoCase(const std::string& a, const std::string& b) {
   const size_t n = std::min(a.size(), b.size());
   for (size_t i = 0; i < n; ++i) {
-    const int x = std::toupper(static_cast<unsigned char>(a[i]));
-    const int y = std::toupper(static_cast<unsigned char>(b[i]));
+    const auto x = static_cast<unsigned char>(UpperCp1252(a[i]));
+    const auto y = static_cast<unsigned char>(UpperCp1252(b[i]));
     if (x != y) return x < y ? -1 : 1;
   }
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
@@ -61,6 +64,11 @@ inline LinkText FindLink(const std::string& upper, const std::string& lower) {
   return {t, q};
 }
 
+// The words of an attempt, level by level, and the link positions below the start word.
+struct Chain {
+  std::vector<std::string> words, links;
+};
+
 class Generator {
  public:
   Generator(std::vector<std::string> dictionary, int size, uint32_t seed)
@@ -86,19 +94,27 @@ class Generator {
     return levels_[size_ - 1].Count() > 0;
   }
 
+  // The chain of the last attempt, as far as it got: levels deeper than the first empty one
+  // still hold what earlier attempts left there.
+  Chain LastChain() const {
+    Chain chain{{levels_[0].Item(0)}, {}};
+    for (int k = 1; k < size_ && levels_[k].Count() > 0; ++k) {
+      const std::string entry = levels_[k].Item(0);
+      chain.words.push_back(entry.substr(4, size_));
+      chain.links.push_back(entry.substr(5 + size_));
+    }
+    return chain;
+  }
+
   // Attempts from random start words until one makes a chain; its words.
   std::vector<std::string> CreatePuzzle() {
     std::uniform_int_distribution<size_t> draw(0, dictionary_.size() - 1);
-    std::vector<std::string> chain;
-    while (chain.size() != static_cast<size_t>(size_)) {
+    Chain chain;
+    while (chain.words.size() != static_cast<size_t>(size_)) {
       BuildChain(draw(engine_));
-      chain.assign(1, levels_[0].Item(0));
-      for (int k = 1; k < size_; ++k) {
-        if (levels_[k].Count() > 0) chain.push_back(levels_[k].Item(0));
-      }
+      chain = LastChain();
     }
-    for (size_t i = 1; i < chain.size(); ++i) chain[i] = chain[i].substr(4, size_);
-    return chain;
+    return chain.words;
   }
 
   size_t Count() const { return dictionary_.size(); }

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QTimer>
 
 #include "app/form1.h"
 #include "common/numbers.h"
@@ -20,8 +21,11 @@ namespace sl {
 namespace {
 
 constexpr const char* kTitle = "Stacklinks";
-constexpr const char* kCreateButton = "cmdcreate";
 constexpr const char* kErrorInWritingPuzzle = "Error in writing puzzle";
+
+void TellBatchOutcome(QWidget& window, const std::string& text) {
+  QMessageBox::information(&window, QString::fromLatin1(kTitle), FromNativePath(text));
+}
 
 }  // namespace
 
@@ -33,14 +37,19 @@ int32_t CreationSize(const std::string& labelText) {
 std::string CreatingStatus(int32_t size) { return "Creating a" + Str(size) + " words Puzzle ..."; }
 
 CreationCommands::CreationCommands(Form1& form) : form_(form) {
-  connect(form_.Button(QString::fromLatin1(kCreateButton)), &BoxControl::MouseUp, this,
-          [this] { Create(); });
-  connect(form_.MenuEntry(QStringLiteral("mnucreate")), &QAction::triggered, this,
-          [this] { Create(); });
-  connect(form_.Button(QStringLiteral("Command16")), &BoxControl::MouseUp, this,
-          [this] { Cancel(); });
-  connect(form_.Button(QStringLiteral("Command18")), &BoxControl::MouseUp, this,
-          [this] { CreateMulti(); });
+  const Form1Widgets& w = form_.Controls();
+  connect(w.cmdcreate, &BoxControl::MouseUp, this, [this] { Create(); });
+  connect(w.mnucreate, &QAction::triggered, this, [this] { Create(); });
+  connect(w.Command16, &BoxControl::MouseUp, this, [this] { Cancel(); });
+  connect(w.Command18, &BoxControl::MouseUp, this, [this] { CreateMulti(); });
+  // Stepping to another puzzle while a creation runs writes its own status texts; once that
+  // command is done the creation's text comes back.
+  connect(&form_, &Form1::PuzzleShown, this, [this] {
+    if (!Creating()) return;
+    QTimer::singleShot(0, this, [this] {
+      if (Creating()) form_.SetStatus(runningStatus_);
+    });
+  });
   escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), &form_);
   escape_->setContext(Qt::WindowShortcut);
   escape_->setEnabled(false);  // Escape clears a cell unless a creation runs
@@ -70,15 +79,20 @@ void CreationCommands::Create() {
   savedPuzzleNumber_ = state.play.PuzzleNumber;
   form_.Shape1().hide();
   state.play.CursorRow = -1;
-  form_.SetStatus(CreatingStatus(size));
+  SetRunningStatus(CreatingStatus(size));
   form_.picouter().Inner().Clear();
   form_.picouter().Inner().hide();
   StartJob(Running::Create, state.dictionary.Items(), size, 1);
 }
 
 void CreationCommands::Cancel() {
-  form_.SetStatus(std::string(kCancelingCreation));
+  SetRunningStatus(kCancelingCreation);
   job_.RequestCancel();
+}
+
+void CreationCommands::SetRunningStatus(const std::string& text) {
+  runningStatus_ = text;
+  form_.SetStatus(text);
 }
 
 void CreationCommands::CreateMulti() {
@@ -91,12 +105,17 @@ void CreationCommands::CreateMulti() {
     form_.SetStatus(std::string(kErrorInDictionary));
     return;
   }
+  if (words.ListCount() == 0) {
+    TellBatchOutcome(form_, "The dictionary holds no words of" + Str(kBatchSize) +
+                                " letters: no puzzles were made.");
+    return;
+  }
   batchFile_ = std::to_string(kBatchSize) + kBatchFileSuffix;
   batchWritten_ = 0;
   batchWriteFailed_ = false;
   if (state.clues) state.clues->EnsureLoaded();
   form_.SetBusyPointer(true);
-  form_.SetStatus(Str(kBatchSize) + Str(batchWritten_));
+  SetRunningStatus(Str(kBatchSize) + Str(batchWritten_));
   StartJob(Running::Batch, words.Items(), kBatchSize, kBatchCount);
 }
 
@@ -109,8 +128,8 @@ void CreationCommands::StartJob(Running what, std::vector<std::string> words, in
 }
 
 void CreationCommands::SetCreating(bool creating) {
-  form_.Button(QString::fromLatin1(kCreateButton))->setEnabled(!creating);
-  form_.MenuEntry(QStringLiteral("mnucreate"))->setEnabled(!creating);
+  form_.Controls().cmdcreate->setEnabled(!creating);
+  form_.Controls().mnucreate->setEnabled(!creating);
   escape_->setEnabled(creating);
 }
 
@@ -127,17 +146,18 @@ void CreationCommands::OnFinished(CreateOutcome outcome) {
   const Running ended = running_;
   running_ = Running::Nothing;
   if (ended == Running::Batch) {
-    EndBatch();
+    EndBatch(outcome);
   } else if (outcome == CreateOutcome::Created && haveCreated_) {
     ShowCreated(created_);
   } else {
-    // Cancelled, or no start word of the dictionary makes a chain: the creation cannot end
-    // otherwise, so it ends as a cancelled one does.
+    // Cancelled, or no start word of the dictionary makes a chain: the previous puzzle comes
+    // back either way, and the status line says which it was.
     form_.SetBusyPointer(false);
     MsgForm::Instance().MsgboxA(kCannotCreateAPuzzle, "vbok+vbcritical");
     QCoreApplication::processEvents();
     RestorePrevious();
-    form_.SetStatus(std::string(kPuzzleCanceled));
+    form_.SetStatus(std::string(outcome == CreateOutcome::NoChain ? kCannotCreateAPuzzle
+                                                                  : kPuzzleCanceled));
   }
   Q_EMIT CreationEnded();
 }
@@ -175,19 +195,23 @@ void CreationCommands::ShowCreated(const GeneratedPuzzle& generated) {
 }
 
 void CreationCommands::RestorePrevious() {
-  GameState& state = form_.State();
-  state.play.PuzzleFile = savedPuzzleFile_;
-  state.play.PuzzleNumber = savedPuzzleNumber_;
-  // With no puzzle shown before there is nothing to read back: the empty grid stays.
-  if (!savedPuzzleFile_.empty() && savedPuzzleNumber_ >= 1) {
-    form_.ShowPuzzle(savedPuzzleFile_, savedPuzzleNumber_);
-  } else {
+  PlayState& play = form_.State().play;
+  play.PuzzleFile = savedPuzzleFile_;
+  play.PuzzleNumber = savedPuzzleNumber_;
+  // Another file may have been shown meanwhile: the count must be this file's again.
+  play.PuzzleCount = savedPuzzleFile_.empty() ? 0 : CountPuzzles(savedPuzzleFile_);
+  const bool shown = savedPuzzleNumber_ >= 1 &&
+                     form_.ShowPuzzle(savedPuzzleFile_, savedPuzzleNumber_) == ShowStatus::Shown;
+  if (!shown) {
+    // No puzzle was shown before, or it cannot be read back: an empty grid, rather than a
+    // puzzle of another file under this file's name.
+    form_.ClearPuzzle();
     form_.RedrawPuzzle();
-    form_.DrawClueList();
   }
   form_.picouter().Inner().show();
   SetCreating(false);
-  form_.Shape1().show();
+  // The marker stays hidden: no cell is selected after a creation (it shows again on the next
+  // selection).
   form_.SetBusyPointer(false);
 }
 
@@ -202,19 +226,21 @@ void CreationCommands::AppendBatchRecord(const GeneratedPuzzle& generated) {
     return;
   }
   ++batchWritten_;
-  form_.SetStatus(Str(kBatchSize) + Str(batchWritten_));
+  SetRunningStatus(Str(kBatchSize) + Str(batchWritten_));
 }
 
-void CreationCommands::EndBatch() {
+void CreationCommands::EndBatch(CreateOutcome outcome) {
   SetCreating(false);
   form_.SetBusyPointer(false);
   if (batchWriteFailed_) {
-    QMessageBox::warning(&form_, QString::fromLatin1(kTitle),
-                         QStringLiteral("The puzzles could not be written to file:\r\n") +
-                             FromNativePath(batchFile_));
-    return;
+    TellBatchOutcome(form_, "The puzzles could not be written to file:" + std::string(kCrLf) +
+                                batchFile_);
+  } else if (outcome == CreateOutcome::NoChain && batchWritten_ == 0) {
+    TellBatchOutcome(form_, "No puzzle of" + Str(kBatchSize) +
+                                " words can be made from this dictionary: no puzzles were made.");
+  } else {
+    TellBatchOutcome(form_, "done");
   }
-  QMessageBox::information(&form_, QString::fromLatin1(kTitle), QStringLiteral("done"));
 }
 
 void CreationCommands::LookUpRandomClues(Puzzle& puzzle) {

@@ -1,7 +1,8 @@
 #pragma once
 // Creating puzzles from the dictionary: Create (cmdcreate, mnucreate), its cancel (Command16, or
 // Escape while creating) and the hidden batch CreateMulti (Command18). The generator runs on a
-// worker thread; the window stays responsive and shows the creation on its status line.
+// worker thread; the window stays responsive and shows the creation on its status line. Whether
+// a creation runs is known here alone (Creating); the window and the other commands ask.
 #include <QObject>
 #include <cstdint>
 #include <string>
@@ -40,7 +41,10 @@ class CreationCommands : public QObject {
   // Asks a running creation to stop after its current attempt.
   void Cancel();
   // Appends kBatchCount new puzzles of size kBatchSize to "8puzadd.txt" in the current folder.
+  // A dictionary without words of that size, or without any chain, is reported and nothing is
+  // written.
   void CreateMulti();
+  // True from the start of a creation or batch until its outcome is shown.
   bool Creating() const { return running_ != Running::Nothing; }
 
  Q_SIGNALS:
@@ -52,13 +56,16 @@ class CreationCommands : public QObject {
 
   void StartJob(Running what, std::vector<std::string> words, int size, int count);
   void SetCreating(bool creating);
+  // The running creation's text on the status line; shown again after a puzzle another command
+  // shows meanwhile has written its own.
+  void SetRunningStatus(const std::string& text);
   void OnPuzzleMade(const GeneratedPuzzle& generated);
   void OnFinished(CreateOutcome outcome);
   void ShowCreated(const GeneratedPuzzle& generated);
   // Back to the puzzle shown before the creation, read again from its file.
   void RestorePrevious();
   void AppendBatchRecord(const GeneratedPuzzle& generated);
-  void EndBatch();
+  void EndBatch(CreateOutcome outcome);
   // Random meaning numbers and their clues for every word, from the meanings file.
   void LookUpRandomClues(Puzzle& puzzle);
 
@@ -66,8 +73,9 @@ class CreationCommands : public QObject {
   CreationJob job_;
   QShortcut* escape_ = nullptr;
   Running running_ = Running::Nothing;
+  std::string runningStatus_;
 
-  std::string savedPuzzleFile_;
+  std::string savedPuzzleFile_;  // the puzzle shown before the creation, for a cancel
   int32_t savedPuzzleNumber_ = 0;
   GeneratedPuzzle created_;
   bool haveCreated_ = false;

@@ -15,8 +15,6 @@
 namespace sl {
 namespace {
 
-constexpr const char* kCreateButton = "cmdcreate";
-
 // Clues of shown puzzles from "mean6.txt" in the program folder, read the first time a puzzle is
 // shown; the status line says so while it is read.
 class WindowClueSource final : public ClueSource {
@@ -40,40 +38,30 @@ class WindowClueSource final : public ClueSource {
 }  // namespace
 
 DictionaryCommands::DictionaryCommands(Form1& form) : form_(form) {
-  connect(form_.Button(QStringLiteral("cmdloadict")), &BoxControl::MouseUp, this,
-          [this] { LoadDictionary(); });
-  connect(form_.MenuEntry(QStringLiteral("mnudict")), &QAction::triggered, this,
-          [this] { LoadDictionary(); });
+  connect(form_.Controls().cmdloadict, &BoxControl::MouseUp, this, [this] { LoadDictionary(); });
+  connect(form_.Controls().mnudict, &QAction::triggered, this, [this] { LoadDictionary(); });
   connect(&form_, &Form1::DictionaryNeeded, this,
           [this] { ReadDictionary(form_.State().play.DictionaryFile); });
   form_.State().clues = std::make_unique<WindowClueSource>(form_);
 }
 
-bool DictionaryCommands::CreateEnabled() const {
-  return form_.Button(QString::fromLatin1(kCreateButton))->isEnabled();
-}
-
-void DictionaryCommands::SetCreateEnabled(bool enabled) {
-  form_.Button(QString::fromLatin1(kCreateButton))->setEnabled(enabled);
-}
-
 void DictionaryCommands::LoadDictionary() {
-  if (!CreateEnabled()) return;
+  if (form_.CreationRunning()) return;
   const std::string name =
       AskForFile(form_, {"Select a Dictionary file", "*.txt;*.dic", "OPEN"});
   if (!name.empty()) LoadDictionaryNamed(name);
 }
 
 void DictionaryCommands::LoadDictionaryNamed(const std::string& path) {
-  if (!CreateEnabled()) return;
+  if (form_.CreationRunning()) return;
   ReadDictionary(path);
 }
 
 bool DictionaryCommands::ReadDictionary(const std::string& path) {
   GameState& state = form_.State();
   form_.SetBusyPointer(true);
-  SetCreateEnabled(false);
   form_.SetStatus(std::string(kReadingDictionary));
+  form_.Statx().repaint();  // the read holds the event loop: show the text before it starts
   const bool ok = ReadDictionaryWords(path, state.puzzle.PuzzleSize, state.dictionary);
   if (ok) {
     state.play.DictionaryFile = path;
@@ -81,7 +69,6 @@ bool DictionaryCommands::ReadDictionary(const std::string& path) {
     form_.Label2().setToolTip(FromNativePath(path));
   }
   form_.SetStatus(std::string(ok ? kDictionaryRead : kErrorInDictionary));
-  SetCreateEnabled(true);
   form_.SetBusyPointer(false);
   return ok;
 }

@@ -17,21 +17,18 @@ class DictionaryCommands : public QObject {
   // clue source (the meanings file in the program folder, read on first use).
   explicit DictionaryCommands(Form1& form);
 
-  // Asks for a dictionary file and reads it. Refused while the create button is disabled (a
-  // dictionary is being read or a puzzle created).
+  // Asks for a dictionary file and reads it. Refused while a creation runs.
   void LoadDictionary();
   // Reads the chosen file; the same refusal applies.
   void LoadDictionaryNamed(const std::string& path);
-  // Replaces the dictionary with the file's words of PuzzleSize letters, with the status texts,
-  // the busy pointer and the create button held disabled meanwhile. On success the file becomes
-  // DictionaryFile and Label2 shows its name (full path as tool tip); on failure "Error in
-  // dictionary" and both stay as they were. True on success.
+  // Replaces the dictionary with the file's words of PuzzleSize letters, with the status texts
+  // ("Reading Dictionary ..." is on screen before the read starts) and the busy pointer. On
+  // success the file becomes DictionaryFile and Label2 shows its name (full path as tool tip); on
+  // failure "Error in dictionary" and both stay as they were. True on success. The read runs in
+  // one go, so no command can come in meanwhile.
   bool ReadDictionary(const std::string& path);
 
  private:
-  bool CreateEnabled() const;
-  void SetCreateEnabled(bool enabled);
-
   Form1& form_;
 };
 

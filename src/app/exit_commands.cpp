@@ -11,10 +11,8 @@
 namespace sl {
 
 ExitCommands::ExitCommands(Form1& form) : form_(form) {
-  connect(form_.MenuEntry(QStringLiteral("cmdexitx")), &QAction::triggered, this,
-          [this] { Exit(); });
-  connect(form_.MenuEntry(QStringLiteral("mnusaveopts")), &QAction::triggered, this,
-          [this] { SaveOptions(); });
+  connect(form_.Controls().cmdexitx, &QAction::triggered, this, [this] { Exit(); });
+  connect(form_.Controls().mnusaveopts, &QAction::triggered, this, [this] { SaveOptions(); });
 }
 
 void ExitCommands::Exit() {

@@ -26,6 +26,7 @@
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/busy_pointer.h"
 #include "toolkit/gui/click_label.h"
+#include "toolkit/gui/fit_label.h"
 #include "toolkit/gui/msg_form.h"
 #include "toolkit/gui/native_path.h"
 
@@ -58,28 +59,32 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), programFolder_(ProgramFolde
 
 Form1::~Form1() { SetBusyPointer(false); }
 
+bool Form1::CreationRunning() const {
+  const CreationCommands* creation = FindCommands<CreationCommands>();
+  return creation != nullptr && creation->Creating();
+}
+
 QWidget& Form1::Shape1() { return w_.Picture2->Marker(); }
 
+// Not built yet, and so not done here: the print dialog, the options window's font and scheme
+// lists (read from all.col) and loading the configured colour scheme come with printing and the
+// options window. Until then the default colours apply.
 void Form1::StartUp() {
   PlayState& play = state_.play;
   GridLook& look = state_.look;
   look.GridFontName = "Arial";
   look.GridFontSize = 16;
   state_.SchemeColours[13] = 0;
-  // The options window's font list is filled here when that window exists.
   look.BoxLineWidth = 1;
   look.BoxInset = 18;
   look.GridStyle = 2;
-  // The dictionary and meanings lists and the creation's cancel values join here.
   play.AppFolder = WithTrailingSeparator(programFolder_);
   play.TempPuzzleFile = play.AppFolder + kTempPuzzleName;
   MsgForm::SetUp(this);
   state_.TwipsPerPixelX = TwipsPerPixelX(*this);
   state_.TwipsPerPixelY = TwipsPerPixelY(*this);
-  // The scheme list is read from all.col here.
   state_.geometry.CellSize = 400;
   ReadcfgFile(*this);
-  // The colour scheme named by the configuration is loaded here; the default colours apply.
   ApplyColours(*this);
   if (!FileExists(play.DictionaryFile)) play.DictionaryFile = kDefaultDictionary;
   SetBusyPointer(true);
@@ -161,8 +166,8 @@ void Form1::ShowPositionLabels() {
   const QString position =
       QString::fromStdString(PositionText(state_.play.PuzzleNumber, state_.play.PuzzleCount));
   w_.Label1->setText(position);
-  Button(QStringLiteral("Command8"))->setToolTip(position);
-  Button(QStringLiteral("Command5"))->setToolTip(position);
+  w_.Command8->setToolTip(position);
+  w_.Command5->setToolTip(position);
 }
 
 void Form1::ComputeGridLayout() {
@@ -186,7 +191,7 @@ void Form1::DrawClueList() {
                          state_.SchemeColours[kBackgroundSlot]);
 }
 
-void Form1::SetStatus(const QString& text) { w_.Statx->setText(text); }
+void Form1::SetStatus(const QString& text) { w_.Statx->SetFittedText(text); }
 
 void Form1::SetStatus(const std::string& cp1252Text) { SetStatus(FromCp1252(cp1252Text)); }
 

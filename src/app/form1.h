@@ -19,6 +19,7 @@
 #include "puzzle/show_puzzle.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/click_label.h"
+#include "toolkit/gui/fit_label.h"
 #include "toolkit/gui/fn_dialog.h"
 
 namespace sl {
@@ -46,10 +47,12 @@ class Form1 : public QMainWindow {
   QLabel& Label2() { return *w_.Label2; }
   FNDialog& gf1() { return *w_.gf1; }
   QTimer& Timer1() { return *w_.Timer1; }
-  // A push button by its objectName ("cmdcreate", "Command8", ...); null when there is none.
-  BoxControl* Button(const QString& name) const { return w_.buttons.value(name); }
-  // A menu entry by its objectName ("mnusave", "cmdexitx", ...); null when there is none.
-  QAction* MenuEntry(const QString& name) const { return w_.entries.value(name); }
+  // Every control, the push buttons and menu entries included.
+  const Form1Widgets& Controls() const { return w_; }
+
+  // True while a puzzle or a batch is being created. The creation commands own this fact; every
+  // command that must wait for a creation asks here.
+  bool CreationRunning() const;
 
   // --- Start-up ---
   // The folder the game keeps its data and configuration in (the executable's folder unless

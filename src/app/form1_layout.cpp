@@ -15,7 +15,11 @@
 #include "puzzle/grid_layout.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/click_label.h"
+#include "toolkit/gui/fit_label.h"
 #include "toolkit/gui/fn_dialog.h"
+
+// A control's handle in Form1Widgets and its objectName: the same word, written once.
+#define CONTROL(name) &Form1Widgets::name, #name
 
 namespace sl {
 namespace {
@@ -25,6 +29,7 @@ struct Place {
 };
 
 struct ButtonDef {
+  BoxControl* Form1Widgets::*handle;
   const char* name;
   Place place;
   const char* tooltip;
@@ -39,61 +44,77 @@ constexpr int kToolWidth = 1335;
 constexpr int kToolPitch = 390;
 
 constexpr Place IconButton(int left, int top) { return {left, top, kButtonWidth, kButtonHeight}; }
-constexpr Place ToolButton(int row) { return {kToolLeft, 60 + row * kToolPitch, kToolWidth, kButtonHeight}; }
+constexpr Place ToolButton(int row) {
+  return {kToolLeft, 60 + row * kToolPitch, kToolWidth, kButtonHeight};
+}
 
 const ButtonDef kButtons[] = {
-    {"cmdloadict", IconButton(30, 6660), "Load a Dictionary", ButtonPicture::Book, ""},
-    {"cmddone", IconButton(4545, 6660), "Check if puzzle done", ButtonPicture::Tick, ""},
-    {"cmdshowsol", IconButton(4860, 6660), "Show Solution", ButtonPicture::Eye, ""},
-    {"command15", IconButton(5175, 6660), "Refresh clues", ButtonPicture::Refresh, ""},
-    {"cmdcreate", IconButton(5490, 6660), "Create a new puzzle", ButtonPicture::Sparkle, ""},
-    {"Command9", IconButton(30, 7020), "Load a puzzle file", ButtonPicture::Folder, ""},
-    {"Command5", IconButton(4860, 7020), "Previous puzzle", ButtonPicture::ArrowLeft, ""},
-    {"Command11", IconButton(5175, 7020), "Random puzzle", ButtonPicture::Dice, ""},
-    {"Command8", IconButton(5490, 7020), "Next puzzle", ButtonPicture::ArrowRight, ""},
+    {CONTROL(cmdloadict), IconButton(30, 6660), "Load a Dictionary", ButtonPicture::Book, ""},
+    {CONTROL(cmddone), IconButton(4545, 6660), "Check if puzzle done", ButtonPicture::Tick, ""},
+    {CONTROL(cmdshowsol), IconButton(4860, 6660), "Show Solution", ButtonPicture::Eye, ""},
+    {CONTROL(command15), IconButton(5175, 6660), "Refresh clues", ButtonPicture::Refresh, ""},
+    {CONTROL(cmdcreate), IconButton(5490, 6660), "Create a new puzzle", ButtonPicture::Sparkle, ""},
+    {CONTROL(Command9), IconButton(30, 7020), "Load a puzzle file", ButtonPicture::Folder, ""},
+    {CONTROL(Command5), IconButton(4860, 7020), "Previous puzzle", ButtonPicture::ArrowLeft, ""},
+    {CONTROL(Command11), IconButton(5175, 7020), "Random puzzle", ButtonPicture::Dice, ""},
+    {CONTROL(Command8), IconButton(5490, 7020), "Next puzzle", ButtonPicture::ArrowRight, ""},
     // Beyond the designed right edge: reset (also in the menu), cancel of a creation, and the
     // maintenance tools.
-    {"cmdreset", IconButton(9915, 6510), "Clear User Entries", ButtonPicture::Eraser, ""},
-    {"Command16", IconButton(9600, 6510), "Cancel puzzle creation", ButtonPicture::Stop, ""},
-    {"Command18", ToolButton(0), "", ButtonPicture::None, "CreateMulti"},
-    {"Command17", ToolButton(1), "", ButtonPicture::None, "Randomize"},
-    {"Command1", ToolButton(2), "", ButtonPicture::None, "randomize"},
-    {"Command19", ToolButton(3), "", ButtonPicture::None, "RemoveDup"},
-    {"Command3", ToolButton(4), "", ButtonPicture::None, "addpn"},
-    {"Command14", ToolButton(5), "", ButtonPicture::None, "AddMeanIndex"},
-    {"Command4", ToolButton(6), "", ButtonPicture::None, "DrawGrid"},
-    {"Command2", ToolButton(7), "", ButtonPicture::None, "Trigger SetCol"},
+    {CONTROL(cmdreset), IconButton(9915, 6510), "Clear User Entries", ButtonPicture::Eraser, ""},
+    {CONTROL(Command16), IconButton(9600, 6510), "Cancel puzzle creation", ButtonPicture::Stop, ""},
+    {CONTROL(Command18), ToolButton(0), "", ButtonPicture::None, "CreateMulti"},
+    {CONTROL(Command17), ToolButton(1), "", ButtonPicture::None, "Randomize"},
+    {CONTROL(Command1), ToolButton(2), "", ButtonPicture::None, "randomize"},
+    {CONTROL(Command19), ToolButton(3), "", ButtonPicture::None, "RemoveDup"},
+    {CONTROL(Command3), ToolButton(4), "", ButtonPicture::None, "addpn"},
+    {CONTROL(Command14), ToolButton(5), "", ButtonPicture::None, "AddMeanIndex"},
+    {CONTROL(Command4), ToolButton(6), "", ButtonPicture::None, "DrawGrid"},
+    {CONTROL(Command2), ToolButton(7), "", ButtonPicture::None, "Trigger SetCol"},
 };
 
 // Two standard buttons that only carry their tips.
 struct PlainButtonDef {
+  QPushButton* Form1Widgets::*handle;
   const char* name;
   int row;
   const char* caption;
   const char* tooltip;
 };
 const PlainButtonDef kPlainButtons[] = {
-    {"Command6", 8, "Print", "Print this Puzzle on one page"},
-    {"Command7", 9, "Save", "Save this puzzle"},
+    {CONTROL(Command6), 8, "Print", "Print this Puzzle on one page"},
+    {CONTROL(Command7), 9, "Save", "Save this puzzle"},
 };
 
 struct MenuEntryDef {
-  const char* name;  // nullptr: a separator
+  QAction* Form1Widgets::*handle;  // nullptr: a separator
+  const char* name;
   const char* caption;
 };
 
+constexpr MenuEntryDef kSeparator{nullptr, nullptr, nullptr};
+
 const MenuEntryDef kFileMenu[] = {
-    {"mnucolsch", "Edit Options"}, {"mnusaveopts", "Save Options"}, {nullptr, nullptr},
-    {"mnudict", "Load a Dictionary"}, {"mnuloadpuz", "Load a Puzzle File"}, {nullptr, nullptr},
-    {"mnuprint", "Print"}, {"mnuhelp", "Help"}, {"mnuabout", "About"}, {nullptr, nullptr},
-    {"cmdexitx", "Exit"}, {nullptr, nullptr}, {"can1", "Cancel"},
+    {CONTROL(mnucolsch), "Edit Options"},      {CONTROL(mnusaveopts), "Save Options"},
+    kSeparator,
+    {CONTROL(mnudict), "Load a Dictionary"},   {CONTROL(mnuloadpuz), "Load a Puzzle File"},
+    kSeparator,
+    {CONTROL(mnuprint), "Print"},              {CONTROL(mnuhelp), "Help"},
+    {CONTROL(mnuabout), "About"},
+    kSeparator,
+    {CONTROL(cmdexitx), "Exit"},
+    kSeparator,
+    {CONTROL(can1), "Cancel"},
 };
 
 const MenuEntryDef kPuzzleMenu[] = {
-    {"mnucreate", "Create"}, {"mnureset", "Reset"}, {nullptr, nullptr},
-    {"mnusave", "Save"}, {"mnucopy2clip", "Copy to Clipboard"}, {nullptr, nullptr},
-    {"can6", "Cancel"},
+    {CONTROL(mnucreate), "Create"}, {CONTROL(mnureset), "Reset"},
+    kSeparator,
+    {CONTROL(mnusave), "Save"},     {CONTROL(mnucopy2clip), "Copy to Clipboard"},
+    kSeparator,
+    {CONTROL(can6), "Cancel"},
 };
+
+#undef CONTROL
 
 template <class Widget>
 Widget* Placed(Widget* widget, const char* name, const Place& place) {
@@ -102,26 +123,30 @@ Widget* Placed(Widget* widget, const char* name, const Place& place) {
   return widget;
 }
 
+void InfoLabelLook(QLabel& label) {
+  label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label.setContentsMargins(4, 0, 2, 0);
+}
+
 QLabel* InfoLabel(QWidget* parent, const char* name, const Place& place) {
   QLabel* label = Placed(new QLabel(parent), name, place);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  label->setContentsMargins(4, 0, 2, 0);
+  InfoLabelLook(*label);
   return label;
 }
 
 template <size_t N>
 void AddMenu(QMenuBar& bar, const char* name, const char* title, const MenuEntryDef (&entries)[N],
-             QHash<QString, QAction*>& byName) {
+             Form1Widgets& w) {
   QMenu* menu = bar.addMenu(QString::fromLatin1(title));
   menu->setObjectName(QString::fromLatin1(name));
   for (const MenuEntryDef& entry : entries) {
-    if (!entry.name) {
+    if (!entry.handle) {
       menu->addSeparator();
       continue;
     }
     QAction* action = menu->addAction(QString::fromLatin1(entry.caption));
     action->setObjectName(QString::fromLatin1(entry.name));
-    byName.insert(action->objectName(), action);
+    w.*entry.handle = action;
   }
 }
 
@@ -146,7 +171,8 @@ Form1Widgets BuildForm1Controls(QMainWindow& window) {
   w.Label5 = InfoLabel(w.Frame1, "Label5", {90, 6870, 3195, 315});
 
   w.Label2 = InfoLabel(client, "Label2", {375, 6660, 1785, 345});
-  w.Statx = InfoLabel(client, "Statx", {2160, 6660, 2355, 345});
+  w.Statx = Placed(new FitLabel(client), "Statx", {2160, 6660, 2355, 345});
+  InfoLabelLook(*w.Statx);
   w.Label1 = InfoLabel(client, "Label1", {375, 7020, 1800, 345});
   w.label4 = InfoLabel(client, "label4", {2175, 7020, 2355, 345});
   w.Label3 = Placed(new ClickLabel(client), "Label3", {4530, 7020, 315, 345});
@@ -160,12 +186,13 @@ Form1Widgets BuildForm1Controls(QMainWindow& window) {
     button->setToolTip(QString::fromLatin1(def.tooltip));
     button->SetCaption(QString::fromLatin1(def.caption));
     button->SetPicture(ButtonIcon(def.picture));
-    w.buttons.insert(button->objectName(), button);
+    w.*def.handle = button;
   }
   for (const PlainButtonDef& def : kPlainButtons) {
     auto* button = Placed(new QPushButton(QString::fromLatin1(def.caption), client), def.name,
                           ToolButton(def.row));
     button->setToolTip(QString::fromLatin1(def.tooltip));
+    w.*def.handle = button;
   }
   w.gf1 = Placed(new FNDialog(client), "gf1", ToolButton(10));
 
@@ -175,8 +202,13 @@ Form1Widgets BuildForm1Controls(QMainWindow& window) {
   w.Timer1->setInterval(100);
 
   QMenuBar* bar = window.menuBar();
-  AddMenu(*bar, "mnumain", "File", kFileMenu, w.entries);
-  AddMenu(*bar, "mnudictx", "Puzzle", kPuzzleMenu, w.entries);
+  AddMenu(*bar, "mnumain", "File", kFileMenu, w);
+  AddMenu(*bar, "mnudictx", "Puzzle", kPuzzleMenu, w);
+  // The entries whose work is not built yet are shown disabled, so a click never silently does
+  // nothing; each is enabled here when its window or command lands.
+  for (QAction* toCome : {w.mnucolsch, w.mnuhelp, w.mnuabout}) {
+    toCome->setEnabled(false);
+  }
   return w;
 }
 

@@ -1,7 +1,6 @@
 #include "app/letter_entry.h"
 
 #include "app/form1.h"
-#include "app/play_commands.h"
 #include "puzzle/gui/grid_view.h"
 
 namespace sl {
@@ -36,7 +35,7 @@ void LetterEntry::MoveCursor(const std::string& direction) {
 
 void LetterEntry::SelectAt(int xTwips, int yTwips) {
   GameState& state = form_.State();
-  if (CreationRunning(form_)) {
+  if (form_.CreationRunning()) {
     form_.Picture2().ShowMarker(false);
     state.play.CursorRow = -1;
     return;

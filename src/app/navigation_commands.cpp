@@ -21,20 +21,18 @@ constexpr const char* kTitle = "Stacklinks";
 }  // namespace
 
 NavigationCommands::NavigationCommands(Form1& form) : form_(form) {
-  connect(form_.Button(QStringLiteral("Command9")), &BoxControl::MouseUp, this,
-          [this] { LoadPuzzleFile(); });
-  connect(form_.MenuEntry(QStringLiteral("mnuloadpuz")), &QAction::triggered, this,
-          [this] { LoadPuzzleFile(); });
-  ConnectButton("Command8", NavCommand::Next);
-  ConnectButton("Command5", NavCommand::Previous);
-  ConnectButton("Command11", NavCommand::Random);
-  connect(form_.MenuEntry(QStringLiteral("mnusave")), &QAction::triggered, this,
-          [this] { SavePuzzle(); });
+  const Form1Widgets& w = form_.Controls();
+  connect(w.Command9, &BoxControl::MouseUp, this, [this] { LoadPuzzleFile(); });
+  connect(w.mnuloadpuz, &QAction::triggered, this, [this] { LoadPuzzleFile(); });
+  ConnectButton(*w.Command8, NavCommand::Next);
+  ConnectButton(*w.Command5, NavCommand::Previous);
+  ConnectButton(*w.Command11, NavCommand::Random);
+  connect(w.mnusave, &QAction::triggered, this, [this] { SavePuzzle(); });
 }
 
-void NavigationCommands::ConnectButton(const char* name, NavCommand command) {
-  connect(form_.Button(QString::fromLatin1(name)), &BoxControl::MouseUp, this,
-          [this, command](int button) { Navigate(command, button); });
+void NavigationCommands::ConnectButton(BoxControl& button, NavCommand command) {
+  connect(&button, &BoxControl::MouseUp, this,
+          [this, command](int mouseButton) { Navigate(command, mouseButton); });
 }
 
 void NavigationCommands::LoadPuzzleFile() {
@@ -70,8 +68,9 @@ void NavigationCommands::Navigate(NavCommand command, int button) {
 void NavigationCommands::SavePuzzle() {
   // An empty puzzle would be written as a record without words: refuse before asking.
   if (form_.State().puzzle.Empty()) {
-    QMessageBox::information(&form_, QString::fromLatin1(kTitle),
-                             QStringLiteral("There is no puzzle to save: show or create one first."));
+    QMessageBox::information(
+        &form_, QString::fromLatin1(kTitle),
+        QStringLiteral("There is no puzzle to save: show or create one first."));
     return;
   }
   const std::string name = EnsureExtension(

@@ -8,6 +8,7 @@
 
 namespace sl {
 
+class BoxControl;
 class Form1;
 
 inline constexpr const char* kPuzzleRead = "Puzzle read";
@@ -30,7 +31,7 @@ class NavigationCommands : public QObject {
   void SavePuzzleTo(const std::string& path);
 
  private:
-  void ConnectButton(const char* name, NavCommand command);
+  void ConnectButton(BoxControl& button, NavCommand command);
 
   Form1& form_;
 };

@@ -18,12 +18,9 @@ namespace sl {
 
 PaperCommands::PaperCommands(Form1& form)
     : form_(form), printDialog_(std::make_unique<clsPrintDialog>()) {
-  QAction* print = form_.MenuEntry(QStringLiteral("mnuprint"));
-  QAction* copy = form_.MenuEntry(QStringLiteral("mnucopy2clip"));
-  print->setEnabled(true);
-  copy->setEnabled(true);
-  connect(print, &QAction::triggered, this, [this] { Print(); });
-  connect(copy, &QAction::triggered, this, [this] { CopyToClipboard(); });
+  const Form1Widgets& w = form_.Controls();
+  connect(w.mnuprint, &QAction::triggered, this, [this] { Print(); });
+  connect(w.mnucopy2clip, &QAction::triggered, this, [this] { CopyToClipboard(); });
 }
 
 PaperCommands::~PaperCommands() = default;

@@ -15,27 +15,20 @@ namespace {
 constexpr int32_t kRandomMeanings = -1;
 }  // namespace
 
-bool CreationRunning(const Form1& form) {
-  const BoxControl* create = form.Button(QStringLiteral("cmdcreate"));
-  return create != nullptr && !create->isEnabled();
-}
-
 PlayCommands::PlayCommands(Form1& form) : form_(form) {
-  connect(form_.Button(QStringLiteral("cmddone")), &BoxControl::MouseUp, this, [this] { Check(); });
-  BoxControl* solution = form_.Button(QStringLiteral("cmdshowsol"));
-  connect(solution, &BoxControl::MouseDown, this, [this] { ShowSolution(); });
-  connect(solution, &BoxControl::MouseUp, this, [this] { HideSolution(); });
-  connect(form_.Button(QStringLiteral("cmdreset")), &BoxControl::MouseUp, this, [this] { Reset(); });
-  connect(form_.MenuEntry(QStringLiteral("mnureset")), &QAction::triggered, this,
-          [this] { Reset(); });
-  connect(form_.Button(QStringLiteral("command15")), &BoxControl::MouseUp, this,
-          [this] { RefreshClues(); });
+  const Form1Widgets& w = form_.Controls();
+  connect(w.cmddone, &BoxControl::MouseUp, this, [this] { Check(); });
+  connect(w.cmdshowsol, &BoxControl::MouseDown, this, [this] { ShowSolution(); });
+  connect(w.cmdshowsol, &BoxControl::MouseUp, this, [this] { HideSolution(); });
+  connect(w.cmdreset, &BoxControl::MouseUp, this, [this] { Reset(); });
+  connect(w.mnureset, &QAction::triggered, this, [this] { Reset(); });
+  connect(w.command15, &BoxControl::MouseUp, this, [this] { RefreshClues(); });
 }
 
 void PlayCommands::Check() { form_.SetStatus(CheckPuzzle(form_.State().puzzle)); }
 
 void PlayCommands::ShowSolution() {
-  if (CreationRunning(form_) || form_.State().puzzle.Empty()) return;
+  if (form_.CreationRunning() || form_.State().puzzle.Empty()) return;
   DrawSolution(form_.Picture2().Drawing(), form_.Scene());
 }
 

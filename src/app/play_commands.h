@@ -10,9 +10,6 @@ class Form1;
 inline constexpr const char* kPuzzleReset = "Puzzle reset";
 inline constexpr const char* kResetQuestion = "Reset puzzle?";
 
-// True while a puzzle is being created (the create button is disabled meanwhile).
-bool CreationRunning(const Form1& form);
-
 class PlayCommands : public QObject {
   Q_OBJECT
 

@@ -17,11 +17,6 @@
 namespace sl {
 namespace {
 
-// The buttons that take the button colour; the maintenance tools keep their own.
-const char* const kColouredButtons[] = {"cmdcreate", "cmdreset", "cmdshowsol", "cmdloadict",
-                                        "cmddone",   "Command5", "Command8",   "Command9",
-                                        "Command11", "command15", "Command16"};
-const char* const kColouredPlainButtons[] = {"Command6", "Command7"};
 
 // The text of the message window: a dark grey, softer than black.
 constexpr Colour kMessageTextColour = RGB(28, 28, 28);
@@ -36,7 +31,9 @@ void SetBackground(QWidget& widget, const QColor& colour, QPalette::ColorRole ro
 
 void ApplyColours(Form1& form) {
   GameState& state = form.State();
-  if (static_cast<int32_t>(state.SchemeColours[13]) > 0) state.SchemeColours[kButtonSlot] = state.SchemeColours[13];
+  if (static_cast<int32_t>(state.SchemeColours[13]) > 0) {
+    state.SchemeColours[kButtonSlot] = state.SchemeColours[13];
+  }
   const QPalette& base = form.palette();
   const Colour background = state.SchemeColours[kBackgroundSlot];
   const QColor window = ToQColor(background, base);
@@ -51,15 +48,15 @@ void ApplyColours(Form1& form) {
   form.picouter().Inner().SetForeColor(state.FontColour);
   SetBackground(form.Label3(), button, QPalette::Window);
 
-  for (const char* name : kColouredButtons) {
-    if (BoxControl* box = form.Button(QString::fromLatin1(name))) {
-      box->SetBackColor(state.SchemeColours[kButtonSlot]);
-    }
+  // The buttons that take the button colour; the maintenance tools keep their own.
+  const Form1Widgets& w = form.Controls();
+  for (BoxControl* box : {w.cmdcreate, w.cmdreset, w.cmdshowsol, w.cmdloadict, w.cmddone,
+                          w.Command5, w.Command8, w.Command9, w.Command11, w.command15,
+                          w.Command16}) {
+    box->SetBackColor(state.SchemeColours[kButtonSlot]);
   }
-  for (const char* name : kColouredPlainButtons) {
-    if (auto* plain = form.findChild<QPushButton*>(QString::fromLatin1(name))) {
-      SetBackground(*plain, button, QPalette::Button);
-    }
+  for (QPushButton* plain : {w.Command6, w.Command7}) {
+    SetBackground(*plain, button, QPalette::Button);
   }
   SetBackground(*form.menuBar(), ToQColor(state.SchemeColours[kMenuBarSlot], base),
                 QPalette::Window);

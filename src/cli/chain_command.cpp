@@ -45,7 +45,11 @@ int RunChain(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const bool kRegistered = RegisterCommand({"chain", kChainUsage, &RunChain});
+const bool kRegistered = RegisterCommand(
+    {"chain", kChainUsage,
+     "0 record printed, 1 no chain or the dictionary cannot be read, 2 usage error, "
+     "3 WORD is not a word of N letters in the dictionary",
+     &RunChain});
 
 }  // namespace
 }  // namespace sl::cli

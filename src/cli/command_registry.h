@@ -18,7 +18,8 @@ using CommandHandler = int (*)(const std::vector<std::string>& args);
 
 struct CommandInfo {
   std::string name;
-  std::string usage;  // one line: "show --file FILE --number N [--meanings FILE]"
+  std::string usage;      // one line: "show --file FILE --number N [--meanings FILE]"
+  std::string exitCodes;  // every code it returns: "0 done, 1 ..., 2 usage error"
   CommandHandler run = nullptr;
 };
 

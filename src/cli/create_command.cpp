@@ -1,5 +1,8 @@
 // stacklinks-tool create: appends new puzzles to a puzzle file. Ctrl-C stops after the attempt
 // that is running; every record written by then stays whole.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <csignal>
 #include <iostream>
@@ -37,7 +40,12 @@ class InterruptGuard {
   void (*previous_)(int);
 };
 
+// The progress bar goes to standard error only when that is a terminal: in a log file it would
+// be a line of carriage returns.
+bool ShowsProgress() { return ::isatty(STDERR_FILENO) == 1; }
+
 void ShowProgress(int32_t done, int32_t total) {
+  if (!ShowsProgress()) return;
   constexpr int kWidth = 30;
   const int filled = static_cast<int>(static_cast<int64_t>(done) * kWidth / total);
   std::cerr << "\rcreating [" << std::string(filled, '#') << std::string(kWidth - filled, '.')
@@ -64,6 +72,12 @@ int RunCreate(const std::vector<std::string>& args) {
   if (!seed) return UsageError(kCreateUsage, "--seed needs a whole number of 1 or more");
   const std::string out = options->Value("out");
   if (out.empty()) return UsageError(kCreateUsage, "--out needs a file name");
+  // A FIFO would hold the run until something reads it, a device or folder cannot take records.
+  struct stat target {};
+  if (::stat(out.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) {
+    std::cerr << "stacklinks-tool: " << out << " is not a regular file\n";
+    return kExitFailed;
+  }
 
   const std::string dict = options->Value("dict");
   const std::optional<std::vector<std::string>> words = ReadDictionaryFile(dict, *size);
@@ -95,12 +109,13 @@ int RunCreate(const std::vector<std::string>& args) {
     Puzzle puzzle = GeneratedToPuzzle(generated);
     if (withMeanings) LookUpClues(puzzle, -1, meanings, random);
     if (!AppendPuzzle(out, puzzle, true)) {
-      std::cerr << "\nstacklinks-tool: cannot write to " << out << "\n";
+      std::cerr << (ShowsProgress() ? "\n" : "") << "stacklinks-tool: cannot write to " << out
+                << "\n";
       return kExitFailed;
     }
     ShowProgress(++written, *count);
   }
-  std::cerr << "\n";
+  if (ShowsProgress()) std::cerr << "\n";
   if (written < *count) {
     std::cerr << "interrupted: " << written << " puzzles written to " << out << "\n";
     return kExitInterrupted;
@@ -108,7 +123,11 @@ int RunCreate(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const bool kRegistered = RegisterCommand({"create", kCreateUsage, &RunCreate});
+const bool kRegistered = RegisterCommand(
+    {"create", kCreateUsage,
+     "0 all puzzles written, 1 no puzzle can be made, or a file cannot be read or written "
+     "(--out must be a regular file), 2 usage error, 130 interrupted by Ctrl-C",
+     &RunCreate});
 
 }  // namespace
 }  // namespace sl::cli

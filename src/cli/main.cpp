@@ -11,8 +11,9 @@ namespace {
 void PrintUsage(std::ostream& out) {
   out << "usage: stacklinks-tool COMMAND [OPTIONS]\ncommands:\n";
   for (const sl::cli::CommandInfo& info : sl::cli::Commands()) {
-    out << "  " << info.usage << "\n";
+    out << "  " << info.usage << "\n      exit codes: " << info.exitCodes << "\n";
   }
+  out << "stacklinks-tool help: this text (exit code 0); no or an unknown command: exit code 2\n";
 }
 
 }  // namespace

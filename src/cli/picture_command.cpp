@@ -52,7 +52,11 @@ int RunPicture(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const bool kRegistered = RegisterCommand({"picture", kPictureUsage, &RunPicture});
+const bool kRegistered = RegisterCommand(
+    {"picture", kPictureUsage,
+     "0 picture written, 1 Error in reading puzzle or cannot write, 2 usage error, "
+     "3 no puzzle N in FILE",
+     &RunPicture});
 
 }  // namespace
 }  // namespace sl::cli

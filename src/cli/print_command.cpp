@@ -58,7 +58,11 @@ int RunPrint(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const bool kRegistered = RegisterCommand({"print", kPrintUsage, &RunPrint});
+const bool kRegistered = RegisterCommand(
+    {"print", kPrintUsage,
+     "0 book written, 1 range not accepted or a file that cannot be read or written, "
+     "2 usage error",
+     &RunPrint});
 
 }  // namespace
 }  // namespace sl::cli

@@ -42,7 +42,9 @@ int RunShow(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const bool kRegistered = RegisterCommand({"show", kShowUsage, &RunShow});
+const bool kRegistered = RegisterCommand(
+    {"show", kShowUsage,
+     "0 puzzle shown, 1 Error in reading puzzle, 2 usage error, 3 no puzzle N in FILE", &RunShow});
 
 }  // namespace
 }  // namespace sl::cli

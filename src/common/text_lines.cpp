@@ -158,7 +158,8 @@ bool LastLineUnended(const std::string& path, off_t size) {
 
 bool AppendLines(const std::string& path, const std::vector<std::string>& lines) {
   if (path.empty()) return false;
-  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  // Without O_NONBLOCK opening a FIFO would wait for a reader; it is refused below instead.
+  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
   if (fd < 0) return false;
   struct stat st {};
   bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);

@@ -45,7 +45,8 @@ class LineReader {
 bool WriteLinesReplacing(const std::string& path, const std::vector<std::string>& lines);
 
 // Appends the lines, each ended by CR LF, creating the file when missing. A last line without a
-// line end is ended first. False on any error, and the file keeps its old length.
+// line end is ended first. Only a regular file is written: a folder, FIFO or device is refused at
+// once. False on any error, and the file keeps its old length.
 bool AppendLines(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace sl

@@ -2,14 +2,14 @@
 
 #include <tuple>
 
+#include "generation/text_case.h"
+
 namespace sl {
 namespace {
 
-// Ordering ignores case the way the game's sorted lists do: both sides in upper case.
-unsigned char Fold(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 'a' + 'A') : u;
-}
+// Ordering ignores case the way the game's sorted lists do: both sides in upper case, the
+// accented letters of the code page included.
+unsigned char Fold(char c) { return static_cast<unsigned char>(UpperCp1252(c)); }
 
 bool FitsRecord(const std::string& word) {
   return word.find_first_of(" ,;") == std::string::npos;

@@ -1,11 +1,11 @@
 #include "options/config_file.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <cmath>
 #include <limits>
 #include <optional>
 
 #include "common/files.h"
+#include "common/numbers.h"
 #include "common/text_lines.h"
 
 namespace sl {
@@ -33,24 +33,42 @@ std::string ReadTextField(const std::string& line) {
   return field;
 }
 
-// A whole number with an optional sign that fits 32 bits; nullopt for anything else.
-std::optional<int32_t> ParseWholeNumber(const std::string& field) {
-  size_t digits = (field[0] == '-' || field[0] == '+') ? 1 : 0;
-  if (digits >= field.size()) return std::nullopt;
-  for (size_t i = digits; i < field.size(); ++i) {
-    if (field[i] < '0' || field[i] > '9') return std::nullopt;
+bool IsDigit(const std::string& text, size_t i) {
+  return i < text.size() && text[i] >= '0' && text[i] <= '9';
+}
+
+// True when the whole field is one number: an optional sign, digits with an optional fraction,
+// an optional exponent.
+bool IsNumber(const std::string& field) {
+  size_t i = (!field.empty() && (field[0] == '-' || field[0] == '+')) ? 1 : 0;
+  size_t digits = 0;
+  for (; IsDigit(field, i); ++i) ++digits;
+  if (i < field.size() && field[i] == '.') {
+    for (++i; IsDigit(field, i); ++i) ++digits;
   }
-  errno = 0;
-  long long value = std::strtoll(field.c_str(), nullptr, 10);
-  if (errno != 0 || value < std::numeric_limits<int32_t>::min() ||
-      value > std::numeric_limits<int32_t>::max()) {
+  if (digits == 0) return false;
+  if (i < field.size() && (field[i] == 'e' || field[i] == 'E')) {
+    ++i;
+    if (i < field.size() && (field[i] == '-' || field[i] == '+')) ++i;
+    if (!IsDigit(field, i)) return false;
+    while (IsDigit(field, i)) ++i;
+  }
+  return i == field.size();
+}
+
+// A number read into a 32-bit integer as the nearest whole number, halves to even; nullopt when
+// the field is not a number or the number does not fit.
+std::optional<int32_t> ParseNumber(const std::string& field) {
+  if (!IsNumber(field)) return std::nullopt;
+  const double value = std::nearbyint(Val(field));
+  if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()) {
     return std::nullopt;
   }
   return static_cast<int32_t>(value);
 }
 
 // The numeric fields of line 5, separated by any run of blanks, tabs or commas. Stops at the
-// first field that is not a whole number.
+// first field that is not a number.
 std::vector<int32_t> ReadNumberFields(const std::string& line) {
   std::vector<int32_t> numbers;
   size_t pos = 0;
@@ -59,7 +77,7 @@ std::vector<int32_t> ReadNumberFields(const std::string& line) {
     if (pos >= line.size()) break;
     size_t end = pos;
     while (end < line.size() && !IsNumberSeparator(line[end])) ++end;
-    std::optional<int32_t> number = ParseWholeNumber(line.substr(pos, end - pos));
+    std::optional<int32_t> number = ParseNumber(line.substr(pos, end - pos));
     if (!number) break;
     numbers.push_back(*number);
     pos = end;

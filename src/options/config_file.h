@@ -33,8 +33,9 @@ enum class ConfigReadResult {
 
 // Reads the file into values. A dictionary that is absent or empty becomes appFolder +
 // "english1-s.txt", an absent or empty puzzle file becomes "", a font size below 8 becomes 16
-// and a puzzle size outside 8..12 becomes 12. When the file cannot be read (missing, fewer than
-// five lines, a field of line 5 that is not a whole number, fewer than five numbers) every value
+// and a puzzle size outside 8..12 becomes 12. A number with a fraction counts as the nearest
+// whole number. When the file cannot be read (missing, fewer than five lines, a field of line 5
+// that is not a number or does not fit 32 bits, fewer than five numbers) every value
 // gets its default except PuzzleNumber, which keeps what it held or had been read, and the
 // defaults are written to the file. No message is shown.
 ConfigReadResult ReadcfgFile(const std::string& path, const std::string& appFolder,

@@ -4,12 +4,15 @@
 
 #include "common/numbers.h"
 #include "output/surface_text.h"
+#include "puzzle/grid_layout.h"
 #include "puzzle/puzzle_record.h"
 
 namespace sl {
 namespace {
 
-constexpr int kGridClearExtent = 6400;
+// The clear covers the whole grid surface, also below the 6400 twips a square would need, where
+// the bottom row of a 12-word grid reaches.
+constexpr int kGridClearExtent = std::max({6400, kGridSurfaceWidth, kGridSurfaceHeight});
 constexpr double kRowNumberPoints = 9;
 constexpr double kLetterPointsAfterGrid = 10;
 constexpr int kCellErase = 40;  // the part of a cell DrawCell repaints, inside the frame

@@ -7,9 +7,10 @@
 namespace sl {
 namespace {
 
-// A record of the largest size has 2 x 12 fields; whatever follows is never read, so a huge
-// line of separators costs no more than a short one.
-constexpr size_t kMaxFields = 2 * kMaxPuzzleSize;
+// A record of the largest size has 2 x 12 fields; everything after them is gathered, unread, in
+// one more field, so the last word field ends at its own ";" and a huge line of separators costs
+// no more than a short one.
+constexpr size_t kMaxFields = 2 * kMaxPuzzleSize + 1;
 
 std::vector<std::string_view> SplitFields(std::string_view line) {
   std::vector<std::string_view> fields;

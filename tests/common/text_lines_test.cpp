@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "support/temp_folder.h"
@@ -68,6 +70,9 @@ TEST(TextLines, AppendingEndsAnUnendedLastLineFirst) {
     EXPECT_EQ(folder.Read("old.txt"), appended);
   }
   EXPECT_FALSE(AppendLines(folder.Path(), {"x"}));
+  const std::string fifo = folder.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(AppendLines(fifo, {"x"}));  // refused at once instead of waiting for a reader
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "baseline_generator.h"
 #include "support/generation_fixtures.h"
 
 namespace sl {
@@ -48,7 +49,7 @@ std::string Chosen(const std::vector<std::string>& words, const std::string& upp
   return table.Word(chosen.row);
 }
 
-TEST(BuildChain, FollowsTheFirstCandidatesEndsAtAnEmptyLevelAndStores) {
+TEST(BuildChain, FollowsTheFirstCandidatesAndStores) {
   const WordTable table(ChainDictionary(), 7);
   const Chain down = BuildChain(table, RowOf(table, "QBRCSDT"));
   EXPECT_EQ(WordsOf(table, down), kChain);
@@ -58,23 +59,13 @@ TEST(BuildChain, FollowsTheFirstCandidatesEndsAtAnEmptyLevelAndStores) {
   // Stored, it fills words, links and grids, clears what a larger puzzle left, keeps clues.
   Puzzle puzzle;
   puzzle.Clue[1] = "kept";
-  puzzle.MeaningNumber[2] = 5;
   puzzle.Solution[12][12] = "Q";
   StorePuzzle(ChainPuzzle(table, down), puzzle);
-  EXPECT_EQ(puzzle.PuzzleSize, 7);
   EXPECT_EQ(puzzle.Wlist, kChain);
   EXPECT_EQ(puzzle.LinkPositions[6], "030507");
-  EXPECT_EQ(puzzle.Solution[2][3], "F");
-  EXPECT_EQ(puzzle.Entry[7][7], ".");
-  EXPECT_EQ(puzzle.Entry[8][1], "");
+  EXPECT_EQ(puzzle.Solution[2][3] + puzzle.Entry[7][7] + puzzle.Entry[8][1], "F.");
   EXPECT_EQ(puzzle.Solution[12][12], "");
   EXPECT_EQ(puzzle.Clue[1], "kept");
-  EXPECT_EQ(puzzle.MeaningNumber[2], 5);
-
-  // Upwards the last link offers the first word and ZBKCLDM (both BCD): the first word wins.
-  const Chain up = BuildChain(table, RowOf(table, "CDYFZGB"));
-  EXPECT_EQ(WordsOf(table, up), std::vector<std::string>(kChain.rbegin(), kChain.rend()));
-
   // From the middle: NKPLRMS, JKFLGMH (KLM before PRS), ZBFCGDH, QBRCSDT, then AARASAT (RST is
   // new), below which only QBRCSDT links, by RST again: no backtracking, five words.
   EXPECT_EQ(WordsOf(table, BuildChain(table, RowOf(table, "NKPLRMS"))),
@@ -100,9 +91,41 @@ TEST(FillLevel, CandidateRulesAndCaseBlindOrder) {
   EXPECT_EQ(Chosen({"QRSTUVWY", "BRCTEVGH", "aRcTeVgh"}, "QRSTUVWY"), "aRcTeVgh");
   // Then the positions: RTV at 2, 4, 6 before RTV at 2, 4, 7 (the same word in other case).
   EXPECT_EQ(Chosen({"QRSTUVVY", "ZRZTZzVZ", "zRZTZVzZ"}, "QRSTUVVY"), "zRZTZVzZ");
+  // Accented letters fold too: \xE9 sorts as \xC9, before \xD8 (byte order puts it after).
+  EXPECT_EQ(Chosen({"QRSTUVWY", "\xD8RZTZVZZ", "\xE9RZTZVZZ"}, "QRSTUVWY"), "\xE9RZTZVZZ");
   // Texts equal without regard to case: the earlier dictionary entry stays first.
   EXPECT_EQ(Chosen({"QRSTUVWY", "zRzTzVzz", "ZRZTZVZZ"}, "QRSTUVWY"), "zRzTzVzz");
   EXPECT_EQ(Chosen({"QRSTUVWY", "ZRZTZVZZ", "zRzTzVzz"}, "QRSTUVWY"), "ZRZTZVZZ");
+}
+
+// The fast generator makes, from every start word, the chain the literal one makes.
+TEST(BuildChain, MatchesTheLiteralGeneratorForEveryStartWord) {
+  const struct {
+    uint32_t seed;
+    int width;
+    const char* alphabet;
+  } dictionaries[] = {{3, 8, "BCDLMRS\xC9\xE9"}, {4, 9, "BCDLMbcdR\xD8\xF8"}, {5, 12, "BCDLMRT"}};
+  for (const auto& d : dictionaries) {
+    std::vector<std::string> words = test::RandomWords(d.seed, 250, d.width, d.alphabet);
+    for (size_t i = 0; i < 20; ++i) {  // copies, and copies in the other case
+      words.push_back(words[i * 3]);
+      words.push_back(words[i * 5]);
+      for (char& ch : words.back()) ch ^= 0x20;  // every letter here, accented ones too
+    }
+    const WordTable table(words, d.width);
+    baseline::Generator literal(words, d.width, 1);
+    int complete = 0;
+    for (int32_t start = 0; start < table.Count(); ++start) {
+      literal.BuildChain(static_cast<size_t>(start));
+      const baseline::Chain expected = literal.LastChain();
+      const Chain chain = BuildChain(table, start);
+      const GeneratedPuzzle got = ChainPuzzle(table, chain);
+      ASSERT_EQ(got.words, expected.words) << words[start];
+      ASSERT_EQ(got.links, expected.links) << words[start];
+      complete += static_cast<int>(chain.size()) == d.width;
+    }
+    EXPECT_GT(complete, 0) << d.alphabet;
+  }
 }
 
 TEST(PuzzleGenerator, DrawsUniformlyOverSucceedingStartWordsAndNeverRepeatsAnAttempt) {
@@ -141,17 +164,14 @@ TEST(PuzzleGenerator, EndsWithoutAChainOrAfterTheAttemptACancelInterrupts) {
   std::atomic<bool> cancel{false};
   Random random(1);
   GeneratedPuzzle puzzle;
-  // A and E never link, so no word links to any other; failures are remembered.
+  // A and E never link, so no word links to any other; failures are remembered. An empty
+  // dictionary, and words of another length (not in it), have no chain either.
   PuzzleGenerator noLinks({"XAAAAAAA", "YAAEAAEA", "ZEEEEEEE"}, 8);
-  for (int round = 0; round < 2; ++round) {
-    EXPECT_EQ(noLinks.CreatePuzzle(random, cancel, puzzle), CreateOutcome::NoChain);
-    EXPECT_EQ(noLinks.ComputedAttempts(), 3);
+  PuzzleGenerator empty({}, 8), otherLength(kChain, 8);
+  for (PuzzleGenerator* generator : {&noLinks, &noLinks, &empty, &otherLength}) {
+    EXPECT_EQ(generator->CreatePuzzle(random, cancel, puzzle), CreateOutcome::NoChain);
   }
-  // An empty dictionary, and words of another length, which are not in it.
-  for (const auto& words : {std::vector<std::string>{}, kChain}) {
-    EXPECT_EQ(PuzzleGenerator(words, 8).CreatePuzzle(random, cancel, puzzle),
-              CreateOutcome::NoChain);
-  }
+  EXPECT_EQ(noLinks.ComputedAttempts(), 3);
   EXPECT_TRUE(puzzle.words.empty());
 
   PuzzleGenerator generator(ChainDictionary(), 7);

@@ -48,6 +48,8 @@ TEST_F(ConfigFileTest, NumbersAreLimitedAndMaySitBetweenAnyRunOfBlanksTabsOrComm
   }
   EXPECT_EQ(Joined(ReadLines45("f", "\t9,\t4  20 ,16711680,,-5 99 junk")),
             "a.col|" + dictionary + "||f|9 4 20 16711680 -5");
+  // A number with a fraction is a number: the nearest whole one, halves to even.
+  EXPECT_EQ(Joined(ReadLines45("f", "9 2.5 16.5 -0.4 1e1")), "a.col|" + dictionary + "||f|9 2 16 0 10");
 }
 
 TEST_F(ConfigFileTest, FontNameIsOneDelimitedField) {
@@ -64,14 +66,14 @@ TEST_F(ConfigFileTest, FontNameIsOneDelimitedField) {
 
 // A missing file is started from in the exit command tests.
 TEST_F(ConfigFileTest, UnreadableFilesFallBackToDefaultsKeepingAPuzzleNumberReadBeforeTheFault) {
-  const std::pair<const char*, const char*> broken[] = {
+  const std::pair<std::string, const char*> broken[] = {
       {"a\r\nd\r\np\r\nf\r\n", "0"},                 // four lines
       {"a\r\nd\r\np\r\nf\r\n9 5 16 0\r\n", "5"},     // four numbers
       {"a\r\nd\r\np\r\nf\r\n9 5 x 0 0\r\n", "5"},    // not a number
-      {"a\r\nd\r\np\r\nf\r\n9 5 1.5 0 0\r\n", "5"},  // not a whole number
+      {"a\r\nd\r\np\r\nf\r\n9 5 16x 0 0\r\n", "5"},
       {"a\r\nd\r\np\r\nf\r\n9 5 16 0 99999999999\r\n", "5"},
       {"", "0"},
-      {"\x01\xff\x00\xfe binary\x00\r\r\x80", "0"},
+      {std::string("\x01\xff\x00\xfe binary\x00\r\r\x80", 15), "0"},
   };
   for (const auto& [text, number] : broken) {
     EXPECT_EQ(Joined(ReadWith(text, ConfigReadResult::DefaultsWritten)),

@@ -1,16 +1,89 @@
-#include "puzzle/puzzle_file.h"
-
+// The puzzle record, the puzzle file, and reading one puzzle of a file as the game shows it.
 #include <gtest/gtest.h>
 
+#include "puzzle/puzzle_file.h"
 #include "puzzle/puzzle_record.h"
+#include "puzzle/show_puzzle.h"
 #include "support/temp_folder.h"
 
 namespace sl {
 namespace {
 
+Puzzle Shown(std::string_view line) {
+  std::optional<PuzzleRecord> record = ParsePuzzleRecord(line);
+  EXPECT_TRUE(record.has_value()) << line;
+  Puzzle puzzle;
+  if (record) ApplyRecord(puzzle, *record);
+  return puzzle;
+}
+
+// A record of size n as the game writes it, with two-digit columns and meaning numbers.
+std::string Record(int n) {
+  std::string record = std::to_string(n) + ";";
+  for (int i = 1; i <= n - 1; ++i) record += i % 2 ? "010509;" : "040810;";
+  for (int k = 1; k <= n; ++k) {
+    record += std::string(n, char('A' + k)) + "," + std::to_string(k) + ";";
+  }
+  return record;
+}
+
+TEST(PuzzleRecord, ReadsLenientlyIgnoresWhatFollowsTheLastWordAndWritesBackWhatItRead) {
+  const std::string separators(10 << 20, ';');
+  const std::pair<std::string, std::string> cases[] = {
+      {"4;010203;020304;010304;ABCD,1;EBCF,2;EGCH,3;IGJH,-1;",
+       "4;010203;020304;010304;ABCD,1;EBCF,2;EGCH,3;IGJH,-1;"},
+      {Record(12), Record(12)},  // the largest grid
+      // Numbers read leniently and written plainly, link texts exactly as held.
+      {" 3x;01 203;01 203;ABC,  7z;DEF,-2;GHI,;x", "3;01 203;01 203;ABC,7;DEF,-2;GHI,0;"},
+      {"1;A,,5", "1;A,0;"},  // the number follows the first ","
+      {"", "0;"},            // a blank line: size 0
+      {std::string("\x01\xff junk", 7), "0;"},
+      {"2;010201;AB,1;CD,2" + separators, "2;010201;AB,1;CD,2;"},
+  };
+  for (const auto& [line, written] : cases) {
+    EXPECT_EQ(FormatPuzzleRecord(Shown(line)), written) << line.substr(0, 60);
+  }
+  EXPECT_FALSE(ParsePuzzleRecord("12" + separators));  // empty word fields have no ","
+}
+
+TEST(PuzzleRecord, RefusesWhatTheGridCannotHold) {
+  const char* bad[] = {
+      "13;",                                          // size above 12
+      "-1;",                                          // negative size
+      "4;010203;020304;010304;ABCD,1;EBCF,2;EGCH,3",  // fewer than 2N fields
+      "2;010201;AB,1;CD2",                            // word field without ","
+      "2;010200;AB,1;CD,2",                           // link column 0
+      "2;010301;AB,1;CD,2",                           // link column beyond N
+      "2;01;AB,1;CD,2",                               // link text too short
+      "2;010201;ABCDEFGHIJKLM,1;CD,2",                // word longer than 12 letters
+  };
+  for (const char* line : bad) EXPECT_FALSE(ParsePuzzleRecord(line)) << line;
+  // A ";" inside the last word field is a word field without "," at every size.
+  for (int n : {10, 12}) {
+    std::string broken = Record(n);
+    broken.replace(broken.rfind(';', broken.size() - 2) + 1, std::string::npos, "FORB;X,1;");
+    EXPECT_FALSE(ParsePuzzleRecord(broken)) << broken;
+  }
+  EXPECT_TRUE(ParsePuzzleRecord("2;010201;ABCDEFGHIJKL,1;CD,2"));  // 12 letters are fine
+}
+
+TEST(PuzzleRecord, ApplyReplacesTheOldPuzzleAndFillsOnlyLetterCellsInsideTheGrid) {
+  Puzzle puzzle = Shown(Record(12));
+  puzzle.Clue[3] = "old clue";
+  puzzle.Entry[5][5] = "Q";
+  ApplyRecord(puzzle, *ParsePuzzleRecord("3;010203;010203;ABC,1;DE,2;FGHI,3;"));  // row 2 short
+  EXPECT_EQ(puzzle.Entry[2][2], ".");
+  EXPECT_EQ(puzzle.Entry[2][3], "");     // no letter cell after a short word
+  EXPECT_EQ(puzzle.Solution[3][4], "");  // nothing outside the N by N grid
+  EXPECT_EQ(puzzle.Entry[5][5] + puzzle.Clue[3] + puzzle.LinkPositions[6], "");  // the old ones
+  // The whole word is kept, so saving writes it back as it stood.
+  EXPECT_EQ(FormatPuzzleRecord(puzzle), "3;010203;010203;ABC,1;DE,2;FGHI,3;");
+  EXPECT_EQ(LinkColumns("0905"), (std::array<int32_t, 3>{9, 5, 0}));  // short links read as 0
+}
+
 using test::TempFolder;
 
-TEST(PuzzleFile, CountsAndReadsBlankBinaryAndHugeLinesOfAnyEnding) {
+TEST(PuzzleFile, CountsAndReadsBlankAndHugeLinesOfAnyEndingAndNothingOfNoFile) {
   TempFolder folder;
   const std::string path = folder.Write("mixed", "\r\ntwo\nthree\rfour\r\n");
   EXPECT_EQ(CountPuzzles(path), 4);  // a blank line is a puzzle too
@@ -18,44 +91,100 @@ TEST(PuzzleFile, CountsAndReadsBlankBinaryAndHugeLinesOfAnyEnding) {
   EXPECT_EQ(ReadPuzzleLine(path, 3), "three");
   EXPECT_FALSE(ReadPuzzleLine(path, 5));
   EXPECT_FALSE(ReadPuzzleLine(path, 0));
-
-  const std::string binary = folder.Write("binary", std::string("\0\xff\x01;\r\n\0\0", 8));
-  EXPECT_EQ(CountPuzzles(binary), 2);
-  EXPECT_EQ(ReadPuzzleLine(binary, 1), std::string("\0\xff\x01;", 4));
   const std::string huge = folder.Write("huge", std::string(10 << 20, 'Q') + "\r\n3;x\r\n");
   EXPECT_EQ(CountPuzzles(huge), 2);
-  EXPECT_EQ(ReadPuzzleLine(huge, 2), "3;x");
   EXPECT_EQ(ReadPuzzleLine(huge, 1)->size(), size_t{10 << 20});  // read whole, not cut
+  for (const std::string& none : {folder.File("missing.txt"), folder.Write("empty.txt", ""),
+                                  folder.Path()}) {
+    EXPECT_EQ(CountPuzzles(none), 0) << none;
+    EXPECT_FALSE(ReadPuzzleLine(none, 1)) << none;
+  }
 }
 
-TEST(PuzzleFile, MissingEmptyOrFolderCountsNothing) {
-  TempFolder folder;
-  EXPECT_EQ(CountPuzzles(folder.File("missing.txt")), 0);
-  EXPECT_EQ(CountPuzzles(folder.Write("empty.txt", "")), 0);
-  EXPECT_EQ(CountPuzzles(folder.Path()), 0);
-  EXPECT_FALSE(ReadPuzzleLine(folder.Path(), 1));
-}
-
-// Appending (and its failure) is played through in the navigation command tests.
-TEST(PuzzleFile, ReplacingLeavesOneRecordOrOnFailureTheFileAsItWas) {
+TEST(PuzzleFile, ReplacingLeavesOneRecordAppendingAddsOneAndFailuresLeaveTheFile) {
   TempFolder folder;
   Puzzle puzzle;
   ApplyRecord(puzzle, *ParsePuzzleRecord("3;010203;010203;ABC,1;ABC,2;ABC,3;"));
+  const std::string record = "3;010203;010203;ABC,1;ABC,2;ABC,3;\r\n";
   const std::string kept = folder.Write("kept.txt", "old\r\nolder\r\n");
   ASSERT_TRUE(AppendPuzzle(kept, puzzle, false));
-  EXPECT_EQ(folder.Read("kept.txt"), "3;010203;010203;ABC,1;ABC,2;ABC,3;\r\n");
+  EXPECT_EQ(folder.Read("kept.txt"), record);
+  ASSERT_TRUE(AppendPuzzle(kept, puzzle, true));
+  EXPECT_EQ(folder.Read("kept.txt"), record + record);
   for (bool append : {true, false}) {
     EXPECT_FALSE(AppendPuzzle(folder.Path(), puzzle, append));  // a folder where a file belongs
     // An existing file where a folder should be, so no temporary file can be made beside it.
     EXPECT_FALSE(AppendPuzzle(kept + "/x", puzzle, append));
   }
-  EXPECT_EQ(folder.Read("kept.txt"), "3;010203;010203;ABC,1;ABC,2;ABC,3;\r\n");
+  EXPECT_EQ(folder.Read("kept.txt"), record + record);
 }
 
 TEST(PuzzleFile, EnsureExtensionOnlyForNamesWithoutAnyDot) {
   EXPECT_EQ(EnsureExtension("mine", "txt"), "mine.txt");
   EXPECT_EQ(EnsureExtension("/home/a.b/mine", "txt"), "/home/a.b/mine");  // whole path searched
   EXPECT_EQ(EnsureExtension("", "txt"), "");  // a cancelled dialog stays cancelled
+}
+
+// A clue source over a fixed table: every word's clue is "clue of WORD".
+class TableClues : public ClueSource {
+ public:
+  bool loadable = true;
+  int loads = 0;
+  bool EnsureLoaded() override {
+    ++loads;
+    return loadable;
+  }
+  void LookUpFirstClues(Puzzle& puzzle) override {
+    for (size_t k = 1; k <= puzzle.Wlist.size(); ++k) {
+      puzzle.Clue[k] = "clue of " + puzzle.Wlist[k - 1];
+    }
+  }
+};
+
+class ShowPuzzleTest : public ::testing::Test {
+ protected:
+  test::TempFolder folder;
+  std::string path = folder.Write("p.txt",
+                                  "3;010203;010203;ABC,1;DEF,2;GHI,3;\r\n"
+                                  "2;010201;XY,4;ZW,5;\r\n"
+                                  "\r\n"
+                                  "3;010203;010203;ABC,1;DEF\r\n"
+                                  "13;\r\n");
+  int32_t count = CountPuzzles(path);
+  Puzzle puzzle;
+  TableClues clues;
+};
+
+// What a shown puzzle prints is checked through the tool's show command.
+TEST_F(ShowPuzzleTest, TellsWhenTheSizeChanged) {
+  EXPECT_TRUE(ReadPuzzleInto(puzzle, path, 2, count, &clues).sizeChanged);  // 12 before
+  EXPECT_EQ(puzzle.Clue[2], "clue of ZW");
+  EXPECT_FALSE(ReadPuzzleInto(puzzle, path, 2, count, &clues).sizeChanged);
+  EXPECT_TRUE(ReadPuzzleInto(puzzle, path, 3, count, nullptr).sizeChanged);  // a blank line
+}
+
+TEST_F(ShowPuzzleTest, NumberBeyondTheCountDoesNothingAndFailuresLeaveThePuzzleIntact) {
+  ASSERT_EQ(ReadPuzzleInto(puzzle, path, 1, count, &clues).status, ShowStatus::Shown);
+  puzzle.Entry[1][1] = "A";  // the player's work must survive a failed read
+  const Puzzle before = puzzle;
+  auto expectUnchanged = [&](ShowOutcome outcome, ShowStatus status, const char* what) {
+    EXPECT_EQ(outcome.status, status) << what;
+    EXPECT_FALSE(outcome.sizeChanged) << what;
+    EXPECT_EQ(FormatPuzzleRecord(puzzle), FormatPuzzleRecord(before)) << what;
+    EXPECT_EQ(puzzle.Entry, before.Entry) << what;
+    EXPECT_EQ(puzzle.Clue, before.Clue) << what;
+  };
+  const ShowStatus kFailed = ShowStatus::Failed;
+  expectUnchanged(ReadPuzzleInto(puzzle, path, count + 1, count, &clues), ShowStatus::NothingDone,
+                  "beyond the count");
+  EXPECT_EQ(clues.loads, 1);  // the meanings are not even loaded
+  expectUnchanged(ReadPuzzleInto(puzzle, path, 4, count, &clues), kFailed, "word without comma");
+  expectUnchanged(ReadPuzzleInto(puzzle, path, 5, count, &clues), kFailed, "size 13");
+  // The count is stale: the file has fewer lines than the caller believes.
+  expectUnchanged(ReadPuzzleInto(puzzle, path, 9, 9, &clues), kFailed, "too few lines");
+  expectUnchanged(ReadPuzzleInto(puzzle, folder.File("gone"), 1, 1, &clues), kFailed, "missing");
+  clues.loadable = false;
+  expectUnchanged(ReadPuzzleInto(puzzle, path, 2, count, &clues), kFailed, "meanings unreadable");
 }
 
 }  // namespace

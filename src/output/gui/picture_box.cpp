@@ -68,7 +68,9 @@ void PictureBox::Clear() {
 
 void PictureBox::SetBackColor(Colour colour) {
   backColor_ = colour;
-  update();
+  // As with a picture box, a new back colour clears the drawing, so nothing drawn in the old
+  // colour (or the blank image made before the surface had its size) is left standing.
+  Clear();
 }
 
 int PictureBox::WidthTwips() const { return PixelsToTwipsX(*this, width()); }

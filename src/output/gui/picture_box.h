@@ -25,6 +25,7 @@ class PictureBox : public QWidget {
   // Fills the whole surface with the back colour.
   void Clear();
 
+  // Sets the back colour and clears the surface to it.
   void SetBackColor(Colour colour);
   Colour BackColor() const { return backColor_; }
   // The colour texts and lines are drawn in by the code that draws here.

@@ -51,8 +51,8 @@ void CluePanel::DrawClues(const Puzzle& puzzle, const std::string& fontName, dou
   inner_->SetBackColor(background);
   inner_->SetForeColor(text);
   inner_->Clear();
-  const int height = DrawClueList(inner_->Drawing(), puzzle, inner_->WidthTwips(),
-                                  static_cast<int>(fontPoints), text);
+  const int height =
+      DrawClueList(inner_->Drawing(), puzzle, inner_->WidthTwips(), fontPoints, text);
   SetInnerHeightTwips(height);
 }
 

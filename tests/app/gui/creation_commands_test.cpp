@@ -6,7 +6,9 @@
 
 #include "app/dictionary_commands.h"
 #include "app/gui/form1_fixture.h"
+#include "app/navigation_commands.h"
 #include "common/text_lines.h"
+#include "output/gui/twip_geometry.h"
 #include "puzzle/puzzle_record.h"
 #include "support/generation_fixtures.h"
 #include "toolkit/gui/busy_pointer.h"
@@ -23,85 +25,134 @@ TEST(CreationSize, NearestWholeSizeElseTwelve) {
 class CreationTest : public test::Form1Fixture {
  protected:
   CreationCommands& Commands() { return *form->FindCommands<CreationCommands>(); }
-  void UseDictionary(const std::vector<std::string>& words) {
-    form->FindCommands<DictionaryCommands>()->ReadDictionary(
-        folder.Write("other.txt", test::WordFile(words)));
+  std::string UseDictionary(const std::vector<std::string>& words) {
+    const std::string path = folder.Write("other.txt", test::WordFile(words));
+    form->FindCommands<DictionaryCommands>()->ReadDictionary(path);
+    return path;
   }
-  // Clicks the create button and waits for the creation to end; `during` runs right after the
-  // click, while it goes on.
+  // Starts a creation (or a batch) and waits for its end; `during` runs right after the start,
+  // while it goes on.
   template <class During>
-  void CreateAndWait(During during) {
+  void CreateAndWait(During during, bool batch = false) {
     QSignalSpy ended(&Commands(), &CreationCommands::CreationEnded);
-    Click("cmdcreate");
+    batch ? Commands().CreateMulti() : Click("cmdcreate");
     during();
-    ASSERT_TRUE(ended.count() == 1 || ended.wait(20000));
+    ASSERT_TRUE(ended.count() == 1 || ended.wait(30000));
   }
-  std::vector<std::string> TemporaryFileLines() {
-    std::vector<std::string> lines;
-    EXPECT_TRUE(ReadLines(form->State().play.TempPuzzleFile, lines));
-    return lines;
+  // A dictionary of words of 8 and 10 letters from which no creation ends before a cancel.
+  void StartWithEndlessCreation() {
+    std::vector<std::string> words = test::NeverLinkingWords(60000);
+    for (size_t i = 0, n = words.size(); i < n; ++i) words.push_back(words[i] + "QQ");
+    folder.Write("english1.txt", test::WordFile(words));
+    Start(test::kFivePuzzles);  // puzzle 1 has size 8
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   }
 };
 
 TEST_F(CreationTest, CreatesAPuzzleOfTheLabelSizeAndShowsItFromTheTemporaryFile) {
-  // Words that make chains; two of size 12 for the start-up size.
   const std::vector<std::string> words = test::RandomWords(5, 400, 8, "BCDLMR");
   folder.Write("english1.txt", test::WordFile(words) + "XAAAAAAAAAAA\r\nYAAAAAAAAAAA\r\n");
   Start("");
   form->Label3().setText(QStringLiteral("8"));
   CreateAndWait([&] {
     EXPECT_EQ(Status(), QStringLiteral("Creating a 8 words Puzzle ..."));
-    EXPECT_FALSE(Button("cmdcreate").isEnabled());
-    EXPECT_FALSE(form->MenuEntry(QStringLiteral("mnucreate"))->isEnabled());
+    EXPECT_FALSE(Entry("mnucreate").isEnabled());
   });
   EXPECT_EQ(Status(), QStringLiteral("Puzzle created"));
-  EXPECT_TRUE(form->MenuEntry(QStringLiteral("mnucreate"))->isEnabled());
+  EXPECT_TRUE(Button("cmdcreate").isEnabled());
   EXPECT_FALSE(BusyPointerShown());
   EXPECT_EQ(form->State().dictionary.ListCount(), 400);  // read again for size 8
-  EXPECT_EQ(form->State().play.PuzzleFile, form->State().play.TempPuzzleFile);
+  EXPECT_EQ(Play().PuzzleFile, Play().TempPuzzleFile);
   EXPECT_EQ(Position(), QStringLiteral("p# 1 of 1"));
-  const std::vector<std::string> lines = TemporaryFileLines();
+  std::vector<std::string> lines;
+  ASSERT_TRUE(ReadLines(Play().TempPuzzleFile, lines));
   ASSERT_EQ(lines.size(), 1u);
   const std::optional<PuzzleRecord> record = ParsePuzzleRecord(lines[0]);
   ASSERT_TRUE(record);
   EXPECT_EQ(test::ChainProblem(*record), "");
   EXPECT_EQ(form->State().puzzle.Wlist, record->words);
-  CreateAndWait([] {});  // another creation replaces the temporary file's one puzzle
-  EXPECT_EQ(TemporaryFileLines().size(), 1u);
+
+  // The batch appends to 8puzadd.txt in the current folder and says "done".
+  AnswerNext();
+  CreateAndWait([] {}, true);
+  EXPECT_EQ(message, QStringLiteral("done"));
+  ASSERT_TRUE(ReadLines(folder.File("8puzadd.txt"), lines));
+  EXPECT_EQ(lines.size(), size_t{kBatchCount});
 }
 
-TEST_F(CreationTest, CancelOrADictionaryWithoutChainsBringsBackThePreviousPuzzle) {
-  folder.Write("english1.txt", test::WordFile(test::NeverLinkingWords(20000)));
-  Start(test::kFivePuzzles);  // puzzle 1 has size 8
-  form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  const auto expectCancelled = [&](const char* how) {
-    EXPECT_EQ(message, QStringLiteral("Cannot create a Puzzle")) << how;
-    EXPECT_EQ(Status(), QStringLiteral("Puzzle canceled")) << how;
-    EXPECT_EQ(Position(), QStringLiteral("p# 1 of 5")) << how;
-    EXPECT_EQ(form->State().puzzle.Wlist.front(), "CURRENCY") << how;
-    EXPECT_TRUE(Button("cmdcreate").isEnabled()) << how;
-    EXPECT_FALSE(BusyPointerShown()) << how;
-  };
+TEST_F(CreationTest, CancelBringsBackTheWholePreviousPuzzleWithoutAMarker) {
+  StartWithEndlessCreation();
+  Click("Command8", Qt::RightButton);  // puzzle 5 of 5, size 10
+  const std::string two = folder.Write("two.txt", test::WordFile({"8;020608;020408;020507;"
+      "020507;020507;020508;030507;CURRENCY,1;PUNGENCY,1;BURGLARY,1;GUZZLERS,1;BUNGLERS,1;"
+      "PUZZLERS,1;SUBPLOTS,1;NOBILITY,1;", ""}));
+  for (const bool escape : {true, false}) {
+    AnswerNext();
+    CreateAndWait([&] {
+      form->FindCommands<NavigationCommands>()->LoadPuzzleFileNamed(two);  // another file
+      EXPECT_EQ(Position(), QStringLiteral("p# 1 of 2"));
+      escape ? QTest::keyClick(form.get(), Qt::Key_Escape) : Click("Command16");
+      EXPECT_EQ(Status(), QStringLiteral("Canceling puzzle creation ..."));
+    });
+    EXPECT_EQ(message, QStringLiteral("Cannot create a Puzzle"));
+    EXPECT_EQ(Status(), QStringLiteral("Puzzle canceled"));
+    EXPECT_EQ(Position(), QStringLiteral("p# 5 of 5"));
+    EXPECT_EQ(form->label4().text(), QStringLiteral("puzzles.txt"));
+    EXPECT_EQ(form->Label3().text(), QStringLiteral("10"));
+    EXPECT_EQ(Play().PuzzleCount, 5);
+    EXPECT_EQ(form->State().puzzle.Wlist.front(), "PROMISSORY");
+    EXPECT_FALSE(form->Shape1().isVisible());  // no cell is selected
+    EXPECT_TRUE(Button("cmdcreate").isEnabled());
+    EXPECT_FALSE(BusyPointerShown());
+  }
+}
+
+TEST_F(CreationTest, ShowingAPuzzleOfAnotherSizeWhileCreatingUnlocksNothing) {
+  StartWithEndlessCreation();
   AnswerNext();
   CreateAndWait([&] {
-    QTest::keyClick(form.get(), Qt::Key_Escape);
-    EXPECT_EQ(Status(), QStringLiteral("Canceling puzzle creation ..."));
+    Click("Command8", Qt::RightButton);  // puzzle 5, size 10: its dictionary is read
+    EXPECT_EQ(Position(), QStringLiteral("p# 5 of 5"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Status(), QStringLiteral("Creating a 8 words Puzzle ..."));
+    EXPECT_FALSE(Button("cmdcreate").isEnabled());
+    EXPECT_FALSE(Entry("mnucreate").isEnabled());
+    const QImage grid = form->Picture2().Image();
+    QTest::mousePress(&Button("cmdshowsol"), Qt::LeftButton);
+    EXPECT_EQ(form->Picture2().Image(), grid);  // no solution while creating
+    QTest::mouseRelease(&Button("cmdshowsol"), Qt::LeftButton);
+    const GridGeometry& g = form->State().geometry;
+    QTest::mouseMove(&form->Picture2(), QPoint(TwipsToPixelsX(*form, g.CellLeft[2][3] + 100),
+                                               TwipsToPixelsY(*form, g.CellTop[2][3] + 100)));
+    EXPECT_EQ(Play().CursorRow, -1);
+    const std::string other = folder.Write("other.txt", "ABCDEFGHIJ\r\n");
+    form->FindCommands<DictionaryCommands>()->LoadDictionaryNamed(other);
+    EXPECT_NE(Play().DictionaryFile, other);
+    Click("Command16");
   });
-  expectCancelled("Escape");
-  AnswerNext();
-  CreateAndWait([&] { Click("Command16"); });
-  expectCancelled("cancel button");
+  EXPECT_EQ(Status(), QStringLiteral("Puzzle canceled"));
+}
 
-  // No start word makes a chain: the creation ends on its own instead of running forever.
-  UseDictionary({"XAAAAAAA", "YAAEAAEA", "ZEEEEEEE"});
+TEST_F(CreationTest, DictionariesThatMakeNothingSaySoAndWriteNothing) {
+  folder.Write("english1.txt", "XAAAAAAA\r\nYAAEAAEA\r\nZEEEEEEE\r\n");  // no word links
+  Start(test::kFivePuzzles);
   AnswerNext();
   CreateAndWait([] {});
-  expectCancelled("no chain");
+  EXPECT_EQ(message, QStringLiteral("Cannot create a Puzzle"));
+  EXPECT_EQ(Status(), QStringLiteral("Cannot create a Puzzle"));  // nobody cancelled
+  EXPECT_EQ(Position(), QStringLiteral("p# 1 of 5"));
+  AnswerNext();
+  CreateAndWait([] {}, true);
+  EXPECT_TRUE(message.startsWith(QStringLiteral("No puzzle of 8 words"))) << message.toStdString();
+  EXPECT_EQ(folder.Read("8puzadd.txt"), "<missing>");
 
   UseDictionary({"SHORT"});
   EXPECT_EQ(Answered([&] { Click("cmdcreate"); }), QStringLiteral("Load a Dictionary first"));
+  EXPECT_TRUE(Answered([&] { Commands().CreateMulti(); })
+                  .startsWith(QStringLiteral("The dictionary holds no words of 8 letters")));
   EXPECT_FALSE(Commands().Creating());
+  EXPECT_EQ(folder.Read("8puzadd.txt"), "<missing>");
 }
 
 }  // namespace

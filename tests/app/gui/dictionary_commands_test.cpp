@@ -4,35 +4,42 @@
 
 #include <QFileDialog>
 
-#include "app/form1.h"
+#include "app/gui/form1_fixture.h"
 #include "generation/dictionary.h"
-#include "gui_support/modal_watch.h"
-#include "support/temp_folder.h"
 #include "toolkit/gui/native_path.h"
 
 namespace sl {
 namespace {
 
-class DictionaryCommandsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    form.State().play.AppFolder = folder.Path() + "/";
-    form.State().puzzle.PuzzleSize = 8;
-  }
-  DictionaryCommands& Commands() { return *form.FindCommands<DictionaryCommands>(); }
-  BoxControl& Create() { return *form.Button(QStringLiteral("cmdcreate")); }
-  QString Status() { return form.Statx().text(); }
-  const std::vector<std::string>& Words() { return form.State().dictionary.Items(); }
+// Records the texts the status line shows on screen.
+class PaintedTexts : public QObject {
+ public:
+  explicit PaintedTexts(QLabel& label) : label_(label) { label.installEventFilter(this); }
+  QStringList seen;
 
-  test::TempFolder folder;
-  Form1 form;
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) seen << label_.text();
+    return false;
+  }
+
+ private:
+  QLabel& label_;
+};
+
+class DictionaryTest : public test::Form1Fixture {
+ protected:
+  DictionaryCommands& Commands() { return *form->FindCommands<DictionaryCommands>(); }
+  const std::vector<std::string>& Words() { return form->State().dictionary.Items(); }
+  void SetUp() override { Start(test::kFivePuzzles); }  // size 8
+
   const std::string words =
-      folder.Write("words.dic", "ABCDEFGH\r\nSHORT\r\nXYZ\r\nIJKLMNOPQR\r\nSTUVWXYZ\r\n");
+      folder.Write("words.dic", "ABCDEFGH\r\nSHORT\r\nIJKLMNOPQR\r\nSTUVWXYZ\r\n");
   const std::vector<std::string> eightLetterWords{"ABCDEFGH", "STUVWXYZ"};
 };
 
-TEST_F(DictionaryCommandsTest, LoadAsksForAFileAndShowsItsName) {
-  test::ModalWatch watch([&](QWidget& modal) {
+TEST_F(DictionaryTest, LoadAsksForAFileShowsItsNameAndSaysItIsReading) {
+  test::ModalWatch dialog([&](QWidget& modal) {
     auto* seen = qobject_cast<QFileDialog*>(&modal);
     ASSERT_NE(seen, nullptr);
     EXPECT_EQ(seen->windowTitle(), QStringLiteral("Select a Dictionary file"));
@@ -41,38 +48,29 @@ TEST_F(DictionaryCommandsTest, LoadAsksForAFileAndShowsItsName) {
     seen->selectFile(FromNativePath(words));
     static_cast<QDialog*>(seen)->accept();
   });
-  form.MenuEntry(QStringLiteral("mnudict"))->trigger();
-  ASSERT_TRUE(watch.Handled());
-  EXPECT_EQ(form.gf1().FileTypesName(), QStringLiteral(" Files"));
+  PaintedTexts painted(form->Statx());
+  Entry("mnudict").trigger();
+  ASSERT_TRUE(dialog.Handled());
+  EXPECT_TRUE(painted.seen.contains(QString::fromLatin1(kReadingDictionary)));
   EXPECT_EQ(Words(), eightLetterWords);
-  EXPECT_EQ(form.State().play.DictionaryFile, words);
-  EXPECT_EQ(form.Label2().text(), QStringLiteral("words.dic"));
-  EXPECT_EQ(form.Label2().toolTip(), FromNativePath(words));
+  EXPECT_EQ(Play().DictionaryFile, words);
+  EXPECT_EQ(form->Label2().text(), QStringLiteral("words.dic"));
+  EXPECT_EQ(form->Label2().toolTip(), FromNativePath(words));
   EXPECT_EQ(Status(), QString::fromLatin1(kDictionaryRead));
-  EXPECT_TRUE(Create().isEnabled());
 }
 
-TEST_F(DictionaryCommandsTest, CancelledFailedOrRefusedLoadsKeepTheDictionary) {
+TEST_F(DictionaryTest, CancelledOrFailedLoadsKeepTheDictionary) {
   ASSERT_TRUE(Commands().ReadDictionary(words));
-  test::ModalWatch watch([](QWidget& modal) { qobject_cast<QFileDialog*>(&modal)->reject(); });
-  Commands().LoadDictionary();
-  ASSERT_TRUE(watch.Handled());
+  test::ModalWatch dialog([](QWidget& modal) { qobject_cast<QFileDialog*>(&modal)->reject(); });
+  Click("cmdloadict");
+  ASSERT_TRUE(dialog.Handled());
   EXPECT_EQ(Words(), eightLetterWords);
 
   Commands().LoadDictionaryNamed(folder.File("missing.txt"));
   EXPECT_EQ(Status(), QString::fromLatin1(kErrorInDictionary));
-  EXPECT_EQ(form.State().play.DictionaryFile, words);
-  EXPECT_EQ(form.Label2().text(), QStringLiteral("words.dic"));
+  EXPECT_EQ(Play().DictionaryFile, words);
+  EXPECT_EQ(form->Label2().text(), QStringLiteral("words.dic"));
   EXPECT_EQ(Words(), eightLetterWords);  // same size: the words still serve
-  EXPECT_TRUE(Create().isEnabled());
-
-  // While a creation runs (create button disabled) loading is refused.
-  Create().setEnabled(false);
-  form.SetStatus(QStringLiteral("Creating"));
-  Commands().LoadDictionaryNamed(folder.Write("other.txt", "ZZZZZZZZ\r\n"));
-  EXPECT_EQ(Words(), eightLetterWords);
-  EXPECT_EQ(Status(), QStringLiteral("Creating"));
-  EXPECT_FALSE(Create().isEnabled());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // for its first tick, and answers the message windows its commands open.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,6 +15,12 @@
 #include "common/files.h"
 #include "gui_support/modal_watch.h"
 #include "support/temp_folder.h"
+#include "toolkit/gui/box_control.h"
+
+// Failure messages show texts, not their code units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace sl::test {
 
@@ -50,12 +57,16 @@ class Form1Fixture : public ::testing::Test {
     SetCurrentFolder(previousFolder);
   }
 
-  BoxControl& Button(const char* name) { return *form->Button(QString::fromLatin1(name)); }
+  BoxControl& Button(const char* name) {
+    return *form->findChild<BoxControl*>(QString::fromLatin1(name));
+  }
+  QAction& Entry(const char* name) { return *form->findChild<QAction*>(QString::fromLatin1(name)); }
   void Click(const char* name, Qt::MouseButton which = Qt::LeftButton) {
     QTest::mouseClick(&Button(name), which);
   }
   QString Status() const { return form->Statx().text(); }
   QString Position() const { return form->Label1().text(); }
+  const PlayState& Play() const { return form->State().play; }
 
   // Answers the next message window, titled "Stacklinks": the game's own box with the button at
   // place (0 Yes/Ok, 1 No), a standard box with Ok. `message` keeps its text.

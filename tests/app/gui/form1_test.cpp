@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/gui/form1_fixture.h"
+#include "output/gui/qpainter_surface.h"
 
 namespace sl {
 namespace {
@@ -22,73 +23,66 @@ TEST_F(Form1Test, FirstTickShowsPuzzleOneOfPuzzlesTxtAndReadsTheDictionaryForIts
   EXPECT_EQ(form->Label3().text(), QStringLiteral("8"));
   EXPECT_EQ(Status(), QString());
   EXPECT_TRUE(form->Label5().text().startsWith(QStringLiteral("Linked Letters: ")));
-  EXPECT_EQ(Button("Command8").toolTip(), QStringLiteral("p# 1 of 5"));
   EXPECT_FALSE(form->Shape1().isVisible());
-
-  const GameState& state = form->State();
-  EXPECT_EQ(state.play.PuzzleFile, "puzzles.txt");
-  EXPECT_EQ(state.puzzle.Wlist.front(), "CURRENCY");
-  EXPECT_EQ(state.play.TempPuzzleFile, folder.File("temporarypuzzle.txt"));
+  EXPECT_EQ(form->State().puzzle.Wlist.front(), "CURRENCY");
+  EXPECT_EQ(Play().TempPuzzleFile, folder.File("temporarypuzzle.txt"));
   // The record's size 8 replaced the default 12: dictionary and grid follow it.
-  EXPECT_EQ(state.dictionary.Items(), std::vector<std::string>{"ABCDEFGH"});
-  EXPECT_EQ(state.geometry.GridLeft, 1300);
+  EXPECT_EQ(form->State().dictionary.Items(), std::vector<std::string>{"ABCDEFGH"});
+  EXPECT_EQ(form->State().geometry.GridLeft, 1300);
 }
 
-TEST_F(Form1Test, WithoutAReadableFirstPuzzleTheGridStaysEmptyAndCommandsNeedingOneDoNothing) {
+TEST_F(Form1Test, WithoutAReadableFirstPuzzleTheGridIsClearAndCommandsNeedingOneDoNothing) {
   for (const char* puzzles : {"", "8;020608;CURRENCY\r\n"}) {
     form.reset();
     Start(puzzles);
     EXPECT_EQ(Status(), QString()) << puzzles;
     EXPECT_EQ(Position(), QString()) << puzzles;
     EXPECT_EQ(form->label4().text(), QString()) << puzzles;
-    EXPECT_TRUE(form->State().play.PuzzleFile.empty()) << puzzles;
-    EXPECT_EQ(form->State().play.PuzzleNumber, 0) << puzzles;
+    EXPECT_TRUE(Play().PuzzleFile.empty()) << puzzles;
+    EXPECT_EQ(Play().PuzzleNumber, 0) << puzzles;
   }
   EXPECT_EQ(form->Label3().text(), QStringLiteral("12"));
+  const QImage grid = form->Picture2().Image();
+  const QColor background = ToQColor(form->State().SchemeColours[kBackgroundSlot], {});
+  for (int y = 0; y < grid.height(); y += 3) {
+    for (int x = 0; x < grid.width(); x += 3) {
+      ASSERT_EQ(grid.pixelColor(x, y), background) << x << "," << y;
+    }
+  }
 
-  // The commands that need a puzzle ask nothing, or refuse before asking for a file.
   Click("cmdreset");  // a question here would block the test
   Click("command15");
   Click("cmddone");
   EXPECT_EQ(Status(), QStringLiteral("Fill all letters first"));
-  EXPECT_TRUE(Answered([&] {
-                form->MenuEntry(QStringLiteral("mnusave"))->trigger();
-              }).startsWith(QStringLiteral("There is no puzzle to save")));
+  EXPECT_TRUE(Answered([&] { Entry("mnusave").trigger(); })
+                  .startsWith(QStringLiteral("There is no puzzle to save")));
 }
 
-TEST_F(Form1Test, ControlsAndMenusCarryTheirNamesCaptionsAndTips) {
+TEST_F(Form1Test, ControlsAndMenusCarryTheirNamesAndCaptions) {
   Start(test::kFivePuzzles);
   EXPECT_EQ(form->windowTitle(), QStringLiteral("   Stacklinks"));
-  QStringList tips;
-  for (const char* name : {"cmdloadict", "cmddone", "cmdshowsol", "command15", "cmdcreate",
-                           "Command9", "Command11", "cmdreset", "Command16", "Label3"}) {
-    tips << form->findChild<QWidget*>(QString::fromLatin1(name))->toolTip();
-  }
-  EXPECT_EQ(tips.join('|'),
-            QStringLiteral("Load a Dictionary|Check if puzzle done|Show Solution|"
-                           "Refresh clues|Create a new puzzle|Load a puzzle file|"
-                           "Random puzzle|Clear User Entries|Cancel puzzle creation|"
-                           "Puzzle size, click to change"));
-  EXPECT_EQ(form->Frame1().title(), QStringLiteral("Clues"));
   EXPECT_EQ(Button("Command18").Caption(), QStringLiteral("CreateMulti"));
   EXPECT_FALSE(Button("Command8").Picture().isNull());
   // cmdreset, beyond the designed width, can be reached by widening the window.
   EXPECT_GE(form->centralWidget()->maximumWidth(), Button("cmdreset").geometry().right());
 
-  QStringList seen;  // menu=Caption, then entry=Caption or "-" for a separator
+  // menu=Caption, then entry=Caption ("-" a separator, "(off)" an entry whose work is to come)
+  QStringList seen;
   for (QAction* top : form->menuBar()->actions()) {
     seen << top->menu()->objectName() + "=" + top->text();
     for (QAction* entry : top->menu()->actions()) {
       seen << (entry->isSeparator() ? QStringLiteral("-")
-                                    : entry->objectName() + "=" + entry->text());
+                                    : entry->objectName() + "=" + entry->text() +
+                                          (entry->isEnabled() ? "" : "(off)"));
     }
   }
   EXPECT_EQ(seen.join('|'),
-            QStringLiteral("mnumain=File|mnucolsch=Edit Options|mnusaveopts=Save Options|-|"
+            QStringLiteral("mnumain=File|mnucolsch=Edit Options(off)|mnusaveopts=Save Options|-|"
                            "mnudict=Load a Dictionary|mnuloadpuz=Load a Puzzle File|-|"
-                           "mnuprint=Print|mnuhelp=Help|mnuabout=About|-|cmdexitx=Exit|-|"
-                           "can1=Cancel|mnudictx=Puzzle|mnucreate=Create|mnureset=Reset|-|"
-                           "mnusave=Save|mnucopy2clip=Copy to Clipboard|-|can6=Cancel"));
+                           "mnuprint=Print|mnuhelp=Help(off)|mnuabout=About(off)|-|"
+                           "cmdexitx=Exit|-|can1=Cancel|mnudictx=Puzzle|mnucreate=Create|"
+                           "mnureset=Reset|-|mnusave=Save|mnucopy2clip=Copy to Clipboard|-|"
+                           "can6=Cancel"));
 }
 
 TEST_F(Form1Test, SizeLabelStepsThroughEightToTwelveWithEitherButton) {
@@ -100,6 +94,27 @@ TEST_F(Form1Test, SizeLabelStepsThroughEightToTwelveWithEitherButton) {
   }
   EXPECT_EQ(seen.join(' '), QStringLiteral("9 10 11 12 8 9"));
   EXPECT_EQ(form->State().puzzle.PuzzleSize, 8);  // the label changes nothing else
+}
+
+TEST_F(Form1Test, EveryStatusTextIsReadableWhole) {
+  Start(test::kFivePuzzles);
+  const char* const texts[] = {
+      "Reading puzzle file ...", "Error in reading puzzle", "Reading Meanings file ...",
+      "Reading Dictionary ...", "Dictionary read", "Error in dictionary",
+      "Creating a 12 words Puzzle ...", "Creating a 11 words Puzzle ...",
+      "Canceling puzzle creation ...", "Puzzle canceled", "Cannot create a Puzzle",
+      "Puzzle created", "Error in writing puzzle", "Puzzle read", "Puzzle reset",
+      "Fill all letters first", "Not done yet", "All done !", " 8 1000"};
+  QLabel& status = form->Statx();
+  for (const char* text : texts) {
+    form->SetStatus(std::string(text));
+    const QString shown = status.text();
+    EXPECT_LE(status.fontMetrics().horizontalAdvance(shown), status.contentsRect().width())
+        << text;
+    EXPECT_GE(status.font().pointSizeF(), 7.0) << text;
+    EXPECT_TRUE(shown == QString::fromLatin1(text) || status.toolTip() == QString::fromLatin1(text))
+        << text;
+  }
 }
 
 }  // namespace

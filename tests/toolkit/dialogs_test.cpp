@@ -1,9 +1,49 @@
-#include "toolkit/msgbox_layout.h"
-
+// The Qt-free parts of the message box (styles, layout) and of the file dialog request.
 #include <gtest/gtest.h>
+
+#include "toolkit/file_dialog_request.h"
+#include "toolkit/msgbox_layout.h"
+#include "toolkit/msgbox_style.h"
 
 namespace sl {
 namespace {
+
+std::string Buttons(std::string_view style) {
+  std::string text;
+  for (const MsgButtonDef& b : ParseMsgStyle(style).buttons) {
+    text += b.caption + "=" + std::to_string(b.result) + " ";
+  }
+  return text;
+}
+
+// Answering through the box is shown in the MsgForm tests.
+TEST(MsgStyle, ButtonsInTokenOrderPicturesAndOneOkWithoutButtonTokens) {
+  const struct {
+    const char* style;
+    const char* buttons;
+    std::vector<int> pictures;
+  } cases[] = {
+      {"vbQuestion + vbYesNo", "Yes=6 No=7 ", {kPictureQuestion}},  // case and blanks: any
+      {"  VBQUESTION   +vbYESno  ", "Yes=6 No=7 ", {kPictureQuestion}},
+      {"vbyesno+vbquestion", "Yes=6 No=7 ", {kPictureQuestion}},
+      {"vbno+vbyes", "No=7 Yes=6 ", {}},
+      {"vbyesnocancel+vbok", "Yes=6 No=7 Cancel=2 ", {}},  // no place for a fourth
+      {"vbcancelok", "Ok=1 Cancel=2 ", {}},
+      {"vbabort+vbretry+vbignore", "Abort=3 Retry=4 Ignore=5 ", {}},
+      {"vbcontinuecancel", "Continue=6 Cancel=2 ", {kPictureInformation}},
+      {"", "Ok=1 ", {}},
+      {"+", "Ok=1 ", {}},
+      {"vb ok", "Ok=1 ", {}},
+      {"vbyesplease+ +vbquestion", "Ok=1 ", {kPictureQuestion}},
+      {"vbexclamation+vbcritical", "Ok=1 ", {1, 4}},
+      {"vblighton+vbcustom", "Ok=1 ", {8, 10}},
+      {"vbstop+vbwhatever", "Ok=1 ", {}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Buttons(c.style), c.buttons) << c.style;
+    EXPECT_EQ(ParseMsgStyle(c.style).pictures, c.pictures) << c.style;
+  }
+}
 
 // 100 twips per character, 200 twips per line.
 TextExtent Measure(const std::string& text) {
@@ -54,6 +94,17 @@ TEST(MsgLayout, InputBoxPlacesFieldAndButtonsUnderTheLabel) {
   EXPECT_EQ(in.buttonLeft[2], 700 + 1770);
   EXPECT_EQ(in.windowWidth, 700 + 2655 + 350);  // the buttons decide the width
   EXPECT_EQ(LayoutInput(Measure(std::string(40, 'x'))).windowWidth, 700 + 4000 + 350);
+}
+
+// The dialog itself, with its filter, folder and modes, is shown in the FNDialog tests.
+TEST(FileDialogRequest, OnlyTheWholeWordSaveChoosesSavingAndEmptyPartsStillGiveValidText) {
+  for (const char* other : {"saves", " save", "sav", ""}) {
+    EXPECT_EQ(FileDialogModeOf(other), FileDialogMode::Open) << other;
+  }
+  EXPECT_EQ(FileDialogModeOf("SAVE"), FileDialogMode::Save);
+  EXPECT_EQ(FileDialogFilter("", "*.txt"), " (*.txt)");
+  EXPECT_EQ(FileDialogStartFolder("/home/player/"), "/home/player/");  // no second separator
+  EXPECT_EQ(FileDialogStartFolder(""), "/");
 }
 
 }  // namespace
