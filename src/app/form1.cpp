@@ -17,7 +17,7 @@
 #include "app/window_colours.h"
 #include "common/files.h"
 #include "output/gui/picture_box.h"
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 #include "puzzle/gui/clue_panel.h"
 #include "puzzle/gui/grid_view.h"
 #include "puzzle/grid_layout.h"

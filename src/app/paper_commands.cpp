@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "app/form1.h"
+#include "app/state/paper_of_state.h"
 #include "output/gui/clipboard.h"
 #include "output/gui/print_dialog.h"
 #include "output/gui/printing.h"
@@ -46,12 +47,7 @@ void PaperCommands::PrintRange(int32_t first, int32_t last) {
   GameState& state = form_.State();
   PlayState& play = state.play;
   const int32_t remembered = play.PuzzleNumber;
-  PrintJob job;
-  job.file = play.PuzzleFile;
-  job.first = first;
-  job.last = last;
-  job.puzzleCount = CountPuzzles(play.PuzzleFile);
-  job.font = {state.look.GridFontName, state.look.GridFontSize};
+  const PrintJob job = PrintJobOf(state, first, last, CountPuzzles(play.PuzzleFile));
 
   printing_ = true;
   form_.SetBusyPointer(true);
@@ -70,18 +66,9 @@ void PaperCommands::PrintRange(int32_t first, int32_t last) {
 }
 
 void PaperCommands::CopyToClipboard() {
-  CopyPictureToClipboard(
-      SheetPicture(CurrentSheet(), form_.State().TwipsPerPixelX, form_.devicePixelRatioF()));
-}
-
-SheetContent PaperCommands::CurrentSheet() const {
   const GameState& state = form_.State();
-  SheetContent sheet;
-  sheet.puzzle = state.puzzle;
-  sheet.number = state.play.PuzzleNumber;
-  sheet.file = state.play.PuzzleFile;
-  sheet.font = {state.look.GridFontName, state.look.GridFontSize};
-  return sheet;
+  CopyPictureToClipboard(
+      SheetPicture(CurrentSheet(state), state.TwipsPerPixelX, form_.devicePixelRatioF()));
 }
 
 }  // namespace sl

@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "output/puzzle_sheet.h"
-
 namespace sl {
 
 class Form1;
@@ -37,8 +35,6 @@ class PaperCommands : public QObject {
   PrntForm* PrintWindow() const { return printWindow_.get(); }
 
  private:
-  SheetContent CurrentSheet() const;
-
   Form1& form_;
   std::unique_ptr<clsPrintDialog> printDialog_;
   std::unique_ptr<PrntForm> printWindow_;

@@ -7,7 +7,7 @@
 
 #include "app/form1.h"
 #include "output/gui/picture_box.h"
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 #include "puzzle/gui/clue_panel.h"
 #include "puzzle/gui/grid_view.h"
 #include "toolkit/gui/box_control.h"

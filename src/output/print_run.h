@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "common/surface.h"
 #include "output/puzzle_sheet.h"
-#include "output/surface.h"
 #include "puzzle/show_puzzle.h"
 
 namespace sl {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "output/surface.h"
+#include "common/surface.h"
 #include "puzzle/puzzle.h"
 
 namespace sl {

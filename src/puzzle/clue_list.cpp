@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/numbers.h"
-#include "output/surface_text.h"
+#include "common/surface_text.h"
 #include "puzzle/wrap_text.h"
 
 namespace sl {

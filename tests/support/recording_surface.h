@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "output/surface.h"
+#include "common/surface.h"
 
 namespace sl::test {
 

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
-#include "output/gui/qpainter_surface.h"
 #include "output/gui/twip_geometry.h"
+#include "output/render/qpainter_surface.h"
 
 namespace sl {
 

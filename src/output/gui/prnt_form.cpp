@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "output/gui/print_dialog.h"
-#include "output/gui/qpainter_surface.h"
 #include "output/print_range.h"
+#include "output/render/qpainter_surface.h"
 #include "toolkit/gui/msg_form.h"
 #include "toolkit/gui/msg_pictures.h"
 

@@ -3,7 +3,7 @@
 #include <QPagedPaintDevice>
 #include <QPalette>
 
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 
 namespace sl {
 

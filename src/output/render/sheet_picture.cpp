@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 
 namespace sl {
 

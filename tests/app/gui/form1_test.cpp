@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "app/gui/form1_fixture.h"
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 
 namespace sl {
 namespace {

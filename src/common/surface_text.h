@@ -2,7 +2,7 @@
 // Text steps every drawing on a Surface shares.
 #include <string>
 
-#include "output/surface.h"
+#include "common/surface.h"
 
 namespace sl {
 

@@ -1,4 +1,4 @@
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
+#include "common/colour.h"
 #include "common/random.h"
 #include "generation/meanings.h"
 #include "generation/simple_array.h"
-#include "output/surface.h"
 #include "puzzle/puzzle.h"
 #include "puzzle/show_puzzle.h"
 

@@ -1,4 +1,4 @@
-#include "output/surface_text.h"
+#include "common/surface_text.h"
 
 namespace sl {
 

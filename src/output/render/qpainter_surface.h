@@ -8,7 +8,7 @@
 #include <QPalette>
 #include <QString>
 
-#include "output/surface.h"
+#include "common/surface.h"
 
 class QPainter;
 class QPaintDevice;
