@@ -46,6 +46,19 @@ TEST_F(PrntFormTest, ShowsFileAndPrinterAndAnswersInItsTag) {
     EXPECT_EQ(form.Label2().toolTip(), QStringLiteral("Current printer"));
     EXPECT_EQ(form.Command3().toolTip(), QStringLiteral("Select a printer"));
     EXPECT_EQ(form.Text1().placeholderText(), QStringLiteral("Enter range like 5-10"));
+    // The system print dialog: cancelled it changes nothing; accepted, its printer is shown in
+    // upper case, as the label's text and tip.
+    for (const bool accept : {false, true}) {
+      test::ModalWatch dialog([accept](QWidget& modal) {
+        auto& printDialog = static_cast<QDialog&>(modal);
+        accept ? printDialog.accept() : printDialog.reject();
+      });
+      QTest::mouseClick(&form.Command3(), Qt::LeftButton);
+      EXPECT_TRUE(dialog.Handled());
+      const QString name = printDialog.PrinterName();
+      EXPECT_EQ(form.Label2().text(), accept ? name.toUpper() : name);
+      EXPECT_EQ(form.Label2().toolTip(), accept ? name.toUpper() : QStringLiteral("Current printer"));
+    }
     QTest::mouseClick(&form.Command1(), Qt::LeftButton);
   });
   EXPECT_EQ(form.Tag(), QStringLiteral("Y"));
