@@ -12,7 +12,8 @@ class Form1;
 class PrntForm;
 class clsPrintDialog;
 
-inline constexpr const char* kPrintFailed = "Printing failed: the printer or file cannot be written";
+inline constexpr const char* kPrintFailed =
+    "Printing failed: the printer or file cannot be written";
 
 class PaperCommands : public QObject {
   Q_OBJECT

@@ -57,7 +57,8 @@ TEST_F(PrntFormTest, ShowsFileAndPrinterAndAnswersInItsTag) {
       EXPECT_TRUE(dialog.Handled());
       const QString name = printDialog.PrinterName();
       EXPECT_EQ(form.Label2().text(), accept ? name.toUpper() : name);
-      EXPECT_EQ(form.Label2().toolTip(), accept ? name.toUpper() : QStringLiteral("Current printer"));
+      EXPECT_EQ(form.Label2().toolTip(),
+                accept ? name.toUpper() : QStringLiteral("Current printer"));
     }
     QTest::mouseClick(&form.Command1(), Qt::LeftButton);
   });
