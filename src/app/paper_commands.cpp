@@ -10,6 +10,7 @@
 #include "output/gui/printing.h"
 #include "output/gui/prnt_form.h"
 #include "output/print_range.h"
+#include "output/render/qpainter_surface.h"
 #include "output/render/sheet_picture.h"
 #include "puzzle/puzzle_file.h"
 #include "toolkit/gui/msg_form.h"
@@ -27,10 +28,16 @@ PaperCommands::PaperCommands(Form1& form)
 PaperCommands::~PaperCommands() = default;
 
 void PaperCommands::Print() {
-  if (printing_) return;
-  const PlayState& play = form_.State().play;
+  // A creation shows its puzzle when it ends; printing waits for it, as the other commands do.
+  if (printing_ || form_.CreationRunning()) return;
+  const GameState& state = form_.State();
+  const PlayState& play = state.play;
   if (!printWindow_) printWindow_ = std::make_unique<PrntForm>(*printDialog_, &form_);
   PrntForm& window = *printWindow_;
+  // The window takes the windows' background colour each time it opens.
+  QPalette palette = window.palette();
+  palette.setColor(QPalette::Window, ToQColor(state.SchemeColours[kBackgroundSlot], palette));
+  window.setPalette(palette);
   window.Ask(FromNativePath(play.PuzzleFile), CountPuzzles(play.PuzzleFile));
   const bool print = window.Tag() == QStringLiteral("Y");
   const bool current = window.PrintsCurrentPuzzle();
@@ -66,6 +73,7 @@ void PaperCommands::PrintRange(int32_t first, int32_t last) {
 }
 
 void PaperCommands::CopyToClipboard() {
+  if (form_.CreationRunning()) return;
   const GameState& state = form_.State();
   CopyPictureToClipboard(
       SheetPicture(CurrentSheet(state), state.TwipsPerPixelX, form_.devicePixelRatioF()));
