@@ -20,7 +20,6 @@ void ExitCommands::Exit() {
   QCoreApplication::processEvents();
   if (answer != kMsgYes) return;
   SavecfgFile(form_);
-  MsgForm::Unload();
   // Closing the main window closes the other windows and ends the game.
   form_.close();
 }

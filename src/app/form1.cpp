@@ -9,11 +9,13 @@
 #include "app/configuration.h"
 #include "app/dictionary_commands.h"
 #include "app/exit_commands.h"
+#include "app/help_commands.h"
 #include "app/letter_entry.h"
 #include "app/navigation_commands.h"
 #include "app/paper_commands.h"
 #include "app/play_commands.h"
 #include "app/size_label_command.h"
+#include "app/tool_commands.h"
 #include "app/window_colours.h"
 #include "common/files.h"
 #include "output/gui/picture_box.h"
@@ -54,6 +56,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), programFolder_(ProgramFolde
   AddCommands<LetterEntry>();
   AddCommands<PlayCommands>();
   AddCommands<ExitCommands>();
+  AddCommands<HelpCommands>();
+  AddCommands<ToolCommands>();
   AddCommands<PaperCommands>();
 }
 
@@ -198,10 +202,13 @@ void Form1::SetStatus(const std::string& cp1252Text) { SetStatus(FromCp1252(cp12
 void Form1::SetBusyPointer(bool busy) { ShowBusyPointer(busy); }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  // Closing the main window ends the game: the other windows close with it.
+  // Closing the main window ends the game: every other window (options, help, about, print,
+  // message) goes first. One that will not close is hidden, so only the main window is left.
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window != this && window->isVisible()) window->close();
+    if (window == this || !window->isVisible()) continue;
+    if (!window->close()) window->hide();
   }
+  MsgForm::Unload();
   SetBusyPointer(false);
   event->accept();
 }

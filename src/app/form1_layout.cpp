@@ -206,7 +206,7 @@ Form1Widgets BuildForm1Controls(QMainWindow& window) {
   AddMenu(*bar, "mnudictx", "Puzzle", kPuzzleMenu, w);
   // The entries whose work is not built yet are shown disabled, so a click never silently does
   // nothing; each is enabled here when its window or command lands.
-  for (QAction* toCome : {w.mnucolsch, w.mnuhelp, w.mnuabout}) {
+  for (QAction* toCome : {w.mnucolsch}) {
     toCome->setEnabled(false);
   }
   return w;

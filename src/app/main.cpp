@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/form1.h"
+#include "toolkit/gui/program_icon.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
   applicationStarted = true;
   QApplication::setApplicationName(QStringLiteral("Stacklinks"));
   QApplication::setApplicationDisplayName(QStringLiteral("Stacklinks"));
+  QApplication::setWindowIcon(sl::ProgramIcon());
 
   sl::Form1 form;
   form.StartUp();

@@ -18,9 +18,6 @@ namespace sl {
 namespace {
 
 
-// The text of the message window: a dark grey, softer than black.
-constexpr Colour kMessageTextColour = RGB(28, 28, 28);
-
 void SetBackground(QWidget& widget, const QColor& colour, QPalette::ColorRole role) {
   QPalette palette = widget.palette();
   palette.setColor(role, colour);

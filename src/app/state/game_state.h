@@ -24,6 +24,8 @@ inline constexpr int kButtonSlot = 4;      // buttons and the size label
 inline constexpr std::array<Colour, kSchemeSlots> kDefaultSchemeColours = {
     0, 0, RGB(220, 228, 238), RGB(240, 244, 249), RGB(200, 213, 229), 0, 0, 0, 0, 0, 0, 0, 0, 0};
 inline constexpr Colour kDefaultFontColour = RGB(26, 34, 60);
+// The text of the message and about windows: a dark grey, softer than black.
+inline constexpr Colour kMessageTextColour = RGB(28, 28, 28);
 
 struct GameState {
   Puzzle puzzle;

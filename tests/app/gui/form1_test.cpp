@@ -79,7 +79,7 @@ TEST_F(Form1Test, ControlsAndMenusCarryTheirNamesAndCaptions) {
   EXPECT_EQ(seen.join('|'),
             QStringLiteral("mnumain=File|mnucolsch=Edit Options(off)|mnusaveopts=Save Options|-|"
                            "mnudict=Load a Dictionary|mnuloadpuz=Load a Puzzle File|-|"
-                           "mnuprint=Print|mnuhelp=Help(off)|mnuabout=About(off)|-|"
+                           "mnuprint=Print|mnuhelp=Help|mnuabout=About|-|"
                            "cmdexitx=Exit|-|can1=Cancel|mnudictx=Puzzle|mnucreate=Create|"
                            "mnureset=Reset|-|mnusave=Save|mnucopy2clip=Copy to Clipboard|-|"
                            "can6=Cancel"));

@@ -1,0 +1,39 @@
+#include "app/help_commands.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+#include "app/form1.h"
+#include "toolkit/gui/about_form.h"
+#include "toolkit/gui/form4.h"
+#include "toolkit/gui/native_path.h"
+#include "toolkit/help_page.h"
+
+namespace sl {
+
+HelpCommands::HelpCommands(Form1& form) : form_(form) {
+  connect(form_.Controls().mnuhelp, &QAction::triggered, this, [this] { Help(); });
+  connect(form_.Controls().mnuabout, &QAction::triggered, this, [this] { About(); });
+}
+
+void HelpCommands::Help() {
+  if (!help_) help_ = new Form4(&form_);
+  help_->Open(FromNativePath(FileAddress(form_.State().play.AppFolder, kHelpPageName)));
+  QCoreApplication::processEvents();
+}
+
+void HelpCommands::About() {
+  if (!about_) {
+    about_ = new AboutForm(&form_);
+    // The box takes the scheme's colours each time it becomes the active window.
+    connect(about_, &AboutForm::Activated, this, [this] {
+      const GameState& state = form_.State();
+      about_->SetColours(state.SchemeColours[kBackgroundSlot], state.SchemeColours[kButtonSlot],
+                         kMessageTextColour);
+    });
+  }
+  about_->exec();
+  QCoreApplication::processEvents();
+}
+
+}  // namespace sl

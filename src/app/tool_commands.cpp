@@ -1,0 +1,92 @@
+#include "app/tool_commands.h"
+
+#include <QMessageBox>
+
+#include "app/form1.h"
+#include "common/files.h"
+#include "puzzle/grid_drawing.h"
+#include "toolkit/gui/box_control.h"
+#include "toolkit/gui/native_path.h"
+
+namespace sl {
+namespace {
+
+constexpr const char* kTitle = "Stacklinks";
+
+struct ToolButton {
+  BoxControl* Form1Widgets::*handle;
+  ListTool tool;
+};
+constexpr ToolButton kToolButtons[] = {
+    {&Form1Widgets::Command17, ListTool::Randomize},
+    {&Form1Widgets::Command1, ListTool::NoDupRandomize},
+    {&Form1Widgets::Command19, ListTool::RemoveDup},
+    {&Form1Widgets::Command3, ListTool::Trim},
+    {&Form1Widgets::Command14, ListTool::AddMeanIndex},
+};
+
+void Tell(QWidget& parent, const QString& text) {
+  QMessageBox::information(&parent, QString::fromLatin1(kTitle), text);
+}
+
+}  // namespace
+
+ToolCommands::ToolCommands(Form1& form) : form_(form) {
+  for (const ToolButton& def : kToolButtons) {
+    BoxControl* button = form_.Controls().*def.handle;
+    connect(button, &BoxControl::MouseUp, this, [this, tool = def.tool, button] {
+      Run(tool, *button);
+    });
+  }
+  connect(form_.Controls().Command4, &BoxControl::MouseUp, this, [this] { DrawGrid(); });
+  connect(&job_, &ListToolJob::Progress, this,
+          [this](const QString& text) { form_.SetStatus(text); });
+  connect(&job_, &ListToolJob::Finished, this, &ToolCommands::OnFinished);
+}
+
+std::string ToolCommands::SourceOf(ListTool tool) const {
+  if (tool == ListTool::AddMeanIndex) {
+    return WithTrailingSeparator(CurrentFolder()) + kMeanIndexSource;
+  }
+  return form_.State().play.PuzzleFile;
+}
+
+void ToolCommands::Run(ListTool tool, BoxControl& button) {
+  if (job_.Running()) {
+    if (&button == running_) job_.RequestCancel();
+    return;
+  }
+  GameState& state = form_.State();
+  const Meanings* meanings = nullptr;
+  if (tool == ListTool::AddMeanIndex) {
+    if (!state.clues || !state.clues->EnsureLoaded()) {
+      Tell(form_, FromNativePath("The meanings file " + state.play.AppFolder + kMeaningsFileName +
+                                 " cannot be read. Nothing was written."));
+      return;
+    }
+    meanings = &state.meanings;
+  }
+  running_ = &button;
+  caption_ = button.Caption();
+  button.SetCaption(QString::fromLatin1(kStopCaption));
+  form_.SetStatus(caption_ + QStringLiteral(" ..."));
+  form_.SetBusyPointer(true);
+  job_.Start(tool, SourceOf(tool), static_cast<uint32_t>(state.random.Engine()()), meanings);
+}
+
+void ToolCommands::OnFinished(const ListToolResult& result) {
+  running_->SetCaption(caption_);
+  running_ = nullptr;
+  form_.SetBusyPointer(false);
+  if (result.outcome == ListToolResult::Outcome::Cancelled) {
+    form_.SetStatus(caption_ + QStringLiteral(" stopped"));
+  } else {
+    form_.SetStatus(QString());
+    Tell(form_, FromNativePath(result.message));
+  }
+  Q_EMIT ToolEnded();
+}
+
+void ToolCommands::DrawGrid() { sl::DrawGrid(form_.Picture2().Drawing(), form_.Scene()); }
+
+}  // namespace sl

@@ -1,0 +1,126 @@
+#include "toolkit/gui/about_form.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "output/gui/twip_geometry.h"
+#include "output/render/qpainter_surface.h"
+#include "toolkit/gui/box_control.h"
+#include "toolkit/gui/program_icon.h"
+
+namespace sl {
+namespace {
+
+constexpr int kClientWidth = 6150;
+constexpr int kClientHeight = 2655;
+
+QFont DesignFont(const QStringList& families, double points, bool bold) {
+  QFont font;
+  font.setFamilies(families);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+void Paint(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, colour);
+  widget.setPalette(palette);
+}
+
+}  // namespace
+
+QStringList AboutLines() {
+  return {
+      QString(),
+      QStringLiteral("Stacklinks, released 14 December 2026"),
+      QStringLiteral("Contact: maintainers@users.noreply.c-seed-4e4e5cae.example"),
+      QString(),
+      QStringLiteral("Fill words across."),
+      QStringLiteral("Three letters of each word are shared with the word below it."),
+      QString(),
+      QStringLiteral("Stacklinks is free to use and to distribute."),
+      QStringLiteral("Neither the program nor the game concept may be used for commercial "
+                     "purposes."),
+      QStringLiteral("There are no warranties of any kind."),
+  };
+}
+
+AboutForm::AboutForm(QWidget* parent)
+    : QDialog(parent),
+      text_(new QLabel(this)),
+      image_(new IconView(this)),
+      version_(new QLabel(QStringLiteral("Version 1.0"), this)),
+      ok_(new BoxControl(this)) {
+  setObjectName(QStringLiteral("AboutForm"));
+  setWindowTitle(QStringLiteral("About Stacklinks"));
+  setModal(true);
+  setFont(DesignFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial")}, 8.25, true));
+  setAutoFillBackground(true);
+
+  text_->setObjectName(QStringLiteral("AboutText"));
+  text_->setFont(DesignFont({QStringLiteral("Arial")}, 8.25, false));
+  text_->setText(AboutLines().join(QLatin1Char('\n')));
+  text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  text_->setWordWrap(true);
+  text_->setContentsMargins(4, 0, 4, 0);
+  text_->setAutoFillBackground(true);
+  text_->installEventFilter(this);
+  PlaceInTwips(*text_, 30, 30, 5505, 2220);
+
+  image_->setObjectName(QStringLiteral("Image1"));
+  PlaceInTwips(*image_, 5616, 96, 480, 432);
+
+  version_->setObjectName(QStringLiteral("Label1"));
+  version_->setAutoFillBackground(true);
+  version_->setContentsMargins(4, 0, 4, 0);
+  PlaceInTwips(*version_, 30, 2310, 5520, 315);
+
+  ok_->setObjectName(QStringLiteral("aboutok"));
+  ok_->SetCaption(QStringLiteral("OK"));
+  ok_->SetFont(DesignFont({QStringLiteral("Arial")}, 7.5, false));
+  PlaceInTwips(*ok_, 5616, 2310, 480, 315);
+  connect(ok_, &BoxControl::MouseUp, this, [this] { accept(); });
+
+  setFixedSize(TwipsToPixelsX(*this, kClientWidth), TwipsToPixelsY(*this, kClientHeight));
+}
+
+void AboutForm::SetColours(Colour background, Colour button, Colour buttonText) {
+  const QPalette& base = palette();
+  Paint(*this, QPalette::Window, ToQColor(background, base));
+  Paint(*text_, QPalette::Window, ToQColor(background, base));
+  Paint(*version_, QPalette::Window, ToQColor(button, base));
+  Paint(*version_, QPalette::WindowText, ToQColor(buttonText, base));
+  ok_->SetBackColor(button);
+  ok_->SetForeColor(buttonText);
+}
+
+void AboutForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();  // swallowed: nothing else sees it
+    close();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void AboutForm::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Q_EMIT Activated();
+}
+
+void AboutForm::showEvent(QShowEvent* event) {
+  // Colours are in place before the first paint, whenever the window system activates it.
+  Q_EMIT Activated();
+  QDialog::showEvent(event);
+}
+
+bool AboutForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == text_ && event->type() == QEvent::MouseButtonPress) {
+    close();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace sl
