@@ -7,34 +7,30 @@
 
 namespace sl {
 
-namespace {
-constexpr int kButtonShadeSlot = 13;
-}  // namespace
-
 ConfigValues ConfigFromState(const GameState& state) {
   ConfigValues values;
-  values.SchemeName = state.SchemeName;
+  values.SchemeName = state.appearance.SchemeName;
   values.DictionaryFile = state.play.DictionaryFile;
   values.PuzzleFile = state.play.PuzzleFile;
   values.GridFontName = state.look.GridFontName;
   values.PuzzleSize = state.puzzle.PuzzleSize;
   values.PuzzleNumber = state.play.PuzzleNumber;
   values.GridFontSize = state.look.GridFontSize;
-  values.FontColour = static_cast<int32_t>(state.FontColour);
-  values.ButtonShade = static_cast<int32_t>(state.SchemeColours[kButtonShadeSlot]);
+  values.FontColour = static_cast<int32_t>(state.appearance.FontColour);
+  values.ButtonShade = static_cast<int32_t>(state.appearance.SchemeColours[kButtonShadeSlot]);
   return values;
 }
 
 void ApplyConfigToState(const ConfigValues& values, GameState& state) {
-  state.SchemeName = values.SchemeName;
+  state.appearance.SchemeName = values.SchemeName;
   state.play.DictionaryFile = values.DictionaryFile;
   state.play.PuzzleFile = values.PuzzleFile;
   state.look.GridFontName = values.GridFontName;
   state.puzzle.PuzzleSize = values.PuzzleSize;
   state.play.PuzzleNumber = values.PuzzleNumber;
   state.look.GridFontSize = values.GridFontSize;
-  state.FontColour = static_cast<Colour>(values.FontColour);
-  state.SchemeColours[kButtonShadeSlot] = static_cast<Colour>(values.ButtonShade);
+  state.appearance.FontColour = static_cast<Colour>(values.FontColour);
+  state.appearance.SchemeColours[kButtonShadeSlot] = static_cast<Colour>(values.ButtonShade);
 }
 
 void ReadcfgFile(Form1& form) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "app/appearance_commands.h"
 #include "app/creation_commands.h"
 #include "app/configuration.h"
 #include "app/dictionary_commands.h"
@@ -16,7 +17,6 @@
 #include "app/play_commands.h"
 #include "app/size_label_command.h"
 #include "app/tool_commands.h"
-#include "app/window_colours.h"
 #include "common/files.h"
 #include "output/gui/picture_box.h"
 #include "output/render/qpainter_surface.h"
@@ -45,7 +45,7 @@ constexpr const char* kTempPuzzleName = "temporarypuzzle.txt";
 Form1::Form1(QWidget* parent) : QMainWindow(parent), programFolder_(ProgramFolder()) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kCaption));
-  w_ = BuildForm1Controls(*this);
+  w_ = BuildForm1Controls(*this, roles_);
   connect(w_.Timer1, &QTimer::timeout, this, &Form1::FirstTick);
 
   // One line per command class.
@@ -58,6 +58,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), programFolder_(ProgramFolde
   AddCommands<ExitCommands>();
   AddCommands<HelpCommands>();
   AddCommands<ToolCommands>();
+  appearance_ = &AddCommands<AppearanceCommands>();
   AddCommands<PaperCommands>();
 }
 
@@ -70,26 +71,28 @@ bool Form1::CreationRunning() const {
 
 QWidget& Form1::Shape1() { return w_.Picture2->Marker(); }
 
-// Not built yet, and so not done here: the print dialog, the options window's font and scheme
-// lists (read from all.col) and loading the configured colour scheme come with printing and the
-// options window. Until then the default colours apply.
+// Not built yet, and so not done here: the print dialog comes with printing. The options
+// window's font list is filled when that window is first opened.
 void Form1::StartUp() {
   PlayState& play = state_.play;
   GridLook& look = state_.look;
   look.GridFontName = "Arial";
   look.GridFontSize = 16;
-  state_.SchemeColours[13] = 0;
+  state_.appearance.SchemeColours[kButtonShadeSlot] = 0;
   look.BoxLineWidth = 1;
   look.BoxInset = 18;
   look.GridStyle = 2;
   play.AppFolder = WithTrailingSeparator(programFolder_);
   play.TempPuzzleFile = play.AppFolder + kTempPuzzleName;
   MsgForm::SetUp(this);
+  roles_.Register(MsgForm::Instance(), ColourRole::MessageWindow);
   state_.TwipsPerPixelX = TwipsPerPixelX(*this);
   state_.TwipsPerPixelY = TwipsPerPixelY(*this);
+  appearance_->ReadSchemeList();
   state_.geometry.CellSize = 400;
   ReadcfgFile(*this);
-  ApplyColours(*this);
+  appearance_->LoadColourScheme();
+  appearance_->ApplyColours();
   if (!FileExists(play.DictionaryFile)) play.DictionaryFile = kDefaultDictionary;
   SetBusyPointer(true);
   Shape1().hide();
@@ -180,7 +183,7 @@ void Form1::ComputeGridLayout() {
 
 GridScene Form1::Scene() const {
   return GridScene{state_.puzzle, state_.geometry, state_.look,
-                   state_.SchemeColours[kBackgroundSlot], state_.FontColour};
+                   state_.appearance.SchemeColours[kBackgroundSlot], state_.appearance.FontColour};
 }
 
 void Form1::RedrawPuzzle() { sl::RedrawPuzzle(w_.Picture2->Drawing(), Scene()); }
@@ -191,8 +194,8 @@ void Form1::DrawCell(const std::string& text, int r, int c) {
 
 void Form1::DrawClueList() {
   w_.picouter->DrawClues(state_.puzzle, state_.look.GridFontName,
-                         state_.look.GridFontSize / 2.0, state_.FontColour,
-                         state_.SchemeColours[kBackgroundSlot]);
+                         state_.look.GridFontSize / 2.0, state_.appearance.FontColour,
+                         state_.appearance.SchemeColours[kBackgroundSlot]);
 }
 
 void Form1::SetStatus(const QString& text) { w_.Statx->SetFittedText(text); }
@@ -208,6 +211,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     if (window == this || !window->isVisible()) continue;
     if (!window->close()) window->hide();
   }
+  appearance_->UnloadOptionsWindow();
   MsgForm::Unload();
   SetBusyPointer(false);
   event->accept();

@@ -13,6 +13,7 @@
 
 #include "app/form1_layout.h"
 #include "app/state/game_state.h"
+#include "options/gui/colour_roles.h"
 #include "puzzle/grid_drawing.h"
 #include "puzzle/gui/clue_panel.h"
 #include "puzzle/gui/grid_view.h"
@@ -23,6 +24,8 @@
 #include "toolkit/gui/fn_dialog.h"
 
 namespace sl {
+
+class AppearanceCommands;
 
 class Form1 : public QMainWindow {
   Q_OBJECT
@@ -49,6 +52,9 @@ class Form1 : public QMainWindow {
   QTimer& Timer1() { return *w_.Timer1; }
   // Every control, the push buttons and menu entries included.
   const Form1Widgets& Controls() const { return w_; }
+  // The widgets of every window that take the scheme's colours, each with its role. A window
+  // made later registers its own widgets here.
+  ColourRoles& Roles() { return roles_; }
 
   // True while a puzzle or a batch is being created. The creation commands own this fact; every
   // command that must wait for a creation asks here.
@@ -115,8 +121,10 @@ class Form1 : public QMainWindow {
 
   GameState state_;
   std::string programFolder_;
+  ColourRoles roles_;
   Form1Widgets w_;
   std::vector<std::unique_ptr<QObject>> commands_;
+  AppearanceCommands* appearance_ = nullptr;
 };
 
 }  // namespace sl

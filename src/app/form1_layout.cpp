@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/button_icons.h"
+#include "options/gui/colour_roles.h"
 #include "output/gui/twip_geometry.h"
 #include "puzzle/gui/clue_panel.h"
 #include "puzzle/gui/grid_view.h"
@@ -17,6 +18,7 @@
 #include "toolkit/gui/click_label.h"
 #include "toolkit/gui/fit_label.h"
 #include "toolkit/gui/fn_dialog.h"
+#include "toolkit/gui/plain_frame.h"
 
 // A control's handle in Form1Widgets and its objectName: the same word, written once.
 #define CONTROL(name) &Form1Widgets::name, #name
@@ -24,9 +26,10 @@
 namespace sl {
 namespace {
 
-struct Place {
-  int left, top, width, height;
-};
+using Place = TwipRect;
+
+// Buttons that take the scheme's button colour; the maintenance tools keep their own.
+enum class ButtonColour { Scheme, Own };
 
 struct ButtonDef {
   BoxControl* Form1Widgets::*handle;
@@ -35,6 +38,7 @@ struct ButtonDef {
   const char* tooltip;
   ButtonPicture picture;
   const char* caption;
+  ButtonColour colour = ButtonColour::Scheme;
 };
 
 constexpr int kButtonWidth = 315;
@@ -62,14 +66,16 @@ const ButtonDef kButtons[] = {
     // maintenance tools.
     {CONTROL(cmdreset), IconButton(9915, 6510), "Clear User Entries", ButtonPicture::Eraser, ""},
     {CONTROL(Command16), IconButton(9600, 6510), "Cancel puzzle creation", ButtonPicture::Stop, ""},
-    {CONTROL(Command18), ToolButton(0), "", ButtonPicture::None, "CreateMulti"},
-    {CONTROL(Command17), ToolButton(1), "", ButtonPicture::None, "Randomize"},
-    {CONTROL(Command1), ToolButton(2), "", ButtonPicture::None, "randomize"},
-    {CONTROL(Command19), ToolButton(3), "", ButtonPicture::None, "RemoveDup"},
-    {CONTROL(Command3), ToolButton(4), "", ButtonPicture::None, "addpn"},
-    {CONTROL(Command14), ToolButton(5), "", ButtonPicture::None, "AddMeanIndex"},
-    {CONTROL(Command4), ToolButton(6), "", ButtonPicture::None, "DrawGrid"},
-    {CONTROL(Command2), ToolButton(7), "", ButtonPicture::None, "Trigger SetCol"},
+    {CONTROL(Command18), ToolButton(0), "", ButtonPicture::None, "CreateMulti", ButtonColour::Own},
+    {CONTROL(Command17), ToolButton(1), "", ButtonPicture::None, "Randomize", ButtonColour::Own},
+    {CONTROL(Command1), ToolButton(2), "", ButtonPicture::None, "randomize", ButtonColour::Own},
+    {CONTROL(Command19), ToolButton(3), "", ButtonPicture::None, "RemoveDup", ButtonColour::Own},
+    {CONTROL(Command3), ToolButton(4), "", ButtonPicture::None, "addpn", ButtonColour::Own},
+    {CONTROL(Command14), ToolButton(5), "", ButtonPicture::None, "AddMeanIndex",
+     ButtonColour::Own},
+    {CONTROL(Command4), ToolButton(6), "", ButtonPicture::None, "DrawGrid", ButtonColour::Own},
+    {CONTROL(Command2), ToolButton(7), "", ButtonPicture::None, "Trigger SetCol",
+     ButtonColour::Own},
 };
 
 // Two standard buttons that only carry their tips.
@@ -116,13 +122,6 @@ const MenuEntryDef kPuzzleMenu[] = {
 
 #undef CONTROL
 
-template <class Widget>
-Widget* Placed(Widget* widget, const char* name, const Place& place) {
-  widget->setObjectName(QString::fromLatin1(name));
-  PlaceInTwips(*widget, place.left, place.top, place.width, place.height);
-  return widget;
-}
-
 void InfoLabelLook(QLabel& label) {
   label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   label.setContentsMargins(4, 0, 2, 0);
@@ -152,7 +151,7 @@ void AddMenu(QMenuBar& bar, const char* name, const char* title, const MenuEntry
 
 }  // namespace
 
-Form1Widgets BuildForm1Controls(QMainWindow& window) {
+Form1Widgets BuildForm1Controls(QMainWindow& window, ColourRoles& roles) {
   Form1Widgets w;
   auto* client = new QWidget(&window);
   client->setObjectName(QStringLiteral("client"));
@@ -165,7 +164,7 @@ Form1Widgets BuildForm1Controls(QMainWindow& window) {
 
   w.Picture2 = Placed(new GridView(client), "Picture2",
                       {30, 30, kGridSurfaceWidth, kGridSurfaceHeight});
-  w.Frame1 = Placed(new QGroupBox(QStringLiteral("Clues"), client), "Frame1",
+  w.Frame1 = Placed(new PlainFrame(QStringLiteral("Clues"), client), "Frame1",
                     {5880, 60, 3375, 7275});
   w.picouter = Placed(new CluePanel(w.Frame1), "picouter", {90, 270, 3195, 6510});
   w.Label5 = InfoLabel(w.Frame1, "Label5", {90, 6870, 3195, 315});
@@ -186,15 +185,25 @@ Form1Widgets BuildForm1Controls(QMainWindow& window) {
     button->setToolTip(QString::fromLatin1(def.tooltip));
     button->SetCaption(QString::fromLatin1(def.caption));
     button->SetPicture(ButtonIcon(def.picture));
+    if (def.colour == ButtonColour::Scheme) roles.Register(*button, ColourRole::Button);
     w.*def.handle = button;
   }
   for (const PlainButtonDef& def : kPlainButtons) {
     auto* button = Placed(new QPushButton(QString::fromLatin1(def.caption), client), def.name,
                           ToolButton(def.row));
     button->setToolTip(QString::fromLatin1(def.tooltip));
+    roles.Register(*button, ColourRole::Button);
     w.*def.handle = button;
   }
   w.gf1 = Placed(new FNDialog(client), "gf1", ToolButton(10));
+
+  for (QWidget* background : std::initializer_list<QWidget*>{
+           client, w.Frame1, w.picouter, w.Label5, w.Label2, w.Statx, w.Label1, w.label4}) {
+    roles.Register(*background, ColourRole::Background);
+  }
+  roles.Register(*w.Label3, ColourRole::Button);
+  roles.Register(*w.Picture2, ColourRole::Surface);
+  roles.Register(w.picouter->Inner(), ColourRole::Surface);
 
   w.Timer1 = new QTimer(&window);
   w.Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -204,11 +213,7 @@ Form1Widgets BuildForm1Controls(QMainWindow& window) {
   QMenuBar* bar = window.menuBar();
   AddMenu(*bar, "mnumain", "File", kFileMenu, w);
   AddMenu(*bar, "mnudictx", "Puzzle", kPuzzleMenu, w);
-  // The entries whose work is not built yet are shown disabled, so a click never silently does
-  // nothing; each is enabled here when its window or command lands.
-  for (QAction* toCome : {w.mnucolsch}) {
-    toCome->setEnabled(false);
-  }
+  roles.Register(*bar, ColourRole::MenuBar);
   return w;
 }
 

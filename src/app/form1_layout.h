@@ -10,6 +10,7 @@ class QTimer;
 namespace sl {
 
 class BoxControl;
+class ColourRoles;
 class ClickLabel;
 class CluePanel;
 class FitLabel;
@@ -55,7 +56,8 @@ struct Form1Widgets {
           *mnucopy2clip = nullptr, *can6 = nullptr;
 };
 
-// Creates every control as a child of the window, sized for the window's screen.
-Form1Widgets BuildForm1Controls(QMainWindow& window);
+// Creates every control as a child of the window, sized for the window's screen, and registers
+// each one that takes the scheme's colours with its role.
+Form1Widgets BuildForm1Controls(QMainWindow& window, ColourRoles& roles);
 
 }  // namespace sl

@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
 
 #include "app/form1.h"
 #include "toolkit/gui/about_form.h"
+#include "toolkit/gui/box_control.h"
 #include "toolkit/gui/form4.h"
 #include "toolkit/gui/native_path.h"
 #include "toolkit/help_page.h"
@@ -25,11 +27,14 @@ void HelpCommands::Help() {
 void HelpCommands::About() {
   if (!about_) {
     about_ = new AboutForm(&form_);
+    ColourRoles& roles = form_.Roles();
+    roles.Register(*about_, ColourRole::Background);
+    roles.Register(about_->AboutText(), ColourRole::Background);
+    roles.Register(about_->Label1(), ColourRole::Button);
+    roles.Register(about_->aboutok(), ColourRole::Button);
     // The box takes the scheme's colours each time it becomes the active window.
     connect(about_, &AboutForm::Activated, this, [this] {
-      const GameState& state = form_.State();
-      about_->SetColours(state.SchemeColours[kBackgroundSlot], state.SchemeColours[kButtonSlot],
-                         kMessageTextColour);
+      form_.Roles().PaintWindow(*about_, RoleColoursOf(form_.State().appearance));
     });
   }
   about_->exec();

@@ -2,6 +2,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <initializer_list>
 
 #include "app/form1.h"
 #include "app/state/paper_of_state.h"
@@ -10,7 +16,6 @@
 #include "output/gui/printing.h"
 #include "output/gui/prnt_form.h"
 #include "output/print_range.h"
-#include "output/render/qpainter_surface.h"
 #include "output/render/sheet_picture.h"
 #include "puzzle/puzzle_file.h"
 #include "toolkit/gui/msg_form.h"
@@ -32,12 +37,13 @@ void PaperCommands::Print() {
   if (printing_ || form_.CreationRunning()) return;
   const GameState& state = form_.State();
   const PlayState& play = state.play;
-  if (!printWindow_) printWindow_ = std::make_unique<PrntForm>(*printDialog_, &form_);
+  if (!printWindow_) {
+    printWindow_ = std::make_unique<PrntForm>(*printDialog_, &form_);
+    RegisterColourRoles(*printWindow_);
+  }
   PrntForm& window = *printWindow_;
-  // The window takes the windows' background colour each time it opens.
-  QPalette palette = window.palette();
-  palette.setColor(QPalette::Window, ToQColor(state.SchemeColours[kBackgroundSlot], palette));
-  window.setPalette(palette);
+  // The window takes the scheme's colours each time it opens.
+  form_.Roles().PaintWindow(window, RoleColoursOf(state.appearance));
   window.Ask(FromNativePath(play.PuzzleFile), CountPuzzles(play.PuzzleFile));
   const bool print = window.Tag() == QStringLiteral("Y");
   const bool current = window.PrintsCurrentPuzzle();
@@ -48,6 +54,19 @@ void PaperCommands::Print() {
   if (!print) return;
   PrintRange(first, last);
   QCoreApplication::processEvents();
+}
+
+void PaperCommands::RegisterColourRoles(PrntForm& window) {
+  ColourRoles& roles = form_.Roles();
+  for (QWidget* background : std::initializer_list<QWidget*>{
+           &window, &window.Frame1(), &window.Frame2(), &window.Option1(), &window.Option2(),
+           &window.Label1(), &window.Label2()}) {
+    roles.Register(*background, ColourRole::Background);
+  }
+  for (QWidget* button : std::initializer_list<QWidget*>{&window.Text1(), &window.Command1(),
+                                                         &window.Command2(), &window.Command3()}) {
+    roles.Register(*button, ColourRole::Button);
+  }
 }
 
 void PaperCommands::PrintRange(int32_t first, int32_t last) {

@@ -36,6 +36,9 @@ class PaperCommands : public QObject {
   PrntForm* PrintWindow() const { return printWindow_.get(); }
 
  private:
+  // The print window's widgets take the scheme's colours by role.
+  void RegisterColourRoles(PrntForm& window);
+
   Form1& form_;
   std::unique_ptr<clsPrintDialog> printDialog_;
   std::unique_ptr<PrntForm> printWindow_;

@@ -1,31 +1,18 @@
 #pragma once
 // Everything the game holds while it runs, owned by the main window and changed through the
 // core's functions. Commands reach it through Form1::State().
-#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "common/colour.h"
 #include "common/random.h"
 #include "generation/meanings.h"
 #include "generation/simple_array.h"
+#include "options/colour_table.h"
 #include "puzzle/puzzle.h"
 #include "puzzle/show_puzzle.h"
 
 namespace sl {
-
-inline constexpr int kSchemeSlots = 14;
-inline constexpr int kBackgroundSlot = 2;  // windows, frames, labels and drawing surfaces
-inline constexpr int kMenuBarSlot = 3;
-inline constexpr int kButtonSlot = 4;      // buttons and the size label
-
-// The calm look the game has until a colour scheme is applied: a pale blue-grey window with a
-// slightly deeper button colour, and dark ink.
-inline constexpr std::array<Colour, kSchemeSlots> kDefaultSchemeColours = {
-    0, 0, RGB(220, 228, 238), RGB(240, 244, 249), RGB(200, 213, 229), 0, 0, 0, 0, 0, 0, 0, 0, 0};
-inline constexpr Colour kDefaultFontColour = RGB(26, 34, 60);
-// The text of the message and about windows: a dark grey, softer than black.
-inline constexpr Colour kMessageTextColour = RGB(28, 28, 28);
 
 struct GameState {
   Puzzle puzzle;
@@ -34,9 +21,8 @@ struct GameState {
   GridLook look;
   Random random;
 
-  std::string SchemeName = "xp.col";  // the colour scheme in use, kept in the configuration
-  std::array<Colour, kSchemeSlots> SchemeColours = kDefaultSchemeColours;
-  Colour FontColour = kDefaultFontColour;  // letters of the grid and of the clue list
+  Appearance appearance;  // the scheme, its colour table and the grid's ink
+  std::vector<std::string> SchemeList;  // the scheme names of "all.col", read at start-up
 
   // Twips per screen pixel, recorded at start-up.
   double TwipsPerPixelX = 15;

@@ -1,7 +1,6 @@
 #include "output/gui/prnt_form.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +14,7 @@
 #include "output/render/qpainter_surface.h"
 #include "toolkit/gui/msg_form.h"
 #include "toolkit/gui/msg_pictures.h"
+#include "toolkit/gui/plain_frame.h"
 
 namespace sl {
 namespace {
@@ -36,7 +36,7 @@ PrntForm::PrntForm(clsPrintDialog& printDialog, QWidget* parent)
   setWindowTitle(QStringLiteral("Print Puzzles"));
   setModal(true);
 
-  puzzles_ = Named(new QGroupBox(QStringLiteral("Puzzles"), this), "Frame1");
+  puzzles_ = Named(new PlainFrame(QStringLiteral("Puzzles"), this), "Frame1");
   current_ = Named(new QRadioButton(QStringLiteral("Current Puzzle"), puzzles_), "Option1");
   range_ = Named(new QRadioButton(QStringLiteral("Range"), puzzles_), "Option2");
   rangeText_ = Named(new QLineEdit(puzzles_), "Text1");
@@ -56,7 +56,7 @@ PrntForm::PrntForm(clsPrintDialog& printDialog, QWidget* parent)
   puzzlesLayout->addLayout(rangeRow);
   puzzlesLayout->addWidget(fileLabel_);
 
-  printers_ = Named(new QGroupBox(QStringLiteral("Printers"), this), "Frame2");
+  printers_ = Named(new PlainFrame(QStringLiteral("Printers"), this), "Frame2");
   printerLabel_ = Named(new QLabel(printers_), "Label2");
   printerLabel_->setToolTip(QStringLiteral("Current printer"));
   selectPrinter_ = Named(new QToolButton(printers_), "Command3");

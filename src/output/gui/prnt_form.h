@@ -23,10 +23,12 @@ class PrntForm : public QDialog {
  public:
   explicit PrntForm(clsPrintDialog& printDialog, QWidget* parent = nullptr);
 
+  QGroupBox& Frame1() { return *puzzles_; }      // "Puzzles"
   QRadioButton& Option1() { return *current_; }  // "Current Puzzle"
   QRadioButton& Option2() { return *range_; }    // "Range"
   QLineEdit& Text1() { return *rangeText_; }     // the range, "5-10"
   QLabel& Label1() { return *fileLabel_; }       // the puzzle file's path
+  QGroupBox& Frame2() { return *printers_; }     // "Printers"
   QLabel& Label2() { return *printerLabel_; }    // the current printer
   QToolButton& Command3() { return *selectPrinter_; }
   QPushButton& Command1() { return *print_; }

@@ -31,4 +31,8 @@ void PlaceInTwips(QWidget& widget, int left, int top, int width, int height) {
                      TwipsToPixelsY(widget, top + height) - y);
 }
 
+void PlaceInTwips(QWidget& widget, const TwipRect& place) {
+  PlaceInTwips(widget, place.left, place.top, place.width, place.height);
+}
+
 }  // namespace sl

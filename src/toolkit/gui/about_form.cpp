@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "options/colour_table.h"
 #include "output/gui/twip_geometry.h"
 #include "output/render/qpainter_surface.h"
 #include "toolkit/gui/box_control.h"
@@ -22,9 +23,9 @@ QFont DesignFont(const QStringList& families, double points, bool bold) {
   return font;
 }
 
-void Paint(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+void SetTextColour(QWidget& widget, Colour colour) {
   QPalette palette = widget.palette();
-  palette.setColor(role, colour);
+  palette.setColor(QPalette::WindowText, ToQColor(colour, palette));
   widget.setPalette(palette);
 }
 
@@ -74,25 +75,17 @@ AboutForm::AboutForm(QWidget* parent)
   version_->setObjectName(QStringLiteral("Label1"));
   version_->setAutoFillBackground(true);
   version_->setContentsMargins(4, 0, 4, 0);
+  SetTextColour(*version_, kMessageTextColour);
   PlaceInTwips(*version_, 30, 2310, 5520, 315);
 
   ok_->setObjectName(QStringLiteral("aboutok"));
   ok_->SetCaption(QStringLiteral("OK"));
   ok_->SetFont(DesignFont({QStringLiteral("Arial")}, 7.5, false));
+  ok_->SetForeColor(kMessageTextColour);
   PlaceInTwips(*ok_, 5616, 2310, 480, 315);
   connect(ok_, &BoxControl::MouseUp, this, [this] { accept(); });
 
   setFixedSize(TwipsToPixelsX(*this, kClientWidth), TwipsToPixelsY(*this, kClientHeight));
-}
-
-void AboutForm::SetColours(Colour background, Colour button, Colour buttonText) {
-  const QPalette& base = palette();
-  Paint(*this, QPalette::Window, ToQColor(background, base));
-  Paint(*text_, QPalette::Window, ToQColor(background, base));
-  Paint(*version_, QPalette::Window, ToQColor(button, base));
-  Paint(*version_, QPalette::WindowText, ToQColor(buttonText, base));
-  ok_->SetBackColor(button);
-  ok_->SetForeColor(buttonText);
 }
 
 void AboutForm::keyPressEvent(QKeyEvent* event) {

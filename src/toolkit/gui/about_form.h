@@ -27,12 +27,11 @@ class AboutForm : public QDialog {
   QLabel& Label1() { return *version_; }
   BoxControl& aboutok() { return *ok_; }
 
-  // The window and text background, the version label's and button's background, and their
-  // text colour.
-  void SetColours(Colour background, Colour button, Colour buttonText);
 
  Q_SIGNALS:
-  // The box became the active window (and so takes the colours of the current scheme).
+  // The box became the active window (and so takes the colours of the current scheme: the
+  // window and its text in the background colour, the version label and "OK" in the button
+  // colour).
   void Activated();
 
  protected:

@@ -41,7 +41,7 @@ TEST_F(ExitTest, StartUpUsesTheConfigurationAndTheCloseBoxKeepsNothing) {
   const std::string config = "blue.col\r\nnowhere.txt\r\npuzzles.txt\r\nArial\r\n9 5 7 255 0\r\n";
   folder.Write("stacklinks.cfg", config);
   Start(test::kFivePuzzles);
-  EXPECT_EQ(form->State().FontColour, 255u);
+  EXPECT_EQ(form->State().appearance.FontColour, 255u);
   EXPECT_EQ(Play().DictionaryFile, "english1.txt");  // the named one is missing
   EXPECT_EQ(Position(), QStringLiteral("p# 5 of 5"));
   Click("Command8");

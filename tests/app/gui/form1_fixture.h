@@ -14,6 +14,7 @@
 #include "app/form1.h"
 #include "common/files.h"
 #include "gui_support/modal_watch.h"
+#include "support/scheme_blocks.h"
 #include "support/temp_folder.h"
 #include "toolkit/gui/box_control.h"
 
@@ -38,14 +39,26 @@ inline const char* const kFivePuzzles =
     "EXOTICALLY,1;TACTICALLY,1;MACHINABLE,1;ARCHANGELS,1;PRETENDERS,1;GROTESQUES,1;PROTESTING,1;"
     "CANVASSING,1;CONFIRMING,1;\r\n";
 
+// The scheme list the windows take their look from: the configuration's default "xp.col",
+// "blue.col" and the system scheme "default.col".
+inline std::string TestSchemes() {
+  return SchemeBlock("xp.col", "236;233;216", "196;212;242") +
+         SchemeBlock("blue.col", "200;220;240", "150;180;220") +
+         SchemeBlock("default.col", "239;239;239", "225;225;225");
+}
+
 class Form1Fixture : public ::testing::Test {
  protected:
   // Writes puzzles.txt (unless the text is empty), then starts the window there. The test's
-  // folder also stands in for the program folder, so no test touches the real settings.
+  // folder also stands in for the program folder, so no test touches the real settings; it gets
+  // the test schemes unless it holds a scheme list or withSchemeList is false.
   void Start(const std::string& puzzles) {
     if (!puzzles.empty()) folder.Write("puzzles.txt", puzzles);
     ASSERT_TRUE(SetCurrentFolder(folder.Path()));
     if (!FileExists(folder.File("mean6.txt"))) folder.Write("mean6.txt", "CURRENCY:money\r\n");
+    if (withSchemeList && !FileExists(folder.File("all.col"))) {
+      folder.Write("all.col", TestSchemes());
+    }
     form = std::make_unique<Form1>();
     form->SetProgramFolder(folder.Path());
     form->StartUp();
@@ -94,6 +107,7 @@ class Form1Fixture : public ::testing::Test {
   }
 
   TempFolder folder;
+  bool withSchemeList = true;
   std::string previousFolder = CurrentFolder();
   std::unique_ptr<Form1> form;
   std::unique_ptr<ModalWatch> watch;

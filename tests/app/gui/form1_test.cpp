@@ -43,7 +43,7 @@ TEST_F(Form1Test, WithoutAReadableFirstPuzzleTheGridIsClearAndCommandsNeedingOne
   }
   EXPECT_EQ(form->Label3().text(), QStringLiteral("12"));
   const QImage grid = form->Picture2().Image();
-  const QColor background = ToQColor(form->State().SchemeColours[kBackgroundSlot], {});
+  const QColor background = ToQColor(form->State().appearance.SchemeColours[kBackgroundSlot], {});
   for (int y = 0; y < grid.height(); y += 3) {
     for (int x = 0; x < grid.width(); x += 3) {
       ASSERT_EQ(grid.pixelColor(x, y), background) << x << "," << y;
@@ -77,7 +77,7 @@ TEST_F(Form1Test, ControlsAndMenusCarryTheirNamesAndCaptions) {
     }
   }
   EXPECT_EQ(seen.join('|'),
-            QStringLiteral("mnumain=File|mnucolsch=Edit Options(off)|mnusaveopts=Save Options|-|"
+            QStringLiteral("mnumain=File|mnucolsch=Edit Options|mnusaveopts=Save Options|-|"
                            "mnudict=Load a Dictionary|mnuloadpuz=Load a Puzzle File|-|"
                            "mnuprint=Print|mnuhelp=Help|mnuabout=About|-|"
                            "cmdexitx=Exit|-|can1=Cancel|mnudictx=Puzzle|mnucreate=Create|"

@@ -49,7 +49,7 @@ TEST_F(HelpToolCommandsTest, HelpOpensThePageBesideTheProgramEveryTimeWithoutBlo
 
 TEST_F(HelpToolCommandsTest, AboutIsModalInTheSchemeColoursAndClosesOnOk) {
   Start(test::kFivePuzzles);
-  form->State().SchemeColours[kBackgroundSlot] = RGB(1, 2, 3);
+  form->State().appearance.SchemeColours[kBackgroundSlot] = RGB(1, 2, 3);
   QColor background;
   test::ModalWatch watchAbout([&](QWidget& modal) {
     auto* about = qobject_cast<AboutForm*>(&modal);

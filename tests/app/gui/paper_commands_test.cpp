@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/gui/form1_fixture.h"
+#include "options/gui/screen_colours.h"
 #include "output/gui/print_dialog.h"
 #include "output/gui/prnt_form.h"
 #include "support/run_command.h"
@@ -74,9 +75,13 @@ TEST_F(PaperCommandsTest, PrintsARangeToAPdfFileAndShowsTheCurrentPuzzleAgainEmp
   const std::string pdf = folder.File("book.pdf");
   QString offered;
   ModalScript print({
-      [](QWidget& window) {
+      [this](QWidget& window) {
         auto& prnt = static_cast<PrntForm&>(window);
         EXPECT_EQ(prnt.Label2().text(), QString::fromLatin1(kNoPrinterName));
+        // Painted by role in the scheme's colours.
+        const SchemeTable& scheme = form->State().appearance.SchemeColours;
+        EXPECT_EQ(prnt.palette().color(QPalette::Window), ScreenColour(scheme[kBackgroundSlot]));
+        EXPECT_EQ(prnt.Text1().palette().color(QPalette::Base), ScreenColour(scheme[kButtonSlot]));
         prnt.Option2().setChecked(true);
         prnt.Text1().setText(QStringLiteral("2-9"));
         QTest::mouseClick(&prnt.Command1(), Qt::LeftButton);

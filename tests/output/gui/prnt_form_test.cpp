@@ -50,8 +50,8 @@ TEST_F(PrntFormTest, ShowsFileAndPrinterAndAnswersInItsTag) {
     // upper case, as the label's text and tip.
     for (const bool accept : {false, true}) {
       test::ModalWatch dialog([accept](QWidget& modal) {
-        auto& printDialog = static_cast<QDialog&>(modal);
-        accept ? printDialog.accept() : printDialog.reject();
+        auto& system = static_cast<QDialog&>(modal);
+        accept ? system.accept() : system.reject();
       });
       QTest::mouseClick(&form.Command3(), Qt::LeftButton);
       EXPECT_TRUE(dialog.Handled());

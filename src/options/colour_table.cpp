@@ -1,0 +1,62 @@
+#include "options/colour_table.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace sl {
+
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kShadeStep = 10;
+constexpr int kLowestShade = 10;
+constexpr int kHighestComponent = 255;
+
+}  // namespace
+
+SchemeTable SystemSchemeTable() {
+  SchemeTable colours{};
+  colours[kBackgroundSlot] = kButtonFace;
+  colours[kMenuBarSlot] = kSystemMenu;
+  colours[kButtonSlot] = kButtonFace;
+  return colours;
+}
+
+Colour ColourOfComponents(int64_t red, int64_t green, int64_t blue) {
+  auto capped = [](int64_t c) {
+    return static_cast<int>(std::clamp<int64_t>(c, 0, kHighestComponent));
+  };
+  return RGB(capped(red), capped(green), capped(blue));
+}
+
+void ApplyButtonShade(SchemeTable& colours) {
+  if (static_cast<int32_t>(colours[kButtonShadeSlot]) > 0) {
+    colours[kButtonSlot] = colours[kButtonShadeSlot];
+  }
+}
+
+Colour AdjustButtonShade(Colour rgb, int button) {
+  const int step = button == kRightButton ? kShadeStep : button == kLeftButton ? -kShadeStep : 0;
+  auto adjusted = [step](int c) { return std::clamp(c + step, kLowestShade, kHighestComponent); };
+  return RGB(adjusted(RedOf(rgb)), adjusted(GreenOf(rgb)), adjusted(BlueOf(rgb)));
+}
+
+std::string SchemeListText(const std::string& schemeName) {
+  return schemeName.substr(0, schemeName.find('.'));
+}
+
+RoleColours RoleColoursOf(const Appearance& appearance) {
+  const SchemeTable& table = appearance.SchemeColours;
+  std::string upper = appearance.SchemeName;
+  for (char& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  RoleColours roles;
+  roles.background = table[kBackgroundSlot];
+  roles.button = table[kButtonSlot];
+  roles.menuBar = table[kMenuBarSlot];
+  roles.colourMenuBar = upper.find("DEFAULT") == std::string::npos;
+  roles.surfaceText = appearance.FontColour;
+  return roles;
+}
+
+}  // namespace sl
