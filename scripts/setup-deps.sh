@@ -10,6 +10,7 @@ PACKAGES=(
   wordnet-base wamerican wbritish-huge
   fonts-liberation2
   xvfb xauth
+  poppler-utils
   desktop-file-utils appstream
   "$@"
 )

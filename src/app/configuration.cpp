@@ -1,7 +1,7 @@
 #include "app/configuration.h"
 
 #include "app/form1.h"
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 #include "toolkit/gui/msg_form.h"
 #include "toolkit/gui/native_path.h"
 

@@ -26,7 +26,8 @@ std::string AskForFile(Form1& form, const FilePrompt& prompt) {
   const bool save = FileDialogModeOf(prompt.mode) == FileDialogMode::Save;
   // An empty folder is the current one.
   const std::string start = save ? folders.workFolder : folders.dataFolder;
-  dialog.SetDefaultDir(FromNativePath(start.empty() ? remembered : WithoutTrailingSeparator(start)));
+  dialog.SetDefaultDir(
+      FromNativePath(start.empty() ? remembered : WithoutTrailingSeparator(start)));
   const std::string name = ToNativePath(dialog.GetFileName(QString::fromLatin1(prompt.mode)));
   SetCurrentFolder(remembered);
   return name;

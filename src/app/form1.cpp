@@ -13,13 +13,14 @@
 #include "app/help_commands.h"
 #include "app/letter_entry.h"
 #include "app/navigation_commands.h"
+#include "app/paper_commands.h"
 #include "app/play_commands.h"
 #include "app/size_label_command.h"
 #include "app/tool_commands.h"
 #include "common/files.h"
 #include "options/gui/player_folders.h"
 #include "output/gui/picture_box.h"
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 #include "puzzle/gui/clue_panel.h"
 #include "puzzle/gui/grid_view.h"
 #include "puzzle/grid_layout.h"
@@ -59,6 +60,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   AddCommands<HelpCommands>();
   AddCommands<ToolCommands>();
   appearance_ = &AddCommands<AppearanceCommands>();
+  AddCommands<PaperCommands>();
 }
 
 Form1::~Form1() { SetBusyPointer(false); }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/form1_layout.h"
-#include "app/game_state.h"
+#include "app/state/game_state.h"
 #include "options/gui/colour_roles.h"
 #include "puzzle/grid_drawing.h"
 #include "puzzle/gui/clue_panel.h"

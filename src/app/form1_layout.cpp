@@ -214,11 +214,6 @@ Form1Widgets BuildForm1Controls(QMainWindow& window, ColourRoles& roles) {
   AddMenu(*bar, "mnumain", "File", kFileMenu, w);
   AddMenu(*bar, "mnudictx", "Puzzle", kPuzzleMenu, w);
   roles.Register(*bar, ColourRole::MenuBar);
-  // The entries whose work is not built yet are shown disabled, so a click never silently does
-  // nothing; each is enabled here when its window or command lands.
-  for (QAction* toCome : {w.mnuprint, w.mnucopy2clip}) {
-    toCome->setEnabled(false);
-  }
   return w;
 }
 

@@ -1,13 +1,12 @@
 // stacklinks-tool show: reads one puzzle of a file the way the game shows it and prints what the
 // game's labels, clue list and save command would show.
 #include <iostream>
-#include <memory>
 
 #include "cli/clue_source_factory.h"
 #include "cli/command_registry.h"
 #include "cli/options.h"
+#include "cli/shown_puzzle.h"
 #include "puzzle/linked_letters.h"
-#include "puzzle/puzzle_file.h"
 #include "puzzle/puzzle_record.h"
 #include "puzzle/show_puzzle.h"
 
@@ -15,12 +14,6 @@ namespace sl::cli {
 namespace {
 
 constexpr const char* kShowUsage = "show --file FILE --number N [--meanings FILE]";
-
-int UsageError(const std::string& message) {
-  std::cerr << "stacklinks-tool: " << message << "\nusage: stacklinks-tool " << kShowUsage
-            << "\n";
-  return kExitUsage;
-}
 
 void PrintPuzzle(std::ostream& out, const Puzzle& puzzle, int32_t n, int32_t count) {
   out << PositionText(n, count) << "\n";
@@ -35,28 +28,17 @@ int RunShow(const std::vector<std::string>& args) {
   std::string error;
   const std::optional<Options> options = ParseOptions(
       args, {{"file", true, true}, {"number", true, true}, {"meanings", true, false}}, error);
-  if (!options) return UsageError(error);
+  if (!options) return UsageError(kShowUsage, error);
   const std::string file = options->Value("file");
   const std::optional<int32_t> number = ParsePositiveNumber(options->Value("number"));
-  if (file.empty()) return UsageError("--file needs a file name");
-  if (!number) return UsageError("--number needs a whole number of 1 or more");
+  if (file.empty()) return UsageError(kShowUsage, "--file needs a file name");
+  if (!number) return UsageError(kShowUsage, "--number needs a whole number of 1 or more");
 
-  const int32_t count = CountPuzzles(file);
-  std::unique_ptr<ClueSource> clues =
-      MakeClueSource(options->Value("meanings", DefaultMeaningsFile()));
-  Puzzle puzzle;
-  const ShowOutcome outcome = ReadPuzzleInto(puzzle, file, *number, count, clues.get());
-  switch (outcome.status) {
-    case ShowStatus::NothingDone:
-      std::cout << "no puzzle " << *number << " in " << file << "\n";
-      return kExitNotFound;
-    case ShowStatus::Failed:
-      std::cout << kErrorInReadingPuzzle << "\n";
-      return kExitFailed;
-    case ShowStatus::Shown:
-      break;
-  }
-  PrintPuzzle(std::cout, puzzle, *number, count);
+  int exitCode = kExitOk;
+  const std::optional<ShownPuzzle> shown =
+      ReadShownPuzzle(file, *number, options->Value("meanings", DefaultMeaningsFile()), exitCode);
+  if (!shown) return exitCode;
+  PrintPuzzle(std::cout, shown->puzzle, *number, shown->count);
   return kExitOk;
 }
 

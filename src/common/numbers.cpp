@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace sl {
@@ -68,6 +69,12 @@ int32_t RoundHalfEven(double value) {
 std::string Str(long long value) {
   std::string digits = std::to_string(value);
   return value >= 0 ? " " + digits : digits;
+}
+
+std::string TwoDigits(int value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d", value);
+  return text;
 }
 
 }  // namespace sl

@@ -17,4 +17,7 @@ int32_t RoundHalfEven(double value);
 // A number as shown to the player: one leading blank when it is not negative (" 3", "-1").
 std::string Str(long long value);
 
+// A row number as the grid and the sheet print it: two digits, "01" to "12".
+std::string TwoDigits(int value);
+
 }  // namespace sl

@@ -2,7 +2,7 @@
 // The colour picker's arithmetic and geometry: the 16-colour palette, the two shade strips and
 // the colour found at a point of its drawing area. Points are in the picker's own drawing units
 // (x to the right, y down); colours are RGB.
-#include "output/surface.h"
+#include "common/colour.h"
 
 namespace sl {
 

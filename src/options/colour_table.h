@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "output/surface.h"
+#include "common/colour.h"
 
 namespace sl {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The contrast ratio of two colours as web accessibility measures it (1 to 21; body text wants
 // at least 4.5).
-#include "output/surface.h"
+#include "common/colour.h"
 
 namespace sl {
 

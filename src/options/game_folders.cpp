@@ -45,9 +45,8 @@ FolderFacts ExecutableFolderFacts(const std::string& executableFolder,
   FolderFacts facts;
   facts.executableFolder = WithTrailingSeparator(executableFolder);
   facts.dataBesideExecutable = FileExists(facts.executableFolder + kDataMarkerFile);
-  const std::string installed =
-      WithTrailingSeparator(
-          (std::filesystem::path(facts.executableFolder) / dataFromBin).lexically_normal().string());
+  const std::filesystem::path data = std::filesystem::path(facts.executableFolder) / dataFromBin;
+  const std::string installed = WithTrailingSeparator(data.lexically_normal().string());
   if (FileExists(installed + kDataMarkerFile)) facts.installedDataFolder = installed;
   return facts;
 }

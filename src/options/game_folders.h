@@ -34,7 +34,7 @@ struct FolderFacts {
 
 // Every folder below ends in "/", or is "" for the current folder.
 struct GameFolders {
-  std::string dataFolder;      // the shipped files: meanings, schemes, help page, word list, puzzles
+  std::string dataFolder;      // the shipped files: meanings, schemes, help page, words, puzzles
   std::string settingsFolder;  // "stacklinks.cfg"
   std::string workFolder;      // "temporarypuzzle.txt"; where saving a puzzle starts browsing
   std::string batchFolder;     // the output of the puzzle batch

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/numbers.h"
+#include "common/surface_text.h"
 #include "puzzle/wrap_text.h"
 
 namespace sl {
@@ -13,20 +14,11 @@ constexpr int kSpaceBelowList = 400;
 constexpr int kRightMargin = 20;
 constexpr const char* kListEnd = "--";
 
-// Prints one line at (x, y) and returns the next line's y, as a printed line advances. An empty
-// line still takes the height of one line.
-int PrintLine(Surface& surface, int x, int y, const std::string& text, Colour colour) {
-  surface.DrawText(x, y, text, colour);
-  return y + surface.TextHeight(text.empty() ? " " : text);
-}
-
 }  // namespace
 
 int DrawClueList(Surface& surface, const Puzzle& puzzle, int innerWidth, double fontPoints,
                  Colour text) {
-  FontStyle font = surface.Font();
-  font.points = fontPoints;
-  surface.SetFont(font);
+  SetFontPoints(surface, fontPoints);
 
   int y = PrintLine(surface, kClueNumberLeft, 0, kListEnd, text);
   int endOfClues = y;

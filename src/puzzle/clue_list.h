@@ -1,6 +1,6 @@
 #pragma once
 // The numbered, wrapped clue list drawn into the clue panel's inner surface.
-#include "output/surface.h"
+#include "common/surface.h"
 #include "puzzle/puzzle.h"
 
 namespace sl {

@@ -1,9 +1,9 @@
 #include "puzzle/grid_drawing.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "common/numbers.h"
+#include "common/surface_text.h"
 #include "puzzle/grid_layout.h"
 #include "puzzle/puzzle_record.h"
 
@@ -22,12 +22,6 @@ enum GridStyleValue { kFlat = 0, kRaised = 1, kSunk = 2 };
 
 int32_t Rows(const GridScene& scene) {
   return std::clamp(scene.puzzle.PuzzleSize, 0, kMaxPuzzleSize);
-}
-
-void SetFontPoints(Surface& surface, double points) {
-  FontStyle font = surface.Font();
-  font.points = points;
-  surface.SetFont(font);
 }
 
 void DrawFlatSquare(Surface& surface, const GridScene& scene, int x, int y) {
@@ -55,12 +49,6 @@ void DrawCellFrame(Surface& surface, const GridScene& scene, int x, int y) {
   surface.Line(x, y, x, y2, topLeft, width);
   surface.Line(x2, y, x2, y2, bottomRight, width);
   surface.Line(x, y2, x2, y2, bottomRight, width);
-}
-
-std::string TwoDigits(int value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d", value);
-  return text;
 }
 
 void DrawLinkLines(Surface& surface, const GridScene& scene) {

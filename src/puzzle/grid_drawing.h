@@ -2,7 +2,7 @@
 // Drawing the grid, its cells, row numbers and link lines on a surface.
 #include <string>
 
-#include "output/surface.h"
+#include "common/surface.h"
 #include "puzzle/puzzle.h"
 
 namespace sl {

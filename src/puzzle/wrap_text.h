@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "output/surface.h"
+#include "common/surface.h"
 
 namespace sl {
 

@@ -80,7 +80,8 @@ TEST_F(InstallTreeTest, InstalledToolFindsTheInstalledMeaningsFromAnyFolder) {
   test::TempFolder elsewhere;
   const std::string show = ShellQuote(Installed("bin/stacklinks-tool")) + " show --file " +
                            ShellQuote(Installed("share/stacklinks/puzzles.txt")) + " --number 1";
-  const test::CommandResult shown = RunCommand("cd " + ShellQuote(elsewhere.Path()) + " && " + show);
+  const test::CommandResult shown =
+      RunCommand("cd " + ShellQuote(elsewhere.Path()) + " && " + show);
   ASSERT_EQ(shown.exitCode, 0) << shown.err;
   // "k<TAB>word<TAB>clue": the first word's clue comes from the installed meanings.
   const auto firstWord = shown.out.find("\n1\t");

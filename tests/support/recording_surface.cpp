@@ -2,16 +2,32 @@
 
 namespace sl::test {
 
+DrawCall& RecordingSurface::Record(DrawCall::Kind kind, int x1, int y1, int x2, int y2,
+                                   Colour colour, int lineWidth, const std::string& text) {
+  DrawCall call;
+  call.kind = kind;
+  call.x1 = x1;
+  call.y1 = y1;
+  call.x2 = x2;
+  call.y2 = y2;
+  call.colour = colour;
+  call.lineWidth = lineWidth;
+  call.text = text;
+  call.font = font_;
+  calls_.push_back(call);
+  return calls_.back();
+}
+
 void RecordingSurface::FillRect(int x1, int y1, int x2, int y2, Colour colour) {
-  calls_.push_back({DrawCall::Fill, x1, y1, x2, y2, colour, 0, "", font_});
+  Record(DrawCall::Fill, x1, y1, x2, y2, colour, 0, "");
 }
 
 void RecordingSurface::FrameRect(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) {
-  calls_.push_back({DrawCall::Frame, x1, y1, x2, y2, colour, lineWidth, "", font_});
+  Record(DrawCall::Frame, x1, y1, x2, y2, colour, lineWidth, "");
 }
 
 void RecordingSurface::Line(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) {
-  calls_.push_back({DrawCall::Line, x1, y1, x2, y2, colour, lineWidth, "", font_});
+  Record(DrawCall::Line, x1, y1, x2, y2, colour, lineWidth, "");
 }
 
 int RecordingSurface::TextWidth(const std::string& text) {
@@ -23,12 +39,16 @@ int RecordingSurface::TextHeight(const std::string& text) {
 }
 
 void RecordingSurface::DrawText(int x, int y, const std::string& text, Colour colour) {
-  calls_.push_back({DrawCall::Text, x, y, x, y, colour, 0, text, font_});
+  Record(DrawCall::Text, x, y, x, y, colour, 0, text);
 }
 
-void RecordingSurface::DrawRotatedText(int x, int y, const std::string& text, Colour colour,
-                                       int /*tenthsOfDegree*/) {
-  DrawText(x, y, text, colour);
+void RecordingSurface::DrawRotatedText(int xPixel, int yPixel, const std::string& text,
+                                       const std::string& face, int pixelHeight,
+                                       int tenthsOfDegree, Colour colour) {
+  DrawCall& call = Record(DrawCall::Rotated, xPixel, yPixel, xPixel, yPixel, colour, 0, text);
+  call.tenthsOfDegree = tenthsOfDegree;
+  call.face = face;
+  call.pixelHeight = pixelHeight;
 }
 
 std::vector<DrawCall> RecordingSurface::CallsOf(DrawCall::Kind kind) const {

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <array>
 
-#include "output/surface.h"
+#include "common/colour.h"
 
 class QFrame;
 class QLabel;

@@ -15,7 +15,7 @@
 #include "options/gui/col_pik.h"
 #include "options/gui/screen_colours.h"
 #include "options/scheme_file.h"
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/click_label.h"
 

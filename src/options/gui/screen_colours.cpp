@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 
 #include "options/colour_table.h"
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 
 namespace sl {
 

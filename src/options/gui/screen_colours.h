@@ -2,7 +2,7 @@
 // Colour values as the screen shows them.
 #include <QColor>
 
-#include "output/surface.h"
+#include "common/colour.h"
 
 namespace sl {
 

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
-#include "output/gui/qpainter_surface.h"
 #include "output/gui/twip_geometry.h"
+#include "output/render/qpainter_surface.h"
 
 namespace sl {
 
@@ -37,11 +37,13 @@ class PictureBox::KeptSurface : public Surface {
     box_.Painter().DrawText(x, y, text, colour);
     box_.update();
   }
-  void DrawRotatedText(int x, int y, const std::string& text, Colour colour,
-                       int tenthsOfDegree) override {
-    box_.Painter().DrawRotatedText(x, y, text, colour, tenthsOfDegree);
+  void DrawRotatedText(int xPixel, int yPixel, const std::string& text, const std::string& face,
+                       int pixelHeight, int tenthsOfDegree, Colour colour) override {
+    box_.Painter().DrawRotatedText(xPixel, yPixel, text, face, pixelHeight, tenthsOfDegree,
+                                   colour);
     box_.update();
   }
+  double TwipsPerPixelX() const override { return sl::TwipsPerPixelX(box_); }
 
  private:
   PictureBox& box_;

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "output/surface.h"
+#include "common/surface.h"
 
 class QPainter;
 

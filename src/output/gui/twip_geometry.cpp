@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <cmath>
 
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 
 namespace sl {
 

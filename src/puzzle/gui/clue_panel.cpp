@@ -4,8 +4,8 @@
 #include <QResizeEvent>
 
 #include "output/gui/picture_box.h"
-#include "output/gui/qpainter_surface.h"
 #include "output/gui/twip_geometry.h"
+#include "output/render/qpainter_surface.h"
 #include "puzzle/clue_list.h"
 
 namespace sl {

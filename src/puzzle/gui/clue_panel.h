@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <string>
 
-#include "output/surface.h"
+#include "common/surface.h"
 #include "puzzle/puzzle.h"
 
 namespace sl {

@@ -4,8 +4,8 @@
 #include <QLabel>
 
 #include "options/colour_table.h"
-#include "output/gui/qpainter_surface.h"
 #include "output/gui/twip_geometry.h"
+#include "output/render/qpainter_surface.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/program_icon.h"
 

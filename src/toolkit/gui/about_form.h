@@ -4,7 +4,7 @@
 // and the close box.
 #include <QDialog>
 
-#include "output/surface.h"
+#include "common/colour.h"
 
 class QLabel;
 

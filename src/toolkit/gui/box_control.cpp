@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "output/gui/qpainter_surface.h"
 #include "output/gui/twip_geometry.h"
+#include "output/render/qpainter_surface.h"
 
 namespace sl {
 namespace {

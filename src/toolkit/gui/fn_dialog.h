@@ -5,7 +5,7 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "output/surface.h"
+#include "common/colour.h"
 
 namespace sl {
 

@@ -12,8 +12,8 @@
 #include <functional>
 
 #include "common/numbers.h"
-#include "output/gui/qpainter_surface.h"
 #include "output/gui/twip_geometry.h"
+#include "output/render/qpainter_surface.h"
 #include "toolkit/gui/msg_pictures.h"
 #include "toolkit/msgbox_style.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "output/surface.h"
+#include "common/colour.h"
 #include "toolkit/msgbox_layout.h"
 
 class QLabel;

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "app/gui/form1_fixture.h"
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 
 namespace sl {
 namespace {
@@ -99,9 +99,9 @@ TEST_F(Form1Test, ControlsAndMenusCarryTheirNamesAndCaptions) {
   EXPECT_EQ(seen.join('|'),
             QStringLiteral("mnumain=File|mnucolsch=Edit Options|mnusaveopts=Save Options|-|"
                            "mnudict=Load a Dictionary|mnuloadpuz=Load a Puzzle File|-|"
-                           "mnuprint=Print(off)|mnuhelp=Help|mnuabout=About|-|"
+                           "mnuprint=Print|mnuhelp=Help|mnuabout=About|-|"
                            "cmdexitx=Exit|-|can1=Cancel|mnudictx=Puzzle|mnucreate=Create|"
-                           "mnureset=Reset|-|mnusave=Save|mnucopy2clip=Copy to Clipboard(off)|-|"
+                           "mnureset=Reset|-|mnusave=Save|mnucopy2clip=Copy to Clipboard|-|"
                            "can6=Cancel"));
 }
 

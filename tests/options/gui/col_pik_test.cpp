@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "output/gui/picture_box.h"
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 
 namespace sl {
 namespace {

@@ -2,22 +2,13 @@
 // The one drawing interface. The screen grid, the clue panel, the printed page, the PDF and the
 // clipboard picture are all drawn through it. Coordinates are twips from the surface's top-left
 // corner, y growing downwards. Texts are Windows-1252 bytes, as held in the game's files.
-#include <cstdint>
+// Line widths are device pixels of the target: on a screen the screen's pixels, on paper and PDF
+// the dots of a 600 dpi device (a typical laser printer), so a width of 3 is a fine line there.
 #include <string>
 
+#include "common/colour.h"
+
 namespace sl {
-
-// Red in the low byte, then green, then blue. With the top bit set the low byte names a system
-// colour (0x8000000F button face, 0x80000012 button text).
-using Colour = uint32_t;
-
-inline constexpr Colour RGB(int r, int g, int b) {
-  return static_cast<Colour>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
-inline constexpr Colour kBlack = RGB(0, 0, 0);
-inline constexpr Colour kWhite = RGB(255, 255, 255);
-inline constexpr Colour kButtonFace = 0x8000000F;
-inline constexpr Colour kButtonText = 0x80000012;
 
 struct FontStyle {
   std::string name = "Arial";
@@ -35,7 +26,7 @@ class Surface {
   virtual void FillRect(int x1, int y1, int x2, int y2, Colour colour) = 0;
   // Outline of the rectangle between two corners.
   virtual void FrameRect(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) = 0;
-  // A line; lineWidth is in pixels as on screen (1 = the thinnest line).
+  // A line; lineWidth is in device pixels (1 = the thinnest line).
   virtual void Line(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) = 0;
 
   virtual void SetFont(const FontStyle& font) = 0;
@@ -45,10 +36,15 @@ class Surface {
   virtual int TextHeight(const std::string& text) = 0;
   // Prints the text with its top-left corner at (x, y).
   virtual void DrawText(int x, int y, const std::string& text, Colour colour) = 0;
-  // Prints the text rotated by the angle in tenths of a degree (counter-clockwise), anchored at
-  // its unrotated top-left corner (x, y).
-  virtual void DrawRotatedText(int x, int y, const std::string& text, Colour colour,
-                               int tenthsOfDegree) = 0;
+  // Prints the text turned by the angle in tenths of a degree (counter-clockwise) in a font of
+  // that face whose characters are pixelHeight device pixels high, anchored at device pixel
+  // (xPixel, yPixel), the unturned text's top-left corner. The current font stays as it was.
+  virtual void DrawRotatedText(int xPixel, int yPixel, const std::string& text,
+                               const std::string& face, int pixelHeight, int tenthsOfDegree,
+                               Colour colour) = 0;
+
+  // Twips per device pixel across: 15 on a 96 DPI screen, 2.4 on paper and PDF.
+  virtual double TwipsPerPixelX() const = 0;
 };
 
 }  // namespace sl

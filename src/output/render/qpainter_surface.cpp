@@ -1,4 +1,4 @@
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -14,8 +14,6 @@
 
 namespace sl {
 namespace {
-
-constexpr double kScreenDpi = 96.0;  // one "pixel" of a line width is 1/96 inch on every device
 
 // The platform's system colour numbers (the low byte of a colour with the top bit set) and the
 // palette roles that play their part here.
@@ -88,15 +86,19 @@ QFont ToQFont(const FontStyle& style) {
 QPainterSurface::QPainterSurface(QPainter& painter)
     : QPainterSurface(painter, QGuiApplication::palette()) {}
 
-QPainterSurface::QPainterSurface(QPainter& painter, const QPalette& palette)
+QPainterSurface::QPainterSurface(QPainter& painter, const QPalette& palette, double twipsPerPixel)
     : painter_(painter), palette_(palette) {
   const QPaintDevice* device = painter_.device();
   if (device) {
-    scaleX_ = 1.0 / TwipsPerPixelX(*device);
-    scaleY_ = 1.0 / TwipsPerPixelY(*device);
-    pixelX_ = device->logicalDpiX() / kScreenDpi;
-    pixelY_ = device->logicalDpiY() / kScreenDpi;
+    scaleX_ = 1.0 / sl::TwipsPerPixelX(*device);
+    scaleY_ = 1.0 / sl::TwipsPerPixelY(*device);
+    twipsPerPixelX_ = sl::TwipsPerPixelX(*device);
     devicePixelRatio_ = std::max(1.0, device->devicePixelRatioF());
+  }
+  if (twipsPerPixel > 0) {
+    twipsPerPixelX_ = twipsPerPixel;
+    pixelX_ = twipsPerPixel * scaleX_;
+    pixelY_ = twipsPerPixel * scaleY_;
   }
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
   painter_.setFont(ToQFont(font_));
@@ -182,12 +184,17 @@ void QPainterSurface::DrawText(int x, int y, const std::string& text, Colour col
   painter_.drawText(QPointF(Snap(X(x)), Snap(Y(y) + metrics.ascent())), FromCp1252(text));
 }
 
-void QPainterSurface::DrawRotatedText(int x, int y, const std::string& text, Colour colour,
-                                      int tenthsOfDegree) {
-  QFontMetricsF metrics(painter_.font(), painter_.device());
+void QPainterSurface::DrawRotatedText(int xPixel, int yPixel, const std::string& text,
+                                      const std::string& face, int pixelHeight,
+                                      int tenthsOfDegree, Colour colour) {
+  // A character height of h pixels is h pixels' worth of twips, 20 twips to the point.
+  QFont font(FromCp1252(face));
+  font.setPointSizeF(std::max(1, pixelHeight) * twipsPerPixelX_ / 20.0);
+  const QFontMetricsF metrics(font, painter_.device());
   painter_.save();
   painter_.setRenderHint(QPainter::Antialiasing, true);
-  painter_.translate(X(x), Y(y));
+  painter_.setFont(font);
+  painter_.translate(xPixel * PixelX(), yPixel * PixelY());
   painter_.rotate(-tenthsOfDegree / 10.0);  // the game's angles turn counter-clockwise
   painter_.setPen(ToQColor(colour, palette_));
   painter_.drawText(QPointF(0, metrics.ascent()), FromCp1252(text));

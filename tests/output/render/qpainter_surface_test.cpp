@@ -1,4 +1,4 @@
-#include "output/gui/qpainter_surface.h"
+#include "output/render/qpainter_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,7 @@ TEST(QPainterSurface, TwipsBecomePixelsAtFifteenPerPixelAndFillsIncludeBothCorne
   EXPECT_NE(framed.pixelColor(10, 10), kInk);
 }
 
-TEST(QPainterSurface, LineWidthsAreScreenPixelsOnEveryDeviceAndStaySharp) {
+TEST(QPainterSurface, LineWidthsAreDevicePixelsAndStaySharp) {
   const auto draw = [](Surface& s) {
     s.FillRect(0, 0, 150, 150, kInkColour);
     s.Line(300, 0, 300, 450, kInkColour, 1);
@@ -67,10 +67,15 @@ TEST(QPainterSurface, LineWidthsAreScreenPixelsOnEveryDeviceAndStaySharp) {
 
   const auto thick = [](Surface& s) { s.Line(1440, 0, 1440, 1440, kInkColour, 2); };
   EXPECT_EQ(InkInRow(Drawn(Canvas(200, 200), thick), 50), 2);
-  // On a 600 DPI page a two-pixel line keeps its 2/96 inch: 12 or 13 dots, not 2.
-  const int dots = InkInRow(Drawn(Canvas(700, 700, 600), thick), 300);
-  EXPECT_GE(dots, 12);
-  EXPECT_LE(dots, 13);
+  EXPECT_EQ(InkInRow(Drawn(Canvas(700, 700, 600), thick), 300), 2);
+  // Paper counts in the pixels of a 600 dpi device whatever the printer's resolution.
+  QImage page = Canvas(1300, 1300, 1200);
+  QPainter painter(&page);
+  QPainterSurface surface(painter, QPalette(), 2.4);
+  EXPECT_DOUBLE_EQ(surface.TwipsPerPixelX(), 2.4);
+  thick(surface);
+  painter.end();
+  EXPECT_EQ(InkInRow(page, 600), 4);
 }
 
 TEST(QPainterSurface, SystemColoursComeFromThePalette) {
@@ -82,8 +87,8 @@ TEST(QPainterSurface, SystemColoursComeFromThePalette) {
   EXPECT_EQ(ToQColor(RGB(200, 100, 50), palette), QColor(200, 100, 50));
 }
 
-TEST(QPainterSurface, TextsAreWindows1252AndMeasuredInTwips) {
-  QImage image = Canvas(200, 60);
+TEST(QPainterSurface, TextsAreWindows1252MeasuredInTwipsAndTurnedAboutAPixel) {
+  QImage image = Canvas(300, 200);
   QPainter painter(&image);
   QPainterSurface surface(painter);
   FontStyle font;
@@ -96,10 +101,22 @@ TEST(QPainterSurface, TextsAreWindows1252AndMeasuredInTwips) {
   EXPECT_NEAR(surface.TextHeight("W\r\nW"), 2 * metrics.height() * 15, 1);
   EXPECT_EQ(surface.TextWidth(""), 0);
   surface.DrawText(150, 150, "\xE9t\xE9", kInkColour);
+  // Upside down, a text runs left of its anchor and stands above it; the font stays.
+  surface.DrawRotatedText(250, 150, "WWWW", "courier new", 20, 1800, kInkColour);
+  EXPECT_EQ(surface.Font().points, 12);
+  EXPECT_DOUBLE_EQ(surface.TwipsPerPixelX(), 15);
   painter.end();
-  int inked = 0;
-  for (int y = 10; y < 40; ++y) inked += InkInRow(image, y);
-  EXPECT_GT(inked, 0);
+  const auto inkIn = [&image](int left, int top, int right, int bottom) {
+    int inked = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) inked += image.pixelColor(x, y) == kInk;
+    }
+    return inked;
+  };
+  EXPECT_GT(inkIn(0, 10, 60, 40), 0);
+  EXPECT_GT(inkIn(150, 120, 250, 150), 50);
+  EXPECT_EQ(inkIn(251, 100, 300, 200), 0);
+  EXPECT_LE(inkIn(150, 152, 250, 200), 2);
   EXPECT_EQ(ToCp1252(QStringLiteral("\u20AC\u00E9")), "\x80\xE9");
 }
 

@@ -10,7 +10,6 @@
 #include "generation/simple_array.h"
 #include "options/colour_table.h"
 #include "options/game_folders.h"
-#include "output/surface.h"
 #include "puzzle/puzzle.h"
 #include "puzzle/show_puzzle.h"
 

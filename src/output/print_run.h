@@ -1,0 +1,49 @@
+#pragma once
+// Printing a range of a puzzle file, one sheet per page, on any paged document: a printer, a PDF
+// file, or a test's recording. Each puzzle is read from the file into a value of its own, so the
+// puzzle on screen is never touched while the range prints.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "common/surface.h"
+#include "output/puzzle_sheet.h"
+#include "puzzle/show_puzzle.h"
+
+namespace sl {
+
+// Where printed sheets go, one page after another.
+class PageDocument {
+ public:
+  virtual ~PageDocument() = default;
+  // The surface of the current page; the first call starts the document. Null when the
+  // document cannot be started (a file that cannot be written, a printer that is gone).
+  virtual Surface* Page() = 0;
+  // Ends the current page and starts the next one.
+  virtual void NewPage() = 0;
+};
+
+struct PrintJob {
+  std::string file;         // the puzzle file, PuzzleFile
+  int32_t first = 1;
+  int32_t last = 1;
+  int32_t puzzleCount = 0;  // the file's puzzles: the run ends there whatever last says
+  SheetFont font;
+};
+
+struct PrintOutcome {
+  int32_t pages = 0;    // one per puzzle number of the range that the file holds
+  int32_t printed = 0;  // the sheets drawn; an unreadable puzzle keeps its page blank
+  bool cancelled = false;
+  bool failed = false;  // the document could not be started; nothing was printed
+};
+
+// Told the number of the puzzle about to be printed; returning false ends the run there.
+using PrintProgress = std::function<bool(int32_t n)>;
+
+// Prints the range, every puzzle read as the game shows it (first meanings as clues). No page
+// follows the last sheet. Numbers below 1 are skipped.
+PrintOutcome PrintPuzzles(PageDocument& document, const PrintJob& job, ClueSource* clues,
+                          const PrintProgress& progress = {});
+
+}  // namespace sl
