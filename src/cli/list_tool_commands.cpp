@@ -40,15 +40,15 @@ int RunTool(const std::vector<std::string>& args, const char* usage,
 
   Random random;
   Meanings meanings;
-  ListToolJobSpec job{pick(*options), options->Value("file"), &random, &meanings};
-  if (job.tool == ListTool::AddMeanIndex) {
+  ListToolRequest request{pick(*options), options->Value("file"), &random, &meanings};
+  if (request.tool == ListTool::AddMeanIndex) {
     const std::string meaningsFile = options->Value("meanings", DefaultMeaningsFile());
     if (!meanings.Read(meaningsFile)) {
       std::cerr << "stacklinks-tool: cannot read the meanings file " << meaningsFile << "\n";
       return kExitFailed;
     }
   }
-  return Report(RunListTool(job, ToolProgress{}));
+  return Report(RunListTool(request, ToolProgress{}));
 }
 
 int RunShuffle(const std::vector<std::string>& args) {

@@ -33,27 +33,27 @@ ReadResult ReadSource(const std::string& path, bool showCount, const ToolProgres
 }
 
 // The tool's transformation of the lines; nullopt when cancelled, a refusal in `refusal`.
-std::optional<std::vector<std::string>> Transform(const ListToolJobSpec& job,
+std::optional<std::vector<std::string>> Transform(const ListToolRequest& request,
                                                   std::vector<std::string> lines,
                                                   const ToolProgress& progress,
                                                   std::string& refusal) {
-  switch (job.tool) {
+  switch (request.tool) {
     case ListTool::Randomize:
-      return ShuffleLines(std::move(lines), kShuffleKeys, *job.random);
+      return ShuffleLines(std::move(lines), kShuffleKeys, *request.random);
     case ListTool::NoDupRandomize: {
       std::optional<std::vector<std::string>> kept = DropNeighbourRepeats(lines, progress);
       if (!kept) return std::nullopt;
-      return ShuffleLines(std::move(*kept), kNoRepeatShuffleKeys, *job.random);
+      return ShuffleLines(std::move(*kept), kNoRepeatShuffleKeys, *request.random);
     }
     case ListTool::RemoveDup:
       return DropRepeats(lines, progress);
     case ListTool::Trim:
       return TrimLines(lines, progress);
     case ListTool::AddMeanIndex: {
-      MeaningNumbered numbered = AddMeaningNumbers(lines, *job.meanings, *job.random, progress);
+      MeaningNumbered numbered = AddMeaningNumbers(lines, *request.meanings, *request.random, progress);
       if (numbered.cancelled) return std::nullopt;
       if (numbered.refusedLine > 0) {
-        refusal = "Line " + std::to_string(numbered.refusedLine) + " of " + job.source + " has " +
+        refusal = "Line " + std::to_string(numbered.refusedLine) + " of " + request.source + " has " +
                   std::to_string(numbered.refusedFields) + " words; a puzzle holds at most " +
                   std::to_string(kMaxWordFields) + ". Nothing was written.";
       }
@@ -99,23 +99,23 @@ std::optional<std::string> ToolOutputPath(const std::string& source, std::string
   return source.substr(0, dot) + std::string(ending);
 }
 
-ListToolResult RunListTool(const ListToolJobSpec& job, const ToolProgress& progress) {
-  if (job.source.empty()) return Refused("No file to work on is set. Nothing was written.");
-  const std::optional<std::string> output = ToolOutputPath(job.source, OutputEnding(job.tool));
+ListToolResult RunListTool(const ListToolRequest& request, const ToolProgress& progress) {
+  if (request.source.empty()) return Refused("No file to work on is set. Nothing was written.");
+  const std::optional<std::string> output = ToolOutputPath(request.source, OutputEnding(request.tool));
   if (!output) {
-    return Refused("The name " + job.source +
+    return Refused("The name " + request.source +
                    " has no \".\", so no output name can be made from it. Nothing was written.");
   }
-  if (!FileExists(job.source)) {
-    return Refused("The file " + job.source + " is missing or empty. Nothing was written.",
+  if (!FileExists(request.source)) {
+    return Refused("The file " + request.source + " is missing or empty. Nothing was written.",
                    *output);
   }
-  const bool countWhileReading = job.tool == ListTool::Randomize ||
-                                 job.tool == ListTool::NoDupRandomize;
+  const bool countWhileReading = request.tool == ListTool::Randomize ||
+                                 request.tool == ListTool::NoDupRandomize;
   std::vector<std::string> lines;
-  switch (ReadSource(job.source, countWhileReading, progress, lines)) {
+  switch (ReadSource(request.source, countWhileReading, progress, lines)) {
     case ReadResult::Failed:
-      return Refused("Error in reading " + job.source + ". Nothing was written.", *output);
+      return Refused("Error in reading " + request.source + ". Nothing was written.", *output);
     case ReadResult::Cancelled:
       return {Outcome::Cancelled, "", *output};
     case ReadResult::Read:
@@ -123,13 +123,13 @@ ListToolResult RunListTool(const ListToolJobSpec& job, const ToolProgress& progr
   }
   std::string refusal;
   std::optional<std::vector<std::string>> result =
-      Transform(job, std::move(lines), progress, refusal);
+      Transform(request, std::move(lines), progress, refusal);
   if (!result || progress.Cancelled()) return {Outcome::Cancelled, "", *output};
   if (!refusal.empty()) return Refused(refusal, *output);
   if (!WriteLinesReplacing(*output, *result)) {
     return Refused("Could not write " + *output + ". Nothing was written.", *output);
   }
-  return {Outcome::Done, DoneMessage(job.tool, *output), *output};
+  return {Outcome::Done, DoneMessage(request.tool, *output), *output};
 }
 
 }  // namespace sl

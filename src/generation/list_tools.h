@@ -41,7 +41,7 @@ struct ListToolResult {
   std::string outputPath;  // empty when no output name could be made
 };
 
-struct ListToolJobSpec {
+struct ListToolRequest {
   ListTool tool = ListTool::Randomize;
   std::string source;
   Random* random = nullptr;            // the shuffles and AddMeanIndex draw from it
@@ -50,6 +50,6 @@ struct ListToolJobSpec {
 
 // Runs the tool on its source and writes its output, replacing an older one. Progress texts
 // and cancelling go through progress; a cancelled run writes nothing.
-ListToolResult RunListTool(const ListToolJobSpec& job, const ToolProgress& progress);
+ListToolResult RunListTool(const ListToolRequest& request, const ToolProgress& progress);
 
 }  // namespace sl
