@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "common/numbers.h"
-#include "options/colour_table.h"
 
 namespace sl {
 
@@ -28,11 +27,6 @@ constexpr std::array<Colour, kPaletteColours> kPalette = {
 // whole(v) of a single-precision value: nearest, halves to the even neighbour.
 int Whole(float value) { return RoundHalfEven(static_cast<double>(value)); }
 
-template <class Shade>
-Colour EachComponent(Colour rgb, Shade shade) {
-  return RGB(shade(RedOf(rgb)), shade(GreenOf(rgb)), shade(BlueOf(rgb)));
-}
-
 bool Inside(double x, double y, const UnitBox& box) {
   return x >= box.left && x <= box.right && y >= box.top && y <= box.bottom;
 }
@@ -47,7 +41,7 @@ Colour clrBlackness(Colour rgb, int level) {
 Colour clrWhiteness(Colour rgb, int level) {
   const float f = static_cast<float>(256 - level) / kFullLevel;
   return EachComponent(rgb, [f](int c) {
-    return Whole(static_cast<float>(255 - c) * f + static_cast<float>(c));
+    return Whole(static_cast<float>(kMaxComponent - c) * f + static_cast<float>(c));
   });
 }
 

@@ -11,7 +11,6 @@ constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 constexpr int kShadeStep = 10;
 constexpr int kLowestShade = 10;
-constexpr int kHighestComponent = 255;
 
 }  // namespace
 
@@ -25,7 +24,7 @@ SchemeTable SystemSchemeTable() {
 
 Colour ColourOfComponents(int64_t red, int64_t green, int64_t blue) {
   auto capped = [](int64_t c) {
-    return static_cast<int>(std::clamp<int64_t>(c, 0, kHighestComponent));
+    return static_cast<int>(std::clamp<int64_t>(c, 0, kMaxComponent));
   };
   return RGB(capped(red), capped(green), capped(blue));
 }
@@ -38,8 +37,8 @@ void ApplyButtonShade(SchemeTable& colours) {
 
 Colour AdjustButtonShade(Colour rgb, int button) {
   const int step = button == kRightButton ? kShadeStep : button == kLeftButton ? -kShadeStep : 0;
-  auto adjusted = [step](int c) { return std::clamp(c + step, kLowestShade, kHighestComponent); };
-  return RGB(adjusted(RedOf(rgb)), adjusted(GreenOf(rgb)), adjusted(BlueOf(rgb)));
+  return EachComponent(rgb,
+                       [step](int c) { return std::clamp(c + step, kLowestShade, kMaxComponent); });
 }
 
 std::string SchemeListText(const std::string& schemeName) {

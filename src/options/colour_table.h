@@ -43,11 +43,6 @@ struct Appearance {
   int32_t HideCornerHints = 0;
 };
 
-inline constexpr bool IsSystemColour(Colour colour) { return (colour & 0x80000000u) != 0; }
-inline constexpr int RedOf(Colour colour) { return static_cast<int>(colour & 0xFF); }
-inline constexpr int GreenOf(Colour colour) { return static_cast<int>((colour >> 8) & 0xFF); }
-inline constexpr int BlueOf(Colour colour) { return static_cast<int>((colour >> 16) & 0xFF); }
-
 // A colour of three components of 0 or more; a component above 255 counts as 255.
 Colour ColourOfComponents(int64_t red, int64_t green, int64_t blue);
 

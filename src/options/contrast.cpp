@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "options/colour_table.h"
 
 namespace sl {
 
@@ -11,7 +10,7 @@ namespace {
 
 // One sRGB component (0..255) as linear light.
 double Linear(int component) {
-  const double c = component / 255.0;
+  const double c = component / static_cast<double>(kMaxComponent);
   return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 

@@ -23,8 +23,6 @@ namespace {
 constexpr double kUnitTwipsX = 4.8;
 constexpr int kDrawingWidth = 1305;
 constexpr int kDrawingHeight = 1650;
-constexpr int kLowestValue = 0;
-constexpr int kHighestValue = 255;
 constexpr Colour kDefaultBackColor = RGB(255, 192, 192);
 constexpr Colour kOutline = RGB(96, 96, 96);
 constexpr double kValueFontPoints = 7;
@@ -75,13 +73,13 @@ ColPik::ColPik(QWidget* parent)
   for (int bar = 0; bar < 3; ++bar) {
     bars_[bar] = new QSlider(Qt::Vertical, this);
     bars_[bar]->setObjectName(QString::fromLatin1(kBarNames[bar]));
-    bars_[bar]->setRange(kLowestValue, kHighestValue);
-    bars_[bar]->setValue(kHighestValue);
+    bars_[bar]->setRange(0, kMaxComponent);
+    bars_[bar]->setValue(kMaxComponent);
     bars_[bar]->setPageStep(16);
     components_[bar] = ColourBox(this);
     components_[bar]->setObjectName(QStringLiteral("PicRGB%1").arg(bar));
-    Fill(*components_[bar], PureComponent(bar, kHighestValue));
-    values_[bar] = new QLabel(QString::fromStdString(Str(kHighestValue)), this);
+    Fill(*components_[bar], PureComponent(bar, kMaxComponent));
+    values_[bar] = new QLabel(QString::fromStdString(Str(kMaxComponent)), this);
     values_[bar]->setObjectName(QString::fromLatin1(kValueNames[bar]));
     values_[bar]->setAlignment(Qt::AlignCenter);
     QFont small = values_[bar]->font();

@@ -55,11 +55,10 @@ int LineCount(const std::string& text) {
 
 QColor ToQColor(Colour colour, const QPalette& palette) {
   // System colours are those of an active, enabled window: a disabled control keeps its look.
-  if (colour & 0x80000000u) {
-    return palette.color(QPalette::Active, SystemColourRole(static_cast<int>(colour & 0xFF)));
+  if (IsSystemColour(colour)) {
+    return palette.color(QPalette::Active, SystemColourRole(SystemColourIndex(colour)));
   }
-  return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                static_cast<int>((colour >> 16) & 0xFF));
+  return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
 QString FromCp1252(const std::string& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes)); }
