@@ -43,9 +43,7 @@ const char* const kValueNames[] = {"lblRedDegree", "lblGreenDegree", "lblBlueDeg
 int UnitX(int units) { return static_cast<int>(std::lround(units * kUnitTwipsX)); }
 
 void Fill(QWidget& widget, Colour colour) {
-  QPalette palette = widget.palette();
-  palette.setColor(QPalette::Window, ScreenColour(colour));
-  widget.setPalette(palette);
+  SetPaletteColour(widget, {QPalette::Window}, ScreenColour(colour));
   widget.setAutoFillBackground(true);
 }
 

@@ -21,28 +21,21 @@ namespace sl {
 
 namespace {
 
-void SetRoles(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles,
-              const QColor& colour) {
-  QPalette palette = widget.palette();
-  for (QPalette::ColorRole role : roles) palette.setColor(role, colour);
-  widget.setPalette(palette);
-}
-
 // A background for a widget the game does not draw itself, in the palette roles its kind
 // fills with.
 void PaintPlainWidget(QWidget& widget, Colour colour) {
   const QColor shown = ScreenColour(colour);
   if (qobject_cast<QComboBox*>(&widget)) {
-    SetRoles(widget, {QPalette::Window, QPalette::Button, QPalette::Base}, shown);
+    SetPaletteColour(widget, {QPalette::Window, QPalette::Button, QPalette::Base}, shown);
   } else if (qobject_cast<QAbstractItemView*>(&widget) || qobject_cast<QLineEdit*>(&widget) ||
              qobject_cast<QAbstractSpinBox*>(&widget) || qobject_cast<QTextEdit*>(&widget)) {
-    SetRoles(widget, {QPalette::Window, QPalette::Base}, shown);
+    SetPaletteColour(widget, {QPalette::Window, QPalette::Base}, shown);
   } else if (qobject_cast<QPushButton*>(&widget)) {
-    SetRoles(widget, {QPalette::Button}, shown);
+    SetPaletteColour(widget, {QPalette::Button}, shown);
   } else if (qobject_cast<QAbstractButton*>(&widget)) {
-    SetRoles(widget, {QPalette::Window}, shown);  // check and option boxes show their parent
+    SetPaletteColour(widget, {QPalette::Window}, shown);  // check and option boxes show their parent
   } else {
-    SetRoles(widget, {QPalette::Window}, shown);
+    SetPaletteColour(widget, {QPalette::Window}, shown);
     widget.setAutoFillBackground(true);
   }
 }
@@ -56,7 +49,6 @@ void PaintBackColour(QWidget& widget, Colour colour) {
     // A kept drawing starts again in its new background, as a picture box does; its owner
     // redraws it.
     picture->SetBackColor(colour);
-    picture->Clear();
   } else if (auto* picker = qobject_cast<ColPik*>(&widget)) {
     picker->SetBackColor(colour);
   } else {
@@ -117,10 +109,10 @@ void PaintWidget(QWidget& widget, ColourRole role, const RoleColours& colours) {
 
 void SetMenuBarColour(QMenuBar& bar, Colour colour) {
   const QColor shown = ScreenColour(colour);
-  SetRoles(bar, {QPalette::Window, QPalette::Button}, shown);
+  SetPaletteColour(bar, {QPalette::Window, QPalette::Button}, shown);
   bar.setAutoFillBackground(true);
   for (QMenu* menu : bar.findChildren<QMenu*>()) {
-    SetRoles(*menu, {QPalette::Window, QPalette::Base, QPalette::Button}, shown);
+    SetPaletteColour(*menu, {QPalette::Window, QPalette::Base, QPalette::Button}, shown);
   }
 }
 

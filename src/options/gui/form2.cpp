@@ -175,16 +175,12 @@ void Form2::Repaint() {
 }
 
 void Form2::SetSampleColour(Colour colour) {
-  QPalette palette = c_.sample->palette();
-  palette.setColor(QPalette::WindowText, ScreenColour(colour));
-  c_.sample->setPalette(palette);
+  SetPaletteColour(*c_.sample, {QPalette::WindowText}, ScreenColour(colour));
 }
 
 void Form2::SetColourLabel(Colour colour) {
   fontColour_ = colour;
-  QPalette palette = c_.colourLabel->palette();
-  palette.setColor(QPalette::Window, ScreenColour(colour));
-  c_.colourLabel->setPalette(palette);
+  SetPaletteColour(*c_.colourLabel, {QPalette::Window}, ScreenColour(colour));
 }
 
 }  // namespace sl

@@ -1,6 +1,7 @@
 #include "options/gui/screen_colours.h"
 
 #include <QGuiApplication>
+#include <QWidget>
 
 #include "options/colour_table.h"
 #include "output/render/qpainter_surface.h"
@@ -22,6 +23,13 @@ bool KnownSystemColour(Colour colour) {
 QColor ScreenColour(Colour colour) {
   if (IsSystemColour(colour) && !KnownSystemColour(colour)) return QColor(Qt::black);
   return ToQColor(colour, QGuiApplication::palette());
+}
+
+void SetPaletteColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles,
+                      const QColor& colour) {
+  QPalette palette = widget.palette();
+  for (QPalette::ColorRole role : roles) palette.setColor(role, colour);
+  widget.setPalette(palette);
 }
 
 Colour ToRgbColour(Colour colour) {

@@ -1,8 +1,12 @@
 #pragma once
 // Colour values as the screen shows them.
 #include <QColor>
+#include <QPalette>
+#include <initializer_list>
 
 #include "common/colour.h"
+
+class QWidget;
 
 namespace sl {
 
@@ -10,5 +14,9 @@ namespace sl {
 // system code the platform does not know counts as black.
 Colour ToRgbColour(Colour colour);
 QColor ScreenColour(Colour colour);
+
+// Gives the widget's palette the colour in each of the roles.
+void SetPaletteColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles,
+                      const QColor& colour);
 
 }  // namespace sl

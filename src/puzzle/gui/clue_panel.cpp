@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 
+#include "options/gui/screen_colours.h"
 #include "output/gui/picture_box.h"
 #include "output/gui/twip_geometry.h"
 #include "output/render/qpainter_surface.h"
@@ -45,12 +46,9 @@ void CluePanel::DrawClues(const Puzzle& puzzle, const std::string& fontName, dou
   font.points = fontPoints;
   inner_->Drawing().SetFont(font);
   SetInnerHeightTwips(kDrawingHeight);
-  QPalette outer = palette();
-  outer.setColor(QPalette::Window, ToQColor(background, palette()));
-  setPalette(outer);
-  inner_->SetBackColor(background);
+  SetPaletteColour(*this, {QPalette::Window}, ToQColor(background, palette()));
+  inner_->SetBackColor(background);  // clears the drawing too
   inner_->SetForeColor(text);
-  inner_->Clear();
   const int height =
       DrawClueList(inner_->Drawing(), puzzle, inner_->WidthTwips(), fontPoints, text);
   SetInnerHeightTwips(height);

@@ -4,8 +4,8 @@
 #include <QLabel>
 
 #include "options/colour_table.h"
+#include "options/gui/screen_colours.h"
 #include "output/gui/twip_geometry.h"
-#include "output/render/qpainter_surface.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/program_icon.h"
 
@@ -21,12 +21,6 @@ QFont DesignFont(const QStringList& families, double points, bool bold) {
   font.setPointSizeF(points);
   font.setBold(bold);
   return font;
-}
-
-void SetTextColour(QWidget& widget, Colour colour) {
-  QPalette palette = widget.palette();
-  palette.setColor(QPalette::WindowText, ToQColor(colour, palette));
-  widget.setPalette(palette);
 }
 
 }  // namespace
@@ -75,7 +69,7 @@ AboutForm::AboutForm(QWidget* parent)
   version_->setObjectName(QStringLiteral("Label1"));
   version_->setAutoFillBackground(true);
   version_->setContentsMargins(4, 0, 4, 0);
-  SetTextColour(*version_, kMessageTextColour);
+  SetPaletteColour(*version_, {QPalette::WindowText}, ScreenColour(kMessageTextColour));
   PlaceInTwips(*version_, 30, 2310, 5520, 315);
 
   ok_->setObjectName(QStringLiteral("aboutok"));
