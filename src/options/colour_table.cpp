@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/mouse_buttons.h"
+
 namespace sl {
 
 namespace {
 
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
 constexpr int kShadeStep = 10;
 constexpr int kLowestShade = 10;
 
@@ -36,7 +36,7 @@ void ApplyButtonShade(SchemeTable& colours) {
 }
 
 Colour AdjustButtonShade(Colour rgb, int button) {
-  const int step = button == kRightButton ? kShadeStep : button == kLeftButton ? -kShadeStep : 0;
+  const int step = button == kMouseRight ? kShadeStep : button == kMouseLeft ? -kShadeStep : 0;
   return EachComponent(rgb,
                        [step](int c) { return std::clamp(c + step, kLowestShade, kMaxComponent); });
 }

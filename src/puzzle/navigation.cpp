@@ -1,15 +1,17 @@
 #include "puzzle/navigation.h"
 
+#include "common/mouse_buttons.h"
+
 namespace sl {
 
 int32_t ChooseNavigationNumber(NavCommand command, int32_t current, int32_t count, int button,
                                Random& random) {
   switch (command) {
     case NavCommand::Next:
-      if (button == kRightButton) return count;
+      if (button == kMouseRight) return count;
       return current + 1 > count ? 1 : current + 1;
     case NavCommand::Previous:
-      if (button == kRightButton) return 1;
+      if (button == kMouseRight) return 1;
       if (current - 1 < 1) return count;
       // The file may have shrunk since the number was chosen: step back onto its last puzzle.
       return current - 1 > count ? count : current - 1;

@@ -8,8 +8,6 @@ namespace sl {
 
 enum class NavCommand { Next, Previous, Random };
 
-inline constexpr int kRightButton = 2;
-
 // The number to show, given the current number and the file's count (count > 1). Next wraps past
 // the count to 1 and with the right button gives the last puzzle; Previous wraps below 1 to the
 // count and with the right button gives the first; Random draws uniformly from 1..count.

@@ -6,16 +6,9 @@
 #include <QWidget>
 
 #include "common/colour.h"
+#include "common/mouse_buttons.h"
 
 namespace sl {
-
-// Mouse buttons and shift keys as the events report them.
-inline constexpr int kMouseLeft = 1;
-inline constexpr int kMouseRight = 2;
-inline constexpr int kMouseMiddle = 4;
-inline constexpr int kShiftMask = 1;
-inline constexpr int kCtrlMask = 2;
-inline constexpr int kAltMask = 4;
 
 // The game's value of a button, or the sum for several held buttons; 0 for other buttons.
 int MouseButtonValue(Qt::MouseButtons buttons);
