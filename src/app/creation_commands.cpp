@@ -31,7 +31,7 @@ void TellBatchOutcome(QWidget& window, const std::string& text) {
 
 int32_t CreationSize(const std::string& labelText) {
   const int32_t size = RoundHalfEven(Val(labelText));
-  return size < 8 || size > kMaxPuzzleSize ? kMaxPuzzleSize : size;
+  return IsCreatedSize(size) ? size : kMaxPuzzleSize;
 }
 
 std::string CreatingStatus(int32_t size) { return "Creating a" + Str(size) + " words Puzzle ..."; }

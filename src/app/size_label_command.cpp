@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "common/numbers.h"
+#include "puzzle/puzzle.h"
 #include "toolkit/gui/click_label.h"
 
 namespace sl {
@@ -9,7 +10,7 @@ namespace sl {
 std::string NextSizeLabelText(const std::string& text) {
   // The label only ever shows whole sizes.
   const int32_t next = RoundHalfEven(Val(text)) + 1;
-  return std::to_string(next == 13 ? 8 : next);
+  return std::to_string(next == kMaxPuzzleSize + 1 ? kMinCreatedSize : next);
 }
 
 SizeLabelCommand::SizeLabelCommand(Form1& form) : form_(form) {

@@ -7,7 +7,7 @@ namespace sl::cli {
 
 std::optional<int32_t> ParsePuzzleSize(const std::string& text) {
   const std::optional<int32_t> size = ParsePositiveNumber(text);
-  if (!size || *size < 8 || *size > kMaxPuzzleSize) return std::nullopt;
+  if (!size || !IsCreatedSize(*size)) return std::nullopt;
   return size;
 }
 

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "puzzle/puzzle.h"
+
 namespace sl {
 
-inline constexpr size_t kShortestPuzzleWord = 8;
-inline constexpr size_t kLongestPuzzleWord = 12;
+inline constexpr size_t kShortestPuzzleWord = kMinCreatedSize;
+inline constexpr size_t kLongestPuzzleWord = kMaxPuzzleSize;
 
 // True for a word of lower-case letters a-z only (no proper names, accents or apostrophes).
 bool LowerLettersOnly(const std::string& word);

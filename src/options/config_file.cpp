@@ -7,6 +7,7 @@
 #include "common/files.h"
 #include "common/numbers.h"
 #include "common/text_lines.h"
+#include "puzzle/puzzle.h"
 
 namespace sl {
 
@@ -118,7 +119,7 @@ bool ReadFields(const std::string& path, const std::string& appFolder, ConfigVal
   if (numbers.size() < kNumbersOnLine5) return false;
 
   if (values.GridFontSize < 8) values.GridFontSize = 16;
-  if (values.PuzzleSize < 8 || values.PuzzleSize > 12) values.PuzzleSize = 12;
+  if (!IsCreatedSize(values.PuzzleSize)) values.PuzzleSize = kMaxPuzzleSize;
   return true;
 }
 

@@ -9,6 +9,12 @@ namespace sl {
 
 inline constexpr int kMaxPuzzleSize = 12;
 inline constexpr int kGridSpan = kMaxPuzzleSize + 1;  // grids are indexed 0..12, 1..N used
+inline constexpr int kMinCreatedSize = 8;  // the smallest puzzle the game creates
+
+// A size the game creates (8 to 12); a puzzle file may hold smaller ones.
+inline constexpr bool IsCreatedSize(int32_t n) {
+  return n >= kMinCreatedSize && n <= kMaxPuzzleSize;
+}
 
 using CellGrid = std::array<std::array<std::string, kGridSpan>, kGridSpan>;
 
