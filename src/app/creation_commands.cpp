@@ -167,11 +167,12 @@ void CreationCommands::ShowCreated(const GeneratedPuzzle& generated) {
   Puzzle created = state.puzzle;
   StorePuzzle(generated, created);
   LookUpRandomClues(created);
-  if (!AppendPuzzle(state.play.TempPuzzleFile, created, false)) {
+  const std::string tempFile = state.folders.TempPuzzleFile();
+  if (!AppendPuzzle(tempFile, created, false)) {
     // Without the temporary file the puzzle cannot be shown or saved the usual way.
     form_.SetBusyPointer(false);
     MsgForm::Instance().MsgboxA(
-        "Cannot write the puzzle to file:" + std::string(kCrLf) + state.play.TempPuzzleFile,
+        "Cannot write the puzzle to file:" + std::string(kCrLf) + tempFile,
         "vbok+vbcritical");
     RestorePrevious();
     form_.SetStatus(std::string(kErrorInWritingPuzzle));
@@ -186,7 +187,7 @@ void CreationCommands::ShowCreated(const GeneratedPuzzle& generated) {
   }
   form_.RedrawPuzzle();
   state.play.PuzzleCount = 1;
-  const bool shown = form_.ShowPuzzle(state.play.TempPuzzleFile, 1) == ShowStatus::Shown;
+  const bool shown = form_.ShowPuzzle(tempFile, 1) == ShowStatus::Shown;
   form_.picouter().Inner().show();
   // A failed read has said so on the status line already.
   if (shown) form_.SetStatus(std::string(kPuzzleCreated));

@@ -85,8 +85,6 @@ void Form1::StartUp() {
   look.GridStyle = 2;
   const GameFolders& folders = state_.folders;
   MakeWritableFolders(folders);
-  play.AppFolder = folders.dataFolder;
-  play.TempPuzzleFile = folders.TempPuzzleFile();
   if (state_.clues) state_.clues->StartLoading();
   MsgForm::SetUp(this);
   roles_.Register(MsgForm::Instance(), ColourRole::MessageWindow);

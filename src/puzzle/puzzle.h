@@ -49,15 +49,14 @@ struct GridLook {
   int32_t BoxInset = 18;
 };
 
-// Which puzzle file is open, which puzzle of it is shown, and the files around it.
+// Which puzzle file is open, which puzzle of it is shown, the dictionary file and the selected
+// cell.
 struct PlayState {
   std::string PuzzleFile;
   int32_t PuzzleNumber = 0;
   int32_t PuzzleCount = 0;
   std::string DictionaryFile = "english1.txt";
-  std::string AppFolder;       // the folder the data files are read from; ends in "/"
-  std::string TempPuzzleFile;  // "temporarypuzzle.txt" in the folder the game writes to
-  int32_t CursorRow = -1;      // -1: no cell selected
+  int32_t CursorRow = -1;  // -1: no cell selected
   int32_t CursorCol = 0;
 };
 

@@ -63,10 +63,10 @@ TEST_F(CreationTest, CreatesAPuzzleOfTheLabelSizeAndShowsItFromTheTemporaryFile)
   EXPECT_TRUE(Button("cmdcreate").isEnabled());
   EXPECT_FALSE(BusyPointerShown());
   EXPECT_EQ(form->State().dictionary.ListCount(), 400);  // read again for size 8
-  EXPECT_EQ(Play().PuzzleFile, Play().TempPuzzleFile);
+  EXPECT_EQ(Play().PuzzleFile, form->State().folders.TempPuzzleFile());
   EXPECT_EQ(Position(), QStringLiteral("p# 1 of 1"));
   std::vector<std::string> lines;
-  ASSERT_TRUE(ReadLines(Play().TempPuzzleFile, lines));
+  ASSERT_TRUE(ReadLines(form->State().folders.TempPuzzleFile(), lines));
   ASSERT_EQ(lines.size(), 1u);
   const std::optional<PuzzleRecord> record = ParsePuzzleRecord(lines[0]);
   ASSERT_TRUE(record);

@@ -25,7 +25,7 @@ TEST_F(Form1Test, FirstTickShowsPuzzleOneOfPuzzlesTxtAndReadsTheDictionaryForIts
   EXPECT_TRUE(form->Label5().text().startsWith(QStringLiteral("Linked Letters: ")));
   EXPECT_FALSE(form->Shape1().isVisible());
   EXPECT_EQ(form->State().puzzle.Wlist.front(), "CURRENCY");
-  EXPECT_EQ(Play().TempPuzzleFile, folder.File("temporarypuzzle.txt"));
+  EXPECT_EQ(form->State().folders.TempPuzzleFile(), folder.File("temporarypuzzle.txt"));
   // The record's size 8 replaced the default 12: dictionary and grid follow it.
   EXPECT_EQ(form->State().dictionary.Items(), std::vector<std::string>{"ABCDEFGH"});
   EXPECT_EQ(form->State().geometry.GridLeft, 1300);
@@ -74,7 +74,8 @@ TEST_F(Form1Test, InstalledAndStartedFromAFolderWithoutItsFilesItOpensTheShipped
   // The settings were written with their defaults into the player's folder; nothing was
   // written where the data are.
   EXPECT_TRUE(FileExists(home.File("config/stacklinks/stacklinks.cfg")));
-  EXPECT_EQ(Play().TempPuzzleFile, home.File("share/stacklinks/temporarypuzzle.txt"));
+  EXPECT_EQ(form->State().folders.TempPuzzleFile(),
+            home.File("share/stacklinks/temporarypuzzle.txt"));
   EXPECT_EQ(shipped.Read("stacklinks.cfg"), "<missing>");
 }
 
