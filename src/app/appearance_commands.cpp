@@ -18,7 +18,7 @@ AppearanceCommands::AppearanceCommands(Form1& form) : form_(form) {
 }
 
 std::string AppearanceCommands::SchemeListPath() const {
-  return sl::SchemeListPath(form_.State().folders.dataFolder);
+  return form_.State().folders.DataFile(kSchemeListName);
 }
 
 void AppearanceCommands::ReadSchemeList() {

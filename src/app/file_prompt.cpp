@@ -17,7 +17,6 @@ std::string WithoutTrailingSeparator(std::string folder) {
 }  // namespace
 
 std::string AskForFile(Form1& form, const FilePrompt& prompt) {
-  const std::string remembered = CurrentFolder();
   FNDialog& dialog = form.gf1();
   dialog.SetTitle(QString::fromLatin1(prompt.title));
   dialog.SetFileTypes(QString::fromLatin1(prompt.fileTypes));
@@ -27,10 +26,9 @@ std::string AskForFile(Form1& form, const FilePrompt& prompt) {
   // An empty folder is the current one.
   const std::string start = save ? folders.workFolder : folders.dataFolder;
   dialog.SetDefaultDir(
-      FromNativePath(start.empty() ? remembered : WithoutTrailingSeparator(start)));
-  const std::string name = ToNativePath(dialog.GetFileName(QString::fromLatin1(prompt.mode)));
-  SetCurrentFolder(remembered);
-  return name;
+      FromNativePath(start.empty() ? CurrentFolder() : WithoutTrailingSeparator(start)));
+  // The dialog leaves the process's current folder as it found it.
+  return ToNativePath(dialog.GetFileName(QString::fromLatin1(prompt.mode)));
 }
 
 }  // namespace sl

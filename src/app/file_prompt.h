@@ -13,9 +13,8 @@ struct FilePrompt {
 };
 
 // Shows the dialog starting in the data folder (the folder the game writes to when saving) and
-// returns the chosen path, or "" when the
-// player cancels. The process's current folder is the same afterwards, wherever the player
-// browsed.
+// returns the chosen path, or "" when the player cancels. The process's current folder is the
+// same afterwards, wherever the player browsed.
 std::string AskForFile(Form1& form, const FilePrompt& prompt);
 
 }  // namespace sl

@@ -72,8 +72,8 @@ bool Form1::CreationRunning() const {
 
 QWidget& Form1::Shape1() { return w_.Picture2->Marker(); }
 
-// Not built yet, and so not done here: the print dialog comes with printing. The options
-// window's font list is filled when that window is first opened.
+// The print dialog object is made with the window (by the paper commands); the options window's
+// font list is filled when that window is first made.
 void Form1::StartUp() {
   PlayState& play = state_.play;
   GridLook& look = state_.look;

@@ -32,8 +32,6 @@ class PaperCommands : public QObject {
   void CopyToClipboard();
 
   clsPrintDialog& PrintDialog() { return *printDialog_; }
-  // The print window; null until first used, and again after its close box unloaded it.
-  PrntForm* PrintWindow() const { return printWindow_.get(); }
 
  private:
   // The print window's widgets take the scheme's colours by role.
@@ -41,6 +39,7 @@ class PaperCommands : public QObject {
 
   Form1& form_;
   std::unique_ptr<clsPrintDialog> printDialog_;
+  // The print window; null until first used, and again after its close box unloaded it.
   std::unique_ptr<PrntForm> printWindow_;
   bool printing_ = false;  // a range is printing: the menu entry waits
 };

@@ -72,8 +72,6 @@ bool IsSystemSchemeName(const std::string& name) {
 
 }  // namespace
 
-std::string SchemeListPath(const std::string& appFolder) { return appFolder + kSchemeListName; }
-
 std::vector<std::string> ReadSchemeList(const std::string& listPath) {
   std::vector<std::string> names;
   LineReader reader(listPath);

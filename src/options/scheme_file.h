@@ -12,9 +12,6 @@ inline constexpr const char* kSchemeListName = "all.col";
 inline constexpr const char* kFallbackSchemeName = "xp.col";  // after a failed load
 inline constexpr const char* kSystemSchemeName = "default.col";
 
-// appFolder (ending in a separator) + "all.col".
-std::string SchemeListPath(const std::string& appFolder);
-
 // The options window's scheme names: for every line that holds ".col" (case-sensitive), the
 // text before the first ".col", in file order. A missing or unreadable file gives none.
 std::vector<std::string> ReadSchemeList(const std::string& listPath);

@@ -63,7 +63,6 @@ class ColPik : public QWidget {
   Colour backColor_;
   Colour swatchColour_;
   Colour stripColour_;
-  bool stripsDrawn_ = false;
   bool redraw_ = true;  // off while a click on a shade strip is handled
 };
 
