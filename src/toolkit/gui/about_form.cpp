@@ -1,7 +1,9 @@
 #include "toolkit/gui/about_form.h"
 
+#include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 
 #include "options/colour_table.h"
 #include "options/gui/screen_colours.h"
@@ -26,10 +28,12 @@ QFont DesignFont(const QStringList& families, double points, bool bold) {
 }  // namespace
 
 QStringList AboutLines() {
+  const QDate released = QDate::fromString(QStringLiteral(STACKLINKS_RELEASE_DATE), Qt::ISODate);
   return {
       QString(),
-      QStringLiteral("Stacklinks, released 14 December 2026"),
-      QStringLiteral("Contact: maintainers@users.noreply.c-seed-4e4e5cae.example"),
+      QStringLiteral("Stacklinks, released ") +
+          QLocale::c().toString(released, QStringLiteral("d MMMM yyyy")),
+      QStringLiteral("Contact: " STACKLINKS_CONTACT),
       QString(),
       QStringLiteral("Fill words across."),
       QStringLiteral("Three letters of each word are shared with the word below it."),
@@ -45,7 +49,7 @@ AboutForm::AboutForm(QWidget* parent)
     : QDialog(parent),
       text_(new QLabel(this)),
       image_(new IconView(this)),
-      version_(new QLabel(QStringLiteral("Version 1.0"), this)),
+      version_(new QLabel(QStringLiteral("Version " STACKLINKS_VERSION), this)),
       ok_(new BoxControl(this)) {
   setObjectName(QStringLiteral("AboutForm"));
   setWindowTitle(QStringLiteral("About Stacklinks"));
