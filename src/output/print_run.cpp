@@ -1,14 +1,11 @@
 #include "output/print_run.h"
 
-#include <algorithm>
-
 namespace sl {
 
 PrintOutcome PrintPuzzles(PageDocument& document, const PrintJob& job, ClueSource* clues,
                           const PrintProgress& progress) {
   PrintOutcome outcome;
-  const int32_t end = std::min(job.last, job.puzzleCount);
-  for (int32_t n = std::max(job.first, 1); n <= end; ++n) {
+  for (int32_t n = job.FirstPrinted(); n <= job.LastPrinted(); ++n) {
     if (progress && !progress(n)) {
       outcome.cancelled = true;
       break;

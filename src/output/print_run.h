@@ -2,6 +2,7 @@
 // Printing a range of a puzzle file, one sheet per page, on any paged document: a printer, a PDF
 // file, or a test's recording. Each puzzle is read from the file into a value of its own, so the
 // puzzle on screen is never touched while the range prints.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -29,6 +30,11 @@ struct PrintJob {
   int32_t last = 1;
   int32_t puzzleCount = 0;  // the file's puzzles: the run ends there whatever last says
   SheetFont font;
+
+  // The puzzles the run prints, one a page: the range cut to 1..puzzleCount.
+  int32_t FirstPrinted() const { return std::max(first, 1); }
+  int32_t LastPrinted() const { return std::min(last, puzzleCount); }
+  int32_t Pages() const { return std::max(0, LastPrinted() - FirstPrinted() + 1); }
 };
 
 struct PrintOutcome {
@@ -41,8 +47,8 @@ struct PrintOutcome {
 // Told the number of the puzzle about to be printed; returning false ends the run there.
 using PrintProgress = std::function<bool(int32_t n)>;
 
-// Prints the range, every puzzle read as the game shows it (first meanings as clues). No page
-// follows the last sheet. Numbers below 1 are skipped.
+// Prints the job's puzzles, every one read as the game shows it (first meanings as clues). No
+// page follows the last sheet.
 PrintOutcome PrintPuzzles(PageDocument& document, const PrintJob& job, ClueSource* clues,
                           const PrintProgress& progress = {});
 

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <algorithm>
 #include <memory>
 
 #include "output/gui/print_dialog.h"
@@ -31,14 +30,9 @@ QString AskForPdfName(const PrintJob& job, QWidget* parent) {
   return FromNativePath(EnsureExtension(ToNativePath(chosen), "pdf"));
 }
 
-// The pages the job will print: its range, cut at the file's end.
-int32_t PagesOf(const PrintJob& job) {
-  return std::max(0, std::min(job.last, job.puzzleCount) - std::max(job.first, 1) + 1);
-}
-
 // A window that shows how far a range has come and can stop it; a single page needs none.
 std::unique_ptr<QProgressDialog> ProgressFor(const PrintJob& job, QWidget* parent) {
-  const int32_t pages = PagesOf(job);
+  const int32_t pages = job.Pages();
   if (pages <= 1) return nullptr;
   auto progress = std::make_unique<QProgressDialog>(
       QStringLiteral("Printing puzzles ..."), QStringLiteral("Cancel"), 0, pages, parent);
@@ -54,7 +48,7 @@ std::unique_ptr<QProgressDialog> ProgressFor(const PrintJob& job, QWidget* paren
 PrinterRun PrintOnPrinter(clsPrintDialog& printDialog, const PrintJob& job, ClueSource* clues,
                           QWidget* parent) {
   PrinterRun run;
-  if (PagesOf(job) == 0) return run;  // nothing to print: no file to ask for, no document
+  if (job.Pages() == 0) return run;  // nothing to print: no file to ask for, no document
   QPrinter& printer = printDialog.Printer();
   const bool nameForThisRun = printDialog.NeedsPdfName();
   if (nameForThisRun) {
@@ -67,7 +61,7 @@ PrinterRun PrintOnPrinter(clsPrintDialog& printDialog, const PrintJob& job, Clue
   }
 
   std::unique_ptr<QProgressDialog> progress = ProgressFor(job, parent);
-  const int32_t first = std::max(job.first, 1);
+  const int32_t first = job.FirstPrinted();
   PrintProgress onPage;
   if (progress) {
     // Setting the value lets pending window events run, so the window repaints and can cancel.
