@@ -2,11 +2,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QShortcut>
 #include <QTimer>
 
 #include "app/form1.h"
+#include "app/notices.h"
 #include "common/numbers.h"
 #include "common/text_lines.h"
 #include "generation/dictionary.h"
@@ -20,11 +20,10 @@
 namespace sl {
 namespace {
 
-constexpr const char* kTitle = "Stacklinks";
 constexpr const char* kErrorInWritingPuzzle = "Error in writing puzzle";
 
 void TellBatchOutcome(QWidget& window, const std::string& text) {
-  QMessageBox::information(&window, QString::fromLatin1(kTitle), FromNativePath(text));
+  Inform(window, FromNativePath(text));
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMessageBox>
 
 #include "app/file_prompt.h"
 #include "app/form1.h"
+#include "app/notices.h"
 #include "common/files.h"
 #include "common/numbers.h"
 #include "common/text_lines.h"
@@ -14,12 +14,6 @@
 #include "toolkit/gui/native_path.h"
 
 namespace sl {
-namespace {
-
-constexpr const char* kTitle = "Stacklinks";
-
-}  // namespace
-
 NavigationCommands::NavigationCommands(Form1& form) : form_(form) {
   const Form1Widgets& w = form_.Controls();
   connect(w.Command9, &BoxControl::MouseUp, this, [this] { LoadPuzzleFile(); });
@@ -68,9 +62,7 @@ void NavigationCommands::Navigate(NavCommand command, int button) {
 void NavigationCommands::SavePuzzle() {
   // An empty puzzle would be written as a record without words: refuse before asking.
   if (form_.State().puzzle.Empty()) {
-    QMessageBox::information(
-        &form_, QString::fromLatin1(kTitle),
-        QStringLiteral("There is no puzzle to save: show or create one first."));
+    Inform(form_, QStringLiteral("There is no puzzle to save: show or create one first."));
     return;
   }
   const std::string name = EnsureExtension(
@@ -81,15 +73,13 @@ void NavigationCommands::SavePuzzle() {
 void NavigationCommands::SavePuzzleTo(const std::string& path) {
   if (form_.State().puzzle.Empty()) return;
   if (!AppendPuzzle(path, form_.State().puzzle, true)) {
-    QMessageBox::warning(&form_, QString::fromLatin1(kTitle),
-                         QStringLiteral("The puzzle could not be written to file:\r\n") +
-                             FromNativePath(path) +
-                             QStringLiteral("\r\nThe file was left as it was."));
+    Warn(form_, QStringLiteral("The puzzle could not be written to file:\r\n") +
+                    FromNativePath(path) + QStringLiteral("\r\nThe file was left as it was."));
     return;
   }
   const std::string text = std::string("Puzzle appended to file:") + kCrLf + path + kCrLf +
                            Str(CountPuzzles(path)) + " puzzles";
-  QMessageBox::information(&form_, QString::fromLatin1(kTitle), FromNativePath(text));
+  Inform(form_, FromNativePath(text));
   QCoreApplication::processEvents();
 }
 

@@ -1,8 +1,7 @@
 #include "app/tool_commands.h"
 
-#include <QMessageBox>
-
 #include "app/form1.h"
+#include "app/notices.h"
 #include "common/files.h"
 #include "puzzle/grid_drawing.h"
 #include "toolkit/gui/box_control.h"
@@ -10,8 +9,6 @@
 
 namespace sl {
 namespace {
-
-constexpr const char* kTitle = "Stacklinks";
 
 struct ToolButton {
   BoxControl* Form1Widgets::*handle;
@@ -24,10 +21,6 @@ constexpr ToolButton kToolButtons[] = {
     {&Form1Widgets::Command3, ListTool::Trim},
     {&Form1Widgets::Command14, ListTool::AddMeanIndex},
 };
-
-void Tell(QWidget& parent, const QString& text) {
-  QMessageBox::information(&parent, QString::fromLatin1(kTitle), text);
-}
 
 }  // namespace
 
@@ -60,7 +53,7 @@ void ToolCommands::Run(ListTool tool, BoxControl& button) {
   const Meanings* meanings = nullptr;
   if (tool == ListTool::AddMeanIndex) {
     if (!state.clues || !state.clues->EnsureLoaded()) {
-      Tell(form_, FromNativePath("The meanings file " + state.folders.DataFile(kMeaningsFileName) +
+      Inform(form_, FromNativePath("The meanings file " + state.folders.DataFile(kMeaningsFileName) +
                                  " cannot be read. Nothing was written."));
       return;
     }
@@ -82,7 +75,7 @@ void ToolCommands::OnFinished(const ListToolResult& result) {
     form_.SetStatus(caption_ + QStringLiteral(" stopped"));
   } else {
     form_.SetStatus(QString());
-    Tell(form_, FromNativePath(result.message));
+    Inform(form_, FromNativePath(result.message));
   }
   Q_EMIT ToolEnded();
 }
