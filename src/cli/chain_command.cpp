@@ -22,17 +22,13 @@ int RunChain(const std::vector<std::string>& args) {
 
   const std::string dict = options->Value("dict");
   const std::optional<std::vector<std::string>> words = ReadDictionaryFile(dict, *size);
-  if (!words) {
-    std::cerr << "stacklinks-tool: cannot read the dictionary " << dict << "\n";
-    return kExitFailed;
-  }
+  if (!words) return Failure("cannot read the dictionary " + dict);
   const WordTable table(*words, *size);
   const std::string start = options->Value("start");
   int32_t row = 0;
   while (row < table.Count() && table.Word(row) != start) ++row;
   if (row == table.Count()) {
-    std::cerr << "stacklinks-tool: " << start << " is not a word of " << *size << " letters in "
-              << dict << "\n";
+    Failure(start + " is not a word of " + std::to_string(*size) + " letters in " + dict);
     return kExitNotFound;
   }
 

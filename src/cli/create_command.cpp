@@ -75,22 +75,16 @@ int RunCreate(const std::vector<std::string>& args) {
   // A FIFO would hold the run until something reads it, a device or folder cannot take records.
   struct stat target {};
   if (::stat(out.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) {
-    std::cerr << "stacklinks-tool: " << out << " is not a regular file\n";
-    return kExitFailed;
+    return Failure(out + " is not a regular file");
   }
 
   const std::string dict = options->Value("dict");
   const std::optional<std::vector<std::string>> words = ReadDictionaryFile(dict, *size);
-  if (!words) {
-    std::cerr << "stacklinks-tool: cannot read the dictionary " << dict << "\n";
-    return kExitFailed;
-  }
+  if (!words) return Failure("cannot read the dictionary " + dict);
   Meanings meanings;
   const bool withMeanings = options->Has("meanings");
   if (withMeanings && !meanings.Read(options->Value("meanings"))) {
-    std::cerr << "stacklinks-tool: cannot read the meanings file " << options->Value("meanings")
-              << "\n";
-    return kExitFailed;
+    return Failure("cannot read the meanings file " + options->Value("meanings"));
   }
 
   Random random = options->Has("seed") ? Random(static_cast<uint32_t>(*seed)) : Random();
@@ -102,16 +96,13 @@ int RunCreate(const std::vector<std::string>& args) {
     const CreateOutcome outcome = generator.CreatePuzzle(random, interrupted, generated);
     if (outcome == CreateOutcome::Cancelled) break;
     if (outcome == CreateOutcome::NoChain) {
-      std::cerr << "stacklinks-tool: no puzzle of size " << *size << " can be made from " << dict
-                << "\n";
-      return kExitFailed;
+      return Failure("no puzzle of size " + std::to_string(*size) + " can be made from " + dict);
     }
     Puzzle puzzle = GeneratedToPuzzle(generated);
     if (withMeanings) LookUpClues(puzzle, -1, meanings, random);
     if (!AppendPuzzle(out, puzzle, true)) {
-      std::cerr << (ShowsProgress() ? "\n" : "") << "stacklinks-tool: cannot write to " << out
-                << "\n";
-      return kExitFailed;
+      if (ShowsProgress()) std::cerr << "\n";  // below the progress bar
+      return Failure("cannot write to " + out);
     }
     ShowProgress(++written, *count);
   }

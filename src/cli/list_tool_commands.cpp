@@ -21,10 +21,7 @@ constexpr const char* kTrimUsage = "trim --file FILE";
 constexpr const char* kAddMeaningsUsage = "add-meanings --file FILE [--meanings FILE]";
 
 int Report(const ListToolResult& result) {
-  if (result.outcome != ListToolResult::Outcome::Done) {
-    std::cerr << "stacklinks-tool: " << result.message << "\n";
-    return kExitFailed;
-  }
+  if (result.outcome != ListToolResult::Outcome::Done) return Failure(result.message);
   std::cout << result.message << "\n";
   return kExitOk;
 }
@@ -44,8 +41,7 @@ int RunTool(const std::vector<std::string>& args, const char* usage,
   if (request.tool == ListTool::AddMeanIndex) {
     const std::string meaningsFile = options->Value("meanings", DefaultMeaningsFile());
     if (!meanings.Read(meaningsFile)) {
-      std::cerr << "stacklinks-tool: cannot read the meanings file " << meaningsFile << "\n";
-      return kExitFailed;
+      return Failure("cannot read the meanings file " + meaningsFile);
     }
   }
   return Report(RunListTool(request, ToolProgress{}));

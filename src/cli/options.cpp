@@ -58,9 +58,20 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args,
   return options;
 }
 
+namespace {
+
+constexpr const char* kToolName = "stacklinks-tool";
+
+}  // namespace
+
 int UsageError(const std::string& usage, const std::string& message) {
-  std::cerr << "stacklinks-tool: " << message << "\nusage: stacklinks-tool " << usage << "\n";
+  std::cerr << kToolName << ": " << message << "\nusage: " << kToolName << " " << usage << "\n";
   return kExitUsage;
+}
+
+int Failure(const std::string& message) {
+  std::cerr << kToolName << ": " << message << "\n";
+  return kExitFailed;
 }
 
 std::optional<int32_t> ParsePositiveNumber(const std::string& text) {

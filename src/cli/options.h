@@ -34,6 +34,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args,
 // usage-error exit code.
 int UsageError(const std::string& usage, const std::string& message);
 
+// Prints "stacklinks-tool: message" to stderr; returns the exit code of a failure.
+int Failure(const std::string& message);
+
 // A whole positive decimal number that fits 32 bits ("7", not "7x", "0" or "-1").
 std::optional<int32_t> ParsePositiveNumber(const std::string& text);
 

@@ -2,7 +2,6 @@
 // twips a pixel.
 #include <QFile>
 #include <QImage>
-#include <iostream>
 
 #include "cli/clue_source_factory.h"
 #include "cli/command_registry.h"
@@ -46,8 +45,7 @@ int RunPicture(const std::vector<std::string>& args) {
   OffscreenGui gui;
   const QImage picture = SheetPicture(sheet, kScreenTwipsPerPixel);
   if (!picture.save(QFile::decodeName(QByteArray::fromStdString(png)), "PNG")) {
-    std::cerr << "stacklinks-tool: cannot write " << png << "\n";
-    return kExitFailed;
+    return Failure("cannot write " + png);
   }
   return kExitOk;
 }

@@ -43,17 +43,11 @@ int RunPrint(const std::vector<std::string>& args) {
 
   const std::string meanings = options->Value("meanings", DefaultMeaningsFile());
   std::unique_ptr<ClueSource> clues = MakeClueSource(meanings);
-  if (!clues->EnsureLoaded()) {
-    std::cerr << "stacklinks-tool: cannot read the meanings file " << meanings << "\n";
-    return kExitFailed;
-  }
+  if (!clues->EnsureLoaded()) return Failure("cannot read the meanings file " + meanings);
 
   OffscreenGui gui;
   const PrintOutcome outcome = PrintPdfBook(pdf, job, clues.get());
-  if (outcome.failed) {
-    std::cerr << "stacklinks-tool: cannot write " << pdf << "\n";
-    return kExitFailed;
-  }
+  if (outcome.failed) return Failure("cannot write " + pdf);
   std::cout << PuzzlesPrintedText(outcome.printed) << "\n";
   return kExitOk;
 }
