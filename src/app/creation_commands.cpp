@@ -69,8 +69,7 @@ void CreationCommands::Create() {
   if (size != state.puzzle.PuzzleSize) {
     // The dictionary holds only words of the current size.
     state.puzzle.PuzzleSize = size;
-    form_.ComputeGridLayout();
-    Q_EMIT form_.DictionaryNeeded();
+    form_.FollowPuzzleSize();
   }
   form_.SetBusyPointer(true);
   DrawGrid(form_.Picture2().Drawing(), form_.Scene());
@@ -180,10 +179,7 @@ void CreationCommands::ShowCreated(const GeneratedPuzzle& generated) {
   // A puzzle of another size shown while the worker ran has moved the layout and the dictionary.
   const bool sizeMoved = state.puzzle.PuzzleSize != created.PuzzleSize;
   state.puzzle = std::move(created);
-  if (sizeMoved) {
-    form_.ComputeGridLayout();
-    Q_EMIT form_.DictionaryNeeded();
-  }
+  if (sizeMoved) form_.FollowPuzzleSize();
   form_.RedrawPuzzle();
   state.play.PuzzleCount = 1;
   const bool shown = form_.ShowPuzzle(tempFile, 1) == ShowStatus::Shown;

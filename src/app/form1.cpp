@@ -154,10 +154,7 @@ ShowStatus Form1::ShowPuzzle(const std::string& path, int32_t n) {
     return outcome.status;
   }
   if (outcome.status != ShowStatus::Shown) return outcome.status;
-  if (outcome.sizeChanged) {
-    ComputeGridLayout();
-    Q_EMIT DictionaryNeeded();
-  }
+  if (outcome.sizeChanged) FollowPuzzleSize();
   w_.Label5->setText(FromCp1252(LinkedLettersText(state_.puzzle)));
   RedrawPuzzle();
   DrawClueList();
@@ -183,6 +180,11 @@ void Form1::ShowPositionLabels() {
 
 void Form1::ComputeGridLayout() {
   sl::ComputeGridLayout(state_.geometry, state_.puzzle.PuzzleSize, kGridSurfaceWidth);
+}
+
+void Form1::FollowPuzzleSize() {
+  ComputeGridLayout();
+  Q_EMIT DictionaryNeeded();
 }
 
 GridScene Form1::Scene() const {

@@ -78,6 +78,8 @@ class Form1 : public QMainWindow {
 
   // --- Drawing ---
   void ComputeGridLayout();
+  // PuzzleSize has changed: the grid layout follows it and the dictionary is read for it.
+  void FollowPuzzleSize();
   GridScene Scene() const;
   void RedrawPuzzle();
   void DrawCell(const std::string& text, int r, int c);
