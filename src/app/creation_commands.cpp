@@ -10,7 +10,6 @@
 #include "common/numbers.h"
 #include "common/text_lines.h"
 #include "generation/dictionary.h"
-#include "generation/meanings.h"
 #include "output/gui/picture_box.h"
 #include "puzzle/puzzle_file.h"
 #include "toolkit/gui/box_control.h"
@@ -164,7 +163,7 @@ void CreationCommands::ShowCreated(const GeneratedPuzzle& generated) {
   GameState& state = form_.State();
   Puzzle created = state.puzzle;
   StorePuzzle(generated, created);
-  LookUpRandomClues(created);
+  LookUpRandomClues(state, created);
   const std::string tempFile = state.folders.TempPuzzleFile();
   if (!AppendPuzzle(tempFile, created, false)) {
     // Without the temporary file the puzzle cannot be shown or saved the usual way.
@@ -215,7 +214,7 @@ void CreationCommands::AppendBatchRecord(const GeneratedPuzzle& generated) {
   if (batchWriteFailed_) return;
   Puzzle record;
   StorePuzzle(generated, record);
-  LookUpRandomClues(record);
+  LookUpRandomClues(form_.State(), record);
   if (!AppendPuzzle(batchFile_, record, true)) {
     batchWriteFailed_ = true;
     job_.RequestCancel();
@@ -237,13 +236,6 @@ void CreationCommands::EndBatch(CreateOutcome outcome) {
   } else {
     TellBatchOutcome(form_, "done");
   }
-}
-
-void CreationCommands::LookUpRandomClues(Puzzle& puzzle) {
-  GameState& state = form_.State();
-  // The meanings are read when the first puzzle is shown; a creation may come before that.
-  if (state.clues) state.clues->EnsureLoaded();
-  LookUpClues(puzzle, -1, state.meanings, state.random);
 }
 
 }  // namespace sl

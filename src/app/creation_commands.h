@@ -67,8 +67,6 @@ class CreationCommands : public QObject {
   void RestorePrevious();
   void AppendBatchRecord(const GeneratedPuzzle& generated);
   void EndBatch(CreateOutcome outcome);
-  // Random meaning numbers and their clues for every word, from the meanings file.
-  void LookUpRandomClues(Puzzle& puzzle);
 
   Form1& form_;
   CreationJob job_;

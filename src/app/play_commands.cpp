@@ -3,17 +3,12 @@
 #include <QAction>
 
 #include "app/form1.h"
-#include "generation/meanings.h"
 #include "puzzle/check.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/msg_form.h"
 #include "toolkit/msgbox_style.h"
 
 namespace sl {
-
-namespace {
-constexpr int32_t kRandomMeanings = -1;
-}  // namespace
 
 PlayCommands::PlayCommands(Form1& form) : form_(form) {
   const Form1Widgets& w = form_.Controls();
@@ -49,8 +44,7 @@ void PlayCommands::Reset() {
 void PlayCommands::RefreshClues() {
   GameState& state = form_.State();
   if (state.puzzle.Empty()) return;
-  if (state.clues) state.clues->EnsureLoaded();
-  LookUpClues(state.puzzle, kRandomMeanings, state.meanings, state.random);
+  LookUpRandomClues(state, state.puzzle);
   form_.DrawClueList();
 }
 

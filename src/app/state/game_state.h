@@ -37,4 +37,8 @@ struct GameState {
   Meanings meanings;          // "mean6.txt", read once when the first puzzle is shown
 };
 
+// Random meaning numbers and their clues for every word of the puzzle, from the meanings (read
+// first when no puzzle has been shown yet).
+void LookUpRandomClues(GameState& state, Puzzle& puzzle);
+
 }  // namespace sl
