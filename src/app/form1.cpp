@@ -88,8 +88,6 @@ void Form1::StartUp() {
   if (state_.clues) state_.clues->StartLoading();
   MsgForm::SetUp(this);
   roles_.Register(MsgForm::Instance(), ColourRole::MessageWindow);
-  state_.TwipsPerPixelX = TwipsPerPixelX(*this);
-  state_.TwipsPerPixelY = TwipsPerPixelY(*this);
   appearance_->ReadSchemeList();
   state_.geometry.CellSize = 400;
   ReadcfgFile(*this);

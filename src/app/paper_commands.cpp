@@ -16,6 +16,7 @@
 #include "output/gui/printing.h"
 #include "output/gui/prnt_form.h"
 #include "output/print_range.h"
+#include "output/render/qpainter_surface.h"
 #include "output/render/sheet_picture.h"
 #include "puzzle/puzzle_file.h"
 #include "toolkit/gui/msg_form.h"
@@ -95,7 +96,7 @@ void PaperCommands::CopyToClipboard() {
   if (form_.CreationRunning()) return;
   const GameState& state = form_.State();
   CopyPictureToClipboard(
-      SheetPicture(CurrentSheet(state), state.TwipsPerPixelX, form_.devicePixelRatioF()));
+      SheetPicture(CurrentSheet(state), TwipsPerPixelX(form_), form_.devicePixelRatioF()));
 }
 
 }  // namespace sl

@@ -26,10 +26,6 @@ struct GameState {
   Appearance appearance;  // the scheme, its colour table and the grid's ink
   std::vector<std::string> SchemeList;  // the scheme names of "all.col", read at start-up
 
-  // Twips per screen pixel, recorded at start-up.
-  double TwipsPerPixelX = 15;
-  double TwipsPerPixelY = 15;
-
   // Where shown puzzles get their clues; none until the meanings are set up (no clues then).
   std::unique_ptr<ClueSource> clues;
 
