@@ -32,7 +32,7 @@ bool AppearanceCommands::LoadColourScheme() {
   }
   MsgboxA("Colour Scheme: " + appearance.SchemeName + " not found", "vbok+vbcritical");
   QCoreApplication::processEvents();
-  appearance.SchemeName = kFallbackSchemeName;
+  appearance.SchemeName = kDefaultSchemeName;
   return false;
 }
 

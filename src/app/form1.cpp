@@ -37,8 +37,6 @@ namespace sl {
 namespace {
 
 constexpr const char* kCaption = "   Stacklinks";
-constexpr const char* kDefaultPuzzleFile = "puzzles.txt";
-constexpr const char* kDefaultDictionary = "english1.txt";
 
 }  // namespace
 
@@ -72,29 +70,22 @@ bool Form1::CreationRunning() const {
 
 QWidget& Form1::Shape1() { return w_.Picture2->Marker(); }
 
-// The print dialog object is made with the window (by the paper commands); the options window's
-// font list is filled when that window is first made.
+// The built-in defaults are those the game state starts with (GridLook, GridGeometry,
+// Appearance). The print dialog object is made with the window (by the paper commands); the
+// options window's font list is filled when that window is first made.
 void Form1::StartUp() {
   PlayState& play = state_.play;
-  GridLook& look = state_.look;
-  look.GridFontName = "Arial";
-  look.GridFontSize = 16;
-  state_.appearance.SchemeColours[kButtonShadeSlot] = 0;
-  look.BoxLineWidth = 1;
-  look.BoxInset = 18;
-  look.GridStyle = 2;
   const GameFolders& folders = state_.folders;
   MakeWritableFolders(folders);
   if (state_.clues) state_.clues->StartLoading();
   MsgForm::SetUp(this);
   roles_.Register(MsgForm::Instance(), ColourRole::MessageWindow);
   appearance_->ReadSchemeList();
-  state_.geometry.CellSize = 400;
   ReadcfgFile(*this);
   appearance_->LoadColourScheme();
   appearance_->ApplyColours();
   if (!FileExists(play.DictionaryFile)) {
-    play.DictionaryFile = StartingFile(kDefaultDictionary, folders);
+    play.DictionaryFile = StartingFile(kDefaultDictionaryFile, folders);
   }
   SetBusyPointer(true);
   Shape1().hide();

@@ -33,9 +33,12 @@ inline constexpr Colour kSystemWindow = 0x80000005;  // a list box's background
 // readable look rather than black windows.
 SchemeTable SystemSchemeTable();
 
+// The scheme the game starts with, and falls back to when the one named cannot be loaded.
+inline constexpr const char* kDefaultSchemeName = "xp.col";
+
 // The settings that choose the look, kept with the game's state.
 struct Appearance {
-  std::string SchemeName = "xp.col";  // the scheme in use, with its ".col" ending
+  std::string SchemeName = kDefaultSchemeName;  // the scheme in use, with its ".col" ending
   SchemeTable SchemeColours = SystemSchemeTable();
   Colour FontColour = kBlack;  // letters of the grid and of the clue list
   // "Hide Corner Hint Letters" of the options window, kept for this run only. The grid shows no

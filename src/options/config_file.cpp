@@ -118,7 +118,7 @@ bool ReadFields(const std::string& path, const std::string& appFolder, ConfigVal
   for (size_t i = 0; i < numbers.size(); ++i) *targets[i] = numbers[i];
   if (numbers.size() < kNumbersOnLine5) return false;
 
-  if (values.GridFontSize < 8) values.GridFontSize = 16;
+  if (values.GridFontSize < 8) values.GridFontSize = kDefaultGridFontSize;
   if (!IsCreatedSize(values.PuzzleSize)) values.PuzzleSize = kMaxPuzzleSize;
   return true;
 }

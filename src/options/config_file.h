@@ -6,18 +6,21 @@
 #include <string>
 #include <vector>
 
+#include "options/colour_table.h"
+#include "puzzle/puzzle.h"
+
 namespace sl {
 
 inline constexpr const char* kConfigFileName = "stacklinks.cfg";
 
 struct ConfigValues {
-  std::string SchemeName = "xp.col";
-  std::string DictionaryFile = "english1.txt";
+  std::string SchemeName = kDefaultSchemeName;
+  std::string DictionaryFile = kDefaultDictionaryFile;
   std::string PuzzleFile;
-  std::string GridFontName = "Arial";
-  int32_t PuzzleSize = 12;
+  std::string GridFontName = kDefaultGridFont;
+  int32_t PuzzleSize = kMaxPuzzleSize;
   int32_t PuzzleNumber = 0;
-  int32_t GridFontSize = 16;
+  int32_t GridFontSize = kDefaultGridFontSize;
   int32_t FontColour = 0;   // colour of the grid letters, red in the low byte
   int32_t ButtonShade = 0;  // the player's button colour (colour slot 13); 0 = not adjusted
 };

@@ -9,7 +9,6 @@
 namespace sl {
 
 inline constexpr const char* kSchemeListName = "all.col";
-inline constexpr const char* kFallbackSchemeName = "xp.col";  // after a failed load
 inline constexpr const char* kSystemSchemeName = "default.col";
 
 // The options window's scheme names: for every line that holds ".col" (case-sensitive), the

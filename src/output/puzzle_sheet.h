@@ -13,8 +13,8 @@ namespace sl {
 
 // The grid font of the game's settings: every text of the sheet but the solution is in it.
 struct SheetFont {
-  std::string name = "Arial";  // GridFontName
-  int32_t size = 16;           // GridFontSize, points
+  std::string name = kDefaultGridFont;  // GridFontName
+  int32_t size = kDefaultGridFontSize;   // GridFontSize, points
 };
 
 // Everything a sheet shows.

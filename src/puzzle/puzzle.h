@@ -19,7 +19,7 @@ inline constexpr bool IsCreatedSize(int32_t n) {
 using CellGrid = std::array<std::array<std::string, kGridSpan>, kGridSpan>;
 
 struct Puzzle {
-  int32_t PuzzleSize = 12;                           // N
+  int32_t PuzzleSize = kMaxPuzzleSize;               // N
   std::vector<std::string> Wlist;                    // item k-1 is word k
   std::array<std::string, kGridSpan> LinkPositions;  // 1..N-1, six digits each
   std::array<int32_t, kGridSpan> MeaningNumber{};    // 1..N
@@ -40,14 +40,22 @@ struct GridGeometry {
   std::array<std::array<int32_t, kGridSpan>, kGridSpan> CellTop{};
 };
 
+// The grid's font until the settings name another.
+inline constexpr const char* kDefaultGridFont = "Arial";
+inline constexpr int32_t kDefaultGridFontSize = 16;
+
 // How the grid is drawn.
 struct GridLook {
-  std::string GridFontName = "Arial";
-  int32_t GridFontSize = 16;
+  std::string GridFontName = kDefaultGridFont;
+  int32_t GridFontSize = kDefaultGridFontSize;
   int32_t GridStyle = 2;  // 0 flat, 1 raised, 2 sunk
   int32_t BoxLineWidth = 1;
   int32_t BoxInset = 18;
 };
+
+// The puzzle file and the dictionary a first start opens.
+inline constexpr const char* kDefaultPuzzleFile = "puzzles.txt";
+inline constexpr const char* kDefaultDictionaryFile = "english1.txt";
 
 // Which puzzle file is open, which puzzle of it is shown, the dictionary file and the selected
 // cell.
@@ -55,7 +63,7 @@ struct PlayState {
   std::string PuzzleFile;
   int32_t PuzzleNumber = 0;
   int32_t PuzzleCount = 0;
-  std::string DictionaryFile = "english1.txt";
+  std::string DictionaryFile = kDefaultDictionaryFile;
   int32_t CursorRow = -1;  // -1: no cell selected
   int32_t CursorCol = 0;
 };
