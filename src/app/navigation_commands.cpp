@@ -6,7 +6,6 @@
 #include "app/file_prompt.h"
 #include "app/form1.h"
 #include "app/notices.h"
-#include "common/files.h"
 #include "common/numbers.h"
 #include "common/text_lines.h"
 #include "puzzle/puzzle_file.h"
