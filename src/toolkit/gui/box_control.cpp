@@ -139,15 +139,11 @@ void BoxControl::paintEvent(QPaintEvent*) {
 }
 
 void BoxControl::mousePressEvent(QMouseEvent* event) {
-  const MouseArgs args = MouseArgsOf(*event, *this);
-  if (args.button != 0) Q_EMIT MouseDown(args.button, args.shift, args.x, args.y);
-  event->accept();
+  ReportMouse(*this, *event, &BoxControl::MouseDown);
 }
 
 void BoxControl::mouseReleaseEvent(QMouseEvent* event) {
-  const MouseArgs args = MouseArgsOf(*event, *this);
-  if (args.button != 0) Q_EMIT MouseUp(args.button, args.shift, args.x, args.y);
-  event->accept();
+  ReportMouse(*this, *event, &BoxControl::MouseUp);
 }
 
 }  // namespace sl

@@ -3,6 +3,7 @@
 // raised edge, optionally a small picture), no pressed, focused or disabled look. It only reports
 // mouse presses and releases; hosts act on the release.
 #include <QIcon>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include "common/colour.h"
@@ -23,6 +24,16 @@ struct MouseArgs {
   float y = 0;
 };
 MouseArgs MouseArgsOf(const QMouseEvent& event, const QWidget& widget);
+
+// Reports a press or release through the control's signal (button, shift, x, y) when the button
+// is one the game knows; the event is consumed either way.
+template <class Control>
+void ReportMouse(Control& control, QMouseEvent& event,
+                 void (Control::*signal)(int, int, float, float)) {
+  const MouseArgs args = MouseArgsOf(event, control);
+  if (args.button != 0) Q_EMIT (control.*signal)(args.button, args.shift, args.x, args.y);
+  event.accept();
+}
 
 class BoxControl : public QWidget {
   Q_OBJECT

@@ -7,9 +7,7 @@
 namespace sl {
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-  const MouseArgs args = MouseArgsOf(*event, *this);
-  if (args.button != 0) Q_EMIT MouseUp(args.button, args.shift, args.x, args.y);
-  event->accept();
+  ReportMouse(*this, *event, &ClickLabel::MouseUp);
 }
 
 }  // namespace sl
