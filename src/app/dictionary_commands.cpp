@@ -36,7 +36,7 @@ class WindowClueSource final : public ClueSource {
   }
 
  private:
-  std::string MeaningsFile() const { return form_.State().folders.DataFile(kMeaningsFileName); }
+  std::string MeaningsFile() const { return form_.State().folders.MeaningsFile(); }
 
   Form1& form_;
   MeaningsPreload preload_;

@@ -53,8 +53,8 @@ void ToolCommands::Run(ListTool tool, BoxControl& button) {
   const Meanings* meanings = nullptr;
   if (tool == ListTool::AddMeanIndex) {
     if (!state.clues || !state.clues->EnsureLoaded()) {
-      Inform(form_, FromNativePath("The meanings file " + state.folders.DataFile(kMeaningsFileName) +
-                                 " cannot be read. Nothing was written."));
+      Inform(form_, FromNativePath("The meanings file " + state.folders.MeaningsFile() +
+                                   " cannot be read. Nothing was written."));
       return;
     }
     meanings = &state.meanings;

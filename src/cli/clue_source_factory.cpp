@@ -24,7 +24,7 @@ class FileClueSource final : public ClueSource {
 
 }  // namespace
 
-std::string DefaultMeaningsFile() { return ProgramDataFolders().DataFile(kMeaningsFileName); }
+std::string DefaultMeaningsFile() { return ProgramDataFolders().MeaningsFile(); }
 
 std::unique_ptr<ClueSource> MakeClueSource(const std::string& meaningsPath) {
   return std::make_unique<FileClueSource>(meaningsPath);

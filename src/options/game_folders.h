@@ -40,6 +40,7 @@ struct GameFolders {
   std::string batchFolder;     // the output of the puzzle batch
 
   std::string DataFile(const std::string& name) const { return dataFolder + name; }
+  std::string MeaningsFile() const { return DataFile(kMeaningsFileName); }  // "mean6.txt"
   std::string ConfigFile() const;  // "stacklinks.cfg" in the settings folder
   std::string TempPuzzleFile() const { return workFolder + kTempPuzzleFileName; }
   std::string BatchFile(const std::string& name) const { return batchFolder + name; }
