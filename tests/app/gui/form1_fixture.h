@@ -88,21 +88,24 @@ class Form1Fixture : public ::testing::Test {
   QString Position() const { return form->Label1().text(); }
   const PlayState& Play() const { return form->State().play; }
 
-  // Answers the next message window, titled "Stacklinks": the game's own box with the button at
-  // place (0 Yes/Ok, 1 No), a standard box with Ok. `message` keeps its text.
-  void AnswerNext(int place = 0) {
-    message.clear();
-    watch = std::make_unique<ModalWatch>([this, place](QWidget& modal) {
+  // A step answering a message window, titled "Stacklinks": the game's own box with the button
+  // at place (0 Yes/Ok, 1 No), a standard box with Ok. `message` keeps its text.
+  ModalWatch::Step Answer(int place = 0) {
+    return [this, place](QWidget& modal) {
       EXPECT_EQ(modal.windowTitle(), QStringLiteral("Stacklinks"));
       if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
         message = box->text();
-        box->accept();
-        return;
+        return box->accept();
       }
       message = modal.findChild<QLabel*>(QStringLiteral("Label1"))->text();
       QTest::mouseClick(modal.findChild<QPushButton*>(QStringLiteral("cmd%1").arg(place)),
                         Qt::LeftButton);
-    });
+    };
+  }
+  // Answers the next message window.
+  void AnswerNext(int place = 0) {
+    message.clear();
+    watch = std::make_unique<ModalWatch>(Answer(place));
   }
   // Runs the action, answering the message window it must open; returns that window's text.
   template <class Action>
