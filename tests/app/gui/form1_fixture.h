@@ -41,12 +41,11 @@ inline const char* const kFivePuzzles =
     "EXOTICALLY,1;TACTICALLY,1;MACHINABLE,1;ARCHANGELS,1;PRETENDERS,1;GROTESQUES,1;PROTESTING,1;"
     "CANVASSING,1;CONFIRMING,1;\r\n";
 
-// The scheme list the windows take their look from: the configuration's default "xp.col",
-// "blue.col" and the system scheme "default.col".
+// The scheme list the windows take their look from: the configuration's default "xp.col" and
+// "blue.col".
 inline std::string TestSchemes() {
   return SchemeBlock("xp.col", "236;233;216", "196;212;242") +
-         SchemeBlock("blue.col", "200;220;240", "150;180;220") +
-         SchemeBlock("default.col", "239;239;239", "225;225;225");
+         SchemeBlock("blue.col", "200;220;240", "150;180;220");
 }
 
 class Form1Fixture : public ::testing::Test {
