@@ -69,10 +69,8 @@ TEST_F(Form1Test, InstalledAndStartedFromAFolderWithoutItsFilesItOpensTheShipped
   EXPECT_EQ(shipped.Read("stacklinks.cfg"), "<missing>");
 }
 
-TEST_F(Form1Test, ControlsAndMenusCarryTheirNamesAndCaptions) {
+TEST_F(Form1Test, MenusCarryTheirNamesAndCaptionsAndEveryButtonCanBeReached) {
   Start(test::kFivePuzzles);
-  EXPECT_EQ(form->windowTitle(), QStringLiteral("   Stacklinks"));
-  EXPECT_EQ(Button("Command18").Caption(), QStringLiteral("CreateMulti"));
   EXPECT_FALSE(Button("Command8").Picture().isNull());
   // cmdreset, beyond the designed width, can be reached by widening the window.
   EXPECT_GE(form->centralWidget()->maximumWidth(), Button("cmdreset").geometry().right());
