@@ -26,12 +26,6 @@ std::vector<std::string> ChainDictionary() {
   return words;
 }
 
-std::vector<std::string> WordsOf(const WordTable& table, const Chain& chain) {
-  std::vector<std::string> words;
-  for (const ChainLevel& level : chain) words.push_back(table.Word(level.row));
-  return words;
-}
-
 int32_t RowOf(const WordTable& table, const std::string& word) {
   for (int32_t row = 0; row < table.Count(); ++row) {
     if (table.Word(row) == word) return row;
@@ -52,7 +46,7 @@ std::string Chosen(const std::vector<std::string>& words, const std::string& upp
 TEST(BuildChain, FollowsTheFirstCandidatesAndStores) {
   const WordTable table(ChainDictionary(), 7);
   const Chain down = BuildChain(table, RowOf(table, "QBRCSDT"));
-  EXPECT_EQ(WordsOf(table, down), kChain);
+  EXPECT_EQ(ChainPuzzle(table, down).words, kChain);
   EXPECT_EQ(ChainPuzzle(table, down).links,
             (std::vector<std::string>{"020406", "030507", "020406", "030507", "020406", "030507"}));
   EXPECT_EQ(UsedLinkLetters(down, 3), "BCDFGHKLM");
@@ -68,7 +62,7 @@ TEST(BuildChain, FollowsTheFirstCandidatesAndStores) {
   EXPECT_EQ(puzzle.Clue[1], "kept");
   // From the middle: NKPLRMS, JKFLGMH (KLM before PRS), ZBFCGDH, QBRCSDT, then AARASAT (RST is
   // new), below which only QBRCSDT links, by RST again: no backtracking, five words.
-  EXPECT_EQ(WordsOf(table, BuildChain(table, RowOf(table, "NKPLRMS"))),
+  EXPECT_EQ(ChainPuzzle(table, BuildChain(table, RowOf(table, "NKPLRMS"))).words,
             (std::vector<std::string>{"NKPLRMS", "JKFLGMH", "ZBFCGDH", "QBRCSDT", "AARASAT"}));
 }
 
