@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "support/run_command.h"
 #include "support/temp_folder.h"
@@ -23,22 +24,18 @@ class ListToolCommandsTest : public ::testing::Test {
 };
 
 TEST_F(ListToolCommandsTest, EachSubcommandWritesBesideTheSourceAndPrintsTheFinalMessage) {
-  const struct {
-    const char* command;
-    const char* output;
-    std::string message;
-  } cases[] = {
+  const std::tuple<const char*, const char*, std::string> cases[] = {  // command, output, message
       {"shuffle", "my list-random.txt", folder.File("my list-random.txt") + " done"},
       {"shuffle --drop-repeats", "my list-noduprandom.txt",
        folder.File("my list-noduprandom.txt") + " randomized"},
       {"dedupe", "my listnodups.txt", "done"},
       {"trim", "my list-withpn.txt", "done"},
   };
-  for (const auto& c : cases) {
-    const test::CommandResult result = Tool(std::string(c.command) + " --file " + source);
-    EXPECT_EQ(result.exitCode, 0) << c.command << ": " << result.err;
-    EXPECT_EQ(result.out, c.message + "\n");
-    EXPECT_NE(folder.Read(c.output), "<missing>") << c.output;
+  for (const auto& [command, output, message] : cases) {
+    const test::CommandResult result = Tool(std::string(command) + " --file " + source);
+    EXPECT_EQ(result.exitCode, 0) << command << ": " << result.err;
+    EXPECT_EQ(result.out, message + "\n");
+    EXPECT_NE(folder.Read(output), "<missing>") << output;
   }
   EXPECT_EQ(folder.Read("my list-withpn.txt"), "A\r\nA\r\nb\r\nA\r\na\r\n");
 }

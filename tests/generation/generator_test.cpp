@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "baseline_generator.h"
@@ -94,20 +95,17 @@ TEST(FillLevel, CandidateRulesAndCaseBlindOrder) {
 
 // The fast generator makes, from every start word, the chain the literal one makes.
 TEST(BuildChain, MatchesTheLiteralGeneratorForEveryStartWord) {
-  const struct {
-    uint32_t seed;
-    int width;
-    const char* alphabet;
-  } dictionaries[] = {{3, 8, "BCDLMRS\xC9\xE9"}, {4, 9, "BCDLMbcdR\xD8\xF8"}, {5, 12, "BCDLMRT"}};
-  for (const auto& d : dictionaries) {
-    std::vector<std::string> words = test::RandomWords(d.seed, 250, d.width, d.alphabet);
+  const std::tuple<uint32_t, int, const char*> dictionaries[] = {  // seed, width, alphabet
+      {3, 8, "BCDLMRS\xC9\xE9"}, {4, 9, "BCDLMbcdR\xD8\xF8"}, {5, 12, "BCDLMRT"}};
+  for (const auto& [seed, width, alphabet] : dictionaries) {
+    std::vector<std::string> words = test::RandomWords(seed, 250, width, alphabet);
     for (size_t i = 0; i < 20; ++i) {  // copies, and copies in the other case
       words.push_back(words[i * 3]);
       words.push_back(words[i * 5]);
       for (char& ch : words.back()) ch ^= 0x20;  // every letter here, accented ones too
     }
-    const WordTable table(words, d.width);
-    baseline::Generator literal(words, d.width, 1);
+    const WordTable table(words, width);
+    baseline::Generator literal(words, width, 1);
     int complete = 0;
     for (int32_t start = 0; start < table.Count(); ++start) {
       literal.BuildChain(static_cast<size_t>(start));
@@ -116,9 +114,9 @@ TEST(BuildChain, MatchesTheLiteralGeneratorForEveryStartWord) {
       const GeneratedPuzzle got = ChainPuzzle(table, chain);
       ASSERT_EQ(got.words, expected.words) << words[start];
       ASSERT_EQ(got.links, expected.links) << words[start];
-      complete += static_cast<int>(chain.size()) == d.width;
+      complete += static_cast<int>(chain.size()) == width;
     }
-    EXPECT_GT(complete, 0) << d.alphabet;
+    EXPECT_GT(complete, 0) << alphabet;
   }
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/temp_folder.h"
@@ -110,11 +111,7 @@ TEST(MeaningNumbersTest, EveryWordFieldGetsOneOfItsMeaningNumbers) {
 }
 
 TEST(ListToolOutputTest, OutputNamesComeFromTheSourceUpToItsLastDot) {
-  const struct {
-    std::string source;
-    ListTool tool;
-    std::optional<std::string> output;
-  } cases[] = {
+  const std::tuple<std::string, ListTool, std::optional<std::string>> cases[] = {
       {"/p/puzzles.txt", ListTool::Randomize, "/p/puzzles-random.txt"},
       {"/p/puzzles.txt", ListTool::NoDupRandomize, "/p/puzzles-noduprandom.txt"},
       {"/p/puzzles.txt", ListTool::RemoveDup, "/p/puzzlesnodups.txt"},
@@ -125,8 +122,8 @@ TEST(ListToolOutputTest, OutputNamesComeFromTheSourceUpToItsLastDot) {
       {"/p/puzzles", ListTool::Randomize, std::nullopt},
       {"/p.d/puzzles", ListTool::Randomize, std::nullopt},  // the dot of a folder is no help
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ToolOutputPath(c.source, OutputEnding(c.tool)), c.output) << c.source;
+  for (const auto& [source, tool, output] : cases) {
+    EXPECT_EQ(ToolOutputPath(source, OutputEnding(tool)), output) << source;
   }
 }
 
@@ -145,10 +142,7 @@ TEST_F(ListToolRunTest, RefusalsAndCancelsWriteNothingAndKeepAnOlderOutput) {
   folder.Write("empty.txt", "");
   folder.Write("old-random.txt", "kept\r\n");
   const ToolProgress cancelled{{}, [] { return true; }};
-  const struct {
-    std::string source;
-    std::string message;  // "" for a cancel
-  } cases[] = {
+  const std::pair<std::string, std::string> cases[] = {  // source, message ("" for a cancel)
       {folder.File("missing.txt"),
        "The file " + folder.File("missing.txt") + " is missing or empty. Nothing was written."},
       {folder.File("empty.txt"),
@@ -158,11 +152,11 @@ TEST_F(ListToolRunTest, RefusalsAndCancelsWriteNothingAndKeepAnOlderOutput) {
                                   "Nothing was written."},
       {folder.Write("old.txt", "a\r\nb\r\n"), ""},
   };
-  for (const auto& c : cases) {
+  for (const auto& [source, message] : cases) {
     const ListToolResult result =
-        Run(ListTool::Randomize, c.source, c.message.empty() ? cancelled : ToolProgress{});
-    EXPECT_EQ(result.outcome, c.message.empty() ? Outcome::Cancelled : Outcome::Refused);
-    EXPECT_EQ(result.message, c.message);
+        Run(ListTool::Randomize, source, message.empty() ? cancelled : ToolProgress{});
+    EXPECT_EQ(result.outcome, message.empty() ? Outcome::Cancelled : Outcome::Refused);
+    EXPECT_EQ(result.message, message);
   }
   EXPECT_EQ(folder.Read("old-random.txt"), "kept\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 3);

@@ -56,24 +56,16 @@ TEST(SimpleArray, AddingAndRemovingMoveLaterItemsWithTheirData) {
 }
 
 TEST(SimpleArray, BulkRemovalsKeepTheOrder) {
-  clsSimpleArray a;
-  for (int i = 0; i < 102; ++i) a.AddItem(i % 5 == 0 ? "keep" : "Drop");
-  a.RemoveItemsMatching("DROP");  // without regard to case
-  EXPECT_EQ(a.Items(), Items(21, "keep"));
-  EXPECT_EQ(a.NewIndex(), 20);
-  a.FindItem("keep", true);
-  a.RemoveItemsMatching("B");  // nothing removed: NewIndex untouched
-  EXPECT_EQ(a.NewIndex(), 0);
-  for (int32_t i = 0; i < a.ListCount(); ++i) a.SetItemData(i, i % 2);
-  a.RemoveItemDataMatching(1);
-  EXPECT_EQ(a.ListCount(), 11);
+  clsSimpleArray a = Of({"keep", "Drop", "x", "DROP", "keep", "drop"});
+  a.RemoveItemsMatching("dROP");  // without regard to case
+  EXPECT_EQ(a.Items(), (Items{"keep", "x", "keep"}));
+  a.SetItemData(1, 1);
   a.RemoveItemDataMatching(0);
-  EXPECT_EQ(a.ListCount() + a.NewIndex(), -1);
+  EXPECT_EQ(a.Items(), Items{"x"});
   // Without regard to case, accents too (\xE9t\xE9, \xC9T\xC9); the first copy stays.
   clsSimpleArray copies = Of({"A", "a", "B", "A", "\xE9t\xE9", "\xC9T\xC9", "ete"});
   copies.RemoveDuplicates();
   EXPECT_EQ(copies.Items(), (Items{"A", "B", "\xE9t\xE9", "ete"}));
-  EXPECT_EQ(copies.NewIndex(), 3);
 }
 
 TEST(SimpleArray, SearchesAndTheirNewIndex) {
