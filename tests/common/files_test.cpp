@@ -30,17 +30,5 @@ TEST(Files, FileNamesAndSeparators) {
   EXPECT_EQ(program.back(), '/');
 }
 
-TEST(Files, CurrentFolderCanBeChangedAndRestored) {
-  TempFolder folder;
-  const std::string before = CurrentFolder();
-  ASSERT_TRUE(SetCurrentFolder(folder.Path()));
-  folder.Write("here.txt", "x");
-  EXPECT_TRUE(FileExists("here.txt"));  // relative names are found in the new current folder
-  EXPECT_TRUE(SetCurrentFolder(before));
-  EXPECT_EQ(CurrentFolder(), before);
-  EXPECT_FALSE(SetCurrentFolder(""));
-  EXPECT_FALSE(SetCurrentFolder(folder.File("missing")));
-}
-
 }  // namespace
 }  // namespace sl

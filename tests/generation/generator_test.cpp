@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "baseline_generator.h"
@@ -23,12 +24,6 @@ const std::vector<std::string> kChain = {"QBRCSDT", "ZBFCGDH", "JKFLGMH", "NKPLR
 std::vector<std::string> ChainDictionary() {
   std::vector<std::string> words = kChain;
   words.insert(words.end(), {"QBRCSDT", "ZBKCLDM", "AARASAT"});
-  return words;
-}
-
-std::vector<std::string> WordsOf(const WordTable& table, const Chain& chain) {
-  std::vector<std::string> words;
-  for (const ChainLevel& level : chain) words.push_back(table.Word(level.row));
   return words;
 }
 
@@ -52,10 +47,9 @@ std::string Chosen(const std::vector<std::string>& words, const std::string& upp
 TEST(BuildChain, FollowsTheFirstCandidatesAndStores) {
   const WordTable table(ChainDictionary(), 7);
   const Chain down = BuildChain(table, RowOf(table, "QBRCSDT"));
-  EXPECT_EQ(WordsOf(table, down), kChain);
+  EXPECT_EQ(ChainPuzzle(table, down).words, kChain);
   EXPECT_EQ(ChainPuzzle(table, down).links,
             (std::vector<std::string>{"020406", "030507", "020406", "030507", "020406", "030507"}));
-  EXPECT_EQ(UsedLinkLetters(down, 3), "BCDFGHKLM");
   // Stored, it fills words, links and grids, clears what a larger puzzle left, keeps clues.
   Puzzle puzzle;
   puzzle.Clue[1] = "kept";
@@ -68,7 +62,7 @@ TEST(BuildChain, FollowsTheFirstCandidatesAndStores) {
   EXPECT_EQ(puzzle.Clue[1], "kept");
   // From the middle: NKPLRMS, JKFLGMH (KLM before PRS), ZBFCGDH, QBRCSDT, then AARASAT (RST is
   // new), below which only QBRCSDT links, by RST again: no backtracking, five words.
-  EXPECT_EQ(WordsOf(table, BuildChain(table, RowOf(table, "NKPLRMS"))),
+  EXPECT_EQ(ChainPuzzle(table, BuildChain(table, RowOf(table, "NKPLRMS"))).words,
             (std::vector<std::string>{"NKPLRMS", "JKFLGMH", "ZBFCGDH", "QBRCSDT", "AARASAT"}));
 }
 
@@ -100,20 +94,17 @@ TEST(FillLevel, CandidateRulesAndCaseBlindOrder) {
 
 // The fast generator makes, from every start word, the chain the literal one makes.
 TEST(BuildChain, MatchesTheLiteralGeneratorForEveryStartWord) {
-  const struct {
-    uint32_t seed;
-    int width;
-    const char* alphabet;
-  } dictionaries[] = {{3, 8, "BCDLMRS\xC9\xE9"}, {4, 9, "BCDLMbcdR\xD8\xF8"}, {5, 12, "BCDLMRT"}};
-  for (const auto& d : dictionaries) {
-    std::vector<std::string> words = test::RandomWords(d.seed, 250, d.width, d.alphabet);
+  const std::tuple<uint32_t, int, const char*> dictionaries[] = {  // seed, width, alphabet
+      {3, 8, "BCDLMRS\xC9\xE9"}, {4, 9, "BCDLMbcdR\xD8\xF8"}, {5, 12, "BCDLMRT"}};
+  for (const auto& [seed, width, alphabet] : dictionaries) {
+    std::vector<std::string> words = test::RandomWords(seed, 250, width, alphabet);
     for (size_t i = 0; i < 20; ++i) {  // copies, and copies in the other case
       words.push_back(words[i * 3]);
       words.push_back(words[i * 5]);
       for (char& ch : words.back()) ch ^= 0x20;  // every letter here, accented ones too
     }
-    const WordTable table(words, d.width);
-    baseline::Generator literal(words, d.width, 1);
+    const WordTable table(words, width);
+    baseline::Generator literal(words, width, 1);
     int complete = 0;
     for (int32_t start = 0; start < table.Count(); ++start) {
       literal.BuildChain(static_cast<size_t>(start));
@@ -122,9 +113,9 @@ TEST(BuildChain, MatchesTheLiteralGeneratorForEveryStartWord) {
       const GeneratedPuzzle got = ChainPuzzle(table, chain);
       ASSERT_EQ(got.words, expected.words) << words[start];
       ASSERT_EQ(got.links, expected.links) << words[start];
-      complete += static_cast<int>(chain.size()) == d.width;
+      complete += static_cast<int>(chain.size()) == width;
     }
-    EXPECT_GT(complete, 0) << d.alphabet;
+    EXPECT_GT(complete, 0) << alphabet;
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "generation/word_table.h"
 
@@ -13,12 +14,8 @@ namespace {
 // Links are the first three matches from column 2 on (not A or E, case counts), taken only when
 // their letters differ and no two are neighbours; a later triple is never tried.
 TEST(FindLink, TheFirstThreeMatchesOrNothing) {
-  const struct {
-    const char* upper;
-    const char* lower;
-    const char* letters;  // "" for no link
-    const char* positions;
-  } cases[] = {
+  // upper word, lower word, link letters ("" for no link), link positions
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
       {"RXTXLXMX", "RYTYLYMY", "TLM", "030507"},  // column 1 matches too, but never counts
       {"RYTYLYMY", "RXTXLXMX", "TLM", "030507"},  // the same link either way round
       {"RXTXLXQQ", "RYTYLYZZ", "", ""},           // column 1 and two more are not enough
@@ -39,10 +36,10 @@ TEST(FindLink, TheFirstThreeMatchesOrNothing) {
       {"XRXTXL", "YRYTYLYMYN", "RTL", "020406"},
       {"", "", "", ""},
   };
-  for (const auto& c : cases) {
-    const Link link = FindLink(c.upper, c.lower);
-    EXPECT_EQ(link.letters, c.letters) << c.upper << " / " << c.lower;
-    EXPECT_EQ(link.positions, c.positions) << c.upper << " / " << c.lower;
+  for (const auto& [upper, lower, letters, positions] : cases) {
+    const Link link = FindLink(upper, lower);
+    EXPECT_EQ(link.letters, letters) << upper << " / " << lower;
+    EXPECT_EQ(link.positions, positions) << upper << " / " << lower;
   }
 }
 

@@ -42,19 +42,16 @@ TEST_F(MeaningsTest, FirstOrRandomMeaningOfTheFirstBlockOfTheWordInUpperCase) {
     const std::string clue = Clue(word, drawn);
     return clue + "#" + std::to_string(drawn);
   };
-  std::set<std::string> cats, dogs, ants, allAnts;
+  std::set<std::string> cats, dogs, ants, firstAnts;
   for (int i = 0; i < 3000; ++i) {
     cats.insert(draw("CAT"));
     dogs.insert(draw("DOG"));
     ants.insert(draw("ANT"));
+    if (i < 101) firstAnts.insert("meaning " + std::to_string(i + 1) + "#" + std::to_string(i + 1));
   }
   EXPECT_EQ(cats, (std::set<std::string>{"a pet#1", "a whip#2", "a boat#3"}));
   EXPECT_EQ(dogs, (std::set<std::string>{"first#1", "second#2"}));
-  for (int k = 1; k <= 101; ++k) {
-    allAnts.insert("meaning " + std::to_string(k) + "#" + std::to_string(k));
-  }
-  EXPECT_EQ(ants, allAnts);
-
+  EXPECT_EQ(ants, firstAnts);
   EXPECT_EQ(draw("CA"), "a state#1");  // one meaning: always the first
   m = 2;                               // a number that is neither 1 nor -1 picks nothing
   EXPECT_EQ(Clue("CAT", m), "");

@@ -108,25 +108,19 @@ TEST_F(ShippedWordLists, MeaningsAreWholeShortAdjacentAndNeverGiveTheirWordAway)
 
 // Clues of today's word lists before they were cleaned up: each must be gone.
 TEST_F(ShippedWordLists, KnownBadCluesAreGone) {
-  struct Bad {
-    const char* word;
-    const char* meaning;
-  };
+  using Bad = std::pair<const char*, const char*>;  // word, meaning
   const Bad kGone[] = {
       // The answer, a form or its stem in the clue.
-      {"FRUGALLY", "in a frugal manner"},
-      {"BASSOONIST", "a musician who plays the bassoon"},
-      {"TENDONITIS", "inflammation of a tendon"},
+      {"FRUGALLY", "in a frugal manner"}, {"BASSOONIST", "a musician who plays the bassoon"},
+      {"TENDONITIS", "inflammation of a tendon"}, {"CRITICIZE", "act as a critic"},
       {"CRITICIZE", "find fault with; express criticism of; point out real or perceived flaws"},
-      {"CRITICIZE", "act as a critic"},
       {"ANTHOLOGIST", "an editor who makes selections for an anthology"},
       {"ACOUSTICALLY", "with respect to acoustics"},
       {"EXPLANATORY", "serving or intended to explain or make clear"},
       {"UNREWARDING", "not rewarding; not providing personal satisfaction"},
       {"LOVINGLY", "with fondness; with love"},
       {"SEEDLING", "young plant or tree grown from a seed"},
-      {"WINDMILL", "a mill that is powered by the wind"},
-      {"TIDINESS", "the habit of being tidy"},
+      {"WINDMILL", "a mill that is powered by the wind"}, {"TIDINESS", "the habit of being tidy"},
       {"ADDITION", "the act of adding one thing to another"},
       // Cut short in mid-phrase.
       {"ABLATIVE", "the case indicating the agent in passive sentences or the instrument or manner "
@@ -143,11 +137,11 @@ TEST_F(ShippedWordLists, KnownBadCluesAreGone) {
       {"SLUTTISH", "characteristic of or befitting a slut or slattern; used especially of women"},
       {"SHITTING", "the elimination of fecal waste through the anus"},
   };
-  std::set<std::string> lines(meanings.Lines().Items().begin(), meanings.Lines().Items().end());
-  for (const Bad& bad : kGone) {
-    EXPECT_EQ(lines.count(std::string(bad.word) + ":" + bad.meaning), 0u) << bad.word;
+  const std::vector<std::string>& all = meanings.Lines().Items();
+  const std::set<std::string> lines(all.begin(), all.end());
+  for (const auto& [word, meaning] : kGone) {
+    EXPECT_EQ(lines.count(std::string(word) + ":" + meaning), 0u) << word;
   }
-
   // Biographies may follow a common sense, never lead.
   const Bad kNotFirst[] = {
       {"CHAMBERS", "English architect (1723-1796)"},
@@ -158,10 +152,10 @@ TEST_F(ShippedWordLists, KnownBadCluesAreGone) {
       {"ZEPPELIN", "German inventor who designed and built the first rigid motorized dirigible "
                    "(1838-1917)"},
   };
-  for (const Bad& bad : kNotFirst) {
-    auto found = meaningsOf.find(bad.word);
+  for (const auto& [word, meaning] : kNotFirst) {
+    const auto found = meaningsOf.find(word);
     if (found != meaningsOf.end()) {
-      EXPECT_NE(found->second.front(), bad.meaning) << bad.word;
+      EXPECT_NE(found->second.front(), meaning) << word;
     }
   }
   EXPECT_EQ(meaningsOf.count("CHAMBERS"), 0u) << "a word with only a proper-noun sense";

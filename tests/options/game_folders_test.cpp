@@ -12,8 +12,6 @@
 namespace sl {
 namespace {
 
-using test::TempFolder;
-
 TEST(GameFolders, DecidedFromTheFacts) {
   const struct {
     const char* what;
@@ -46,61 +44,33 @@ TEST(GameFolders, DecidedFromTheFacts) {
   }
 }
 
-TEST(GameFolders, FilesOfEachFolder) {
-  const GameFolders installed = DecideGameFolders(
-      {"/usr/bin/", false, "/usr/share/stacklinks/", "/h/.config", "/h/.local/share"});
-  EXPECT_EQ(installed.DataFile("mean6.txt"), "/usr/share/stacklinks/mean6.txt");
-  EXPECT_EQ(installed.ConfigFile(), "/h/.config/stacklinks/stacklinks.cfg");
-  EXPECT_EQ(installed.TempPuzzleFile(), "/h/.local/share/stacklinks/temporarypuzzle.txt");
-  EXPECT_EQ(installed.BatchFile("8puzadd.txt"), "/h/.local/share/stacklinks/8puzadd.txt");
+// The files of an installed copy are shown in the main window's start-up test.
+TEST(GameFolders, APortableCopyWritesBatchesInTheCurrentFolder) {
   const GameFolders portable = DecideGameFolders({"/opt/game", true, "", "", ""});
   EXPECT_EQ(portable.ConfigFile(), "/opt/game/stacklinks.cfg");
-  EXPECT_EQ(portable.BatchFile("8puzadd.txt"), "8puzadd.txt");  // the current folder
+  EXPECT_EQ(portable.BatchFile("8puzadd.txt"), "8puzadd.txt");
 }
 
-// An install tree <prefix>/bin and <prefix>/share/stacklinks, with the meanings where asked.
-struct InstallTree {
-  explicit InstallTree(bool dataBeside, bool dataInstalled) {
-    std::filesystem::create_directories(root.File("bin"));
-    std::filesystem::create_directories(root.File("share/stacklinks"));
-    if (dataBeside) root.Write("bin/mean6.txt", "ABC:x\r\n");
-    if (dataInstalled) root.Write("share/stacklinks/mean6.txt", "ABC:x\r\n");
-  }
-  TempFolder root;
-};
-
 TEST(GameFolders, FactsOfAnExecutableFolder) {
-  const struct {
-    bool beside;
-    bool installed;
-    bool expectBeside;
-    bool expectInstalled;
-  } cases[] = {
-      {true, false, true, false},
-      {false, true, false, true},
-      {true, true, true, true},
-      {false, false, false, false},
-  };
-  for (const auto& c : cases) {
-    InstallTree tree(c.beside, c.installed);
-    const FolderFacts facts =
-        ExecutableFolderFacts(tree.root.File("bin"), "../share/stacklinks");
-    EXPECT_EQ(facts.executableFolder, tree.root.File("bin/"));
-    EXPECT_EQ(facts.dataBesideExecutable, c.expectBeside) << c.beside << c.installed;
-    EXPECT_EQ(facts.installedDataFolder,
-              c.expectInstalled ? tree.root.File("share/stacklinks/") : "")
-        << c.beside << c.installed;
+  for (const bool beside : {true, false}) {
+    for (const bool installed : {true, false}) {
+      test::TempFolder root;
+      std::filesystem::create_directories(root.File("bin"));
+      std::filesystem::create_directories(root.File("share/stacklinks"));
+      if (beside) root.Write("bin/mean6.txt", "ABC:x\r\n");
+      // An empty meanings file marks nothing.
+      root.Write("share/stacklinks/mean6.txt", installed ? "ABC:x\r\n" : "");
+      const FolderFacts facts = ExecutableFolderFacts(root.File("bin"), "../share/stacklinks");
+      EXPECT_EQ(facts.executableFolder, root.File("bin/"));
+      EXPECT_EQ(facts.dataBesideExecutable, beside) << beside << installed;
+      EXPECT_EQ(facts.installedDataFolder, installed ? root.File("share/stacklinks/") : "")
+          << beside << installed;
+    }
   }
-  // An empty meanings file marks nothing.
-  InstallTree empty(false, false);
-  empty.root.Write("share/stacklinks/mean6.txt", "");
-  EXPECT_EQ(ExecutableFolderFacts(empty.root.File("bin"), "../share/stacklinks")
-                .installedDataFolder,
-            "");
 }
 
 TEST(GameFolders, WritableFoldersAreMadeWhenMissing) {
-  TempFolder home;
+  test::TempFolder home;
   const GameFolders folders =
       DecideGameFolders({"/usr/bin/", false, "/usr/share/stacklinks/", home.File("config"),
                          home.File("a/b/share")});
@@ -115,8 +85,8 @@ TEST(GameFolders, WritableFoldersAreMadeWhenMissing) {
 }
 
 TEST(GameFolders, StartingFilePrefersTheCurrentFolderThenTheShippedOne) {
-  TempFolder current;
-  TempFolder data;
+  test::TempFolder current;
+  test::TempFolder data;
   const std::string before = CurrentFolder();
   ASSERT_TRUE(SetCurrentFolder(current.Path()));
   const GameFolders folders = DecideGameFolders({data.Path(), true, "", "", ""});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "output/page_limits.h"
@@ -41,50 +42,33 @@ TEST(PrintRange, ParsesWhatThePlayerTypedAgainstTheFile) {
   }
 }
 
-TEST(PrintRange, ReportAndDefaultPdfNames) {
-  EXPECT_EQ(PuzzlesPrintedText(3), " 3 puzzles printed");
-  EXPECT_EQ(DefaultPdfName("/home/p/puzzles.txt", 5, 10), "/home/p/puzzles-5-10.pdf");
+// The report and the name offered for a whole file are shown in the main window's print test.
+TEST(PrintRange, DefaultPdfNamesBesideTheFileOrInTheCurrentFolder) {
   EXPECT_EQ(DefaultPdfName("puzzles.txt", 7, 7), "puzzles-7.pdf");
   EXPECT_EQ(DefaultPdfName("/a.b/book", 1, 2), "/a.b/book-1-2.pdf");
   EXPECT_EQ(DefaultPdfName("", 1, 1), "puzzles-1.pdf");
 }
 
 TEST(PageLimits, EverySetterKeepsTheOrderOfTheFour) {
-  enum Field { kMin, kFrom, kTo, kMax };
-  // start values (min, from, to, max), field set, value, expected values
+  using Setter = void (PageLimits::*)(int16_t);
+  using Four = std::array<int16_t, 4>;  // min, from, to, max
   const struct {
-    int16_t start[4];
-    Field field;
+    Setter set;
     int16_t value;
-    int16_t expected[4];
-  } cases[] = {
-      {{0, 0, 0, 0}, kMin, 5, {5, 5, 5, 5}},
-      {{1, 2, 8, 9}, kMin, 5, {5, 5, 8, 9}},
-      {{1, 2, 8, 9}, kFrom, 5, {1, 5, 8, 9}},
-      {{1, 2, 3, 4}, kFrom, 6, {1, 6, 6, 6}},
-      {{3, 4, 5, 6}, kFrom, 1, {1, 1, 5, 6}},
-      {{1, 2, 3, 4}, kTo, 7, {1, 2, 7, 7}},
-      {{3, 4, 5, 6}, kTo, 2, {2, 2, 2, 6}},
-      {{3, 4, 5, 6}, kMax, 4, {3, 4, 4, 4}},
-      {{3, 4, 5, 6}, kMax, -7, {0, 0, 0, 0}},  // a negative value is taken as 0
+    Four expected;
+  } steps[] = {
+      {&PageLimits::SetMin, 5, {5, 5, 5, 5}},       {&PageLimits::SetMax, 9, {5, 5, 5, 9}},
+      {&PageLimits::SetFromPage, 2, {2, 2, 5, 9}},  {&PageLimits::SetFromPage, 9, {2, 9, 9, 9}},
+      {&PageLimits::SetToPage, 12, {2, 9, 12, 12}}, {&PageLimits::SetMin, 10, {10, 10, 12, 12}},
+      {&PageLimits::SetToPage, 1, {1, 1, 1, 12}},
+      {&PageLimits::SetMax, -7, {0, 0, 0, 0}},  // a negative value is taken as 0
   };
-  for (const auto& c : cases) {
-    PageLimits limits;
-    // Built up from the top so the start values are stored as given.
-    limits.SetMax(c.start[kMax]);
-    limits.SetToPage(c.start[kTo]);
-    limits.SetFromPage(c.start[kFrom]);
-    limits.SetMin(c.start[kMin]);
-    switch (c.field) {
-      case kMin: limits.SetMin(c.value); break;
-      case kFrom: limits.SetFromPage(c.value); break;
-      case kTo: limits.SetToPage(c.value); break;
-      case kMax: limits.SetMax(c.value); break;
-    }
-    const int16_t got[4] = {limits.min(), limits.FromPage(), limits.ToPage(), limits.max()};
-    for (int i = 0; i < 4; ++i) {
-      EXPECT_EQ(got[i], c.expected[i]) << "case " << &c - cases << " field " << i;
-    }
+  PageLimits limits;
+  for (const auto& step : steps) {
+    (limits.*step.set)(step.value);
+    EXPECT_EQ((Four{limits.min(), limits.FromPage(), limits.ToPage(), limits.max()}),
+              step.expected)
+        << "step " << &step - steps;
   }
 }
 

@@ -73,8 +73,6 @@ TEST(PuzzleSheet, BoxesAndLinkLinesByKind) {
     EXPECT_EQ(links[0].y1, k.y0 + 1215 - 180);
     EXPECT_EQ(links[0].y2, k.y0 + 1215 + 2);
     EXPECT_EQ(links[0].lineWidth, 5);
-    EXPECT_EQ(links[20].x1, k.x0 + 7 * 450 + 225);
-    EXPECT_EQ(links[20].y1, k.y0 + 4860 - 180);
   }
 }
 
@@ -105,12 +103,10 @@ TEST(PuzzleSheet, TextsInTheGridFontAtTheirPlacesAndSizes) {
   } expected[] = {
       {kSheetTitle, x0 + 450, y0 + 300, 7},
       {"Puz# 5:books/p.txt", x0 + 450, y0 + 100, 7},
-      {"01", x0 + 125, y0 + 608 + 125, 12},  // 0.6 of the grid font's 20 points
-      {"08", x0 + 125, y0 + 4860 + 125, 12},
+      {"08", x0 + 125, y0 + 4860 + 125, 12},  // 0.6 of the grid font's 20 points
       {"Linked Letters: ELT", x0 + 450, y0 + 4860 + 450 + 225, 12},
       {"Clues", x, y - 300, 11},
       {" 1.", x, y, 9},
-      {"clue 1", x + 400, y, 9},
       {" 2.", x, y + 290, 9},
       {std::string(60, 'a'), x + 400, y + 290, 9},
       {std::string(30, 'b'), x + 400, y + 490, 9},

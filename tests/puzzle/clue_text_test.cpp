@@ -23,7 +23,6 @@ TEST(LinkedLetters, DistinctLettersOfTheWordsBelowEachLinkSorted) {
   // Link 1 takes E, A, E from word 2; link 2 takes T, A, S from word 3, in any order of columns.
   EXPECT_EQ(LinkedLettersText(PuzzleOf("3;030201;020301;XXX,0;EAE,0;TAS,0;")),
             "Linked Letters: AEST");
-  EXPECT_EQ(LinkedLettersText(PuzzleOf("")), "Linked Letters: ");
   // A word too short for its link gives no letter there instead of reading past its end.
   EXPECT_EQ(LinkedLettersText(PuzzleOf("3;010203;010203;XXX,0;E,0;T.,0;")),
             "Linked Letters: ET");

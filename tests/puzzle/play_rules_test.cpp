@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "puzzle/check.h"
 #include "puzzle/cursor.h"
@@ -33,12 +34,7 @@ TEST(CheckPuzzle, ReportsFillFirstThenWrongThenDone) {
 
 TEST(Navigation, NextAndPreviousWrapAndTheRightButtonGoesToTheEnds) {
   Random random(1);
-  const struct {
-    NavCommand command;
-    int32_t current;
-    int button;
-    int32_t chosen;  // of 120 puzzles
-  } cases[] = {
+  const std::tuple<NavCommand, int32_t, int, int32_t> cases[] = {  // current, button, chosen
       {NavCommand::Next, 7, 1, 8},       {NavCommand::Next, 120, 1, 1},
       {NavCommand::Next, 7, 2, 120},     {NavCommand::Previous, 7, 4, 6},
       {NavCommand::Previous, 1, 1, 120}, {NavCommand::Previous, 7, 2, 1},
@@ -46,9 +42,9 @@ TEST(Navigation, NextAndPreviousWrapAndTheRightButtonGoesToTheEnds) {
       {NavCommand::Next, 0, 1, 1},       {NavCommand::Previous, 0, 1, 120},
       {NavCommand::Next, 500, 1, 1},     {NavCommand::Previous, 500, 1, 120},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ChooseNavigationNumber(c.command, c.current, 120, c.button, random), c.chosen)
-        << c.current << " button " << c.button;
+  for (const auto& [command, current, button, chosen] : cases) {  // of 120 puzzles
+    EXPECT_EQ(ChooseNavigationNumber(command, current, 120, button, random), chosen)
+        << current << " button " << button;
   }
 }
 
@@ -63,14 +59,11 @@ TEST(Navigation, RandomCoversEveryPuzzleIncludingTheCurrentOne) {
 
 TEST(MoveCursor, HomeWrapsInsideTheRowOrColumnSkipsCellsWithoutLettersAndNeverHangs) {
   Puzzle p = test::BlankPuzzle(8);
-  const struct {
-    Cell from;
-    const char* direction;
-    Cell to;
-  } moves[] = {{{5, 5}, "H", {1, 2}}, {{5, 8}, "R", {5, 1}}, {{5, 1}, "L", {5, 8}},
-               {{8, 5}, "D", {1, 5}}, {{1, 5}, "U", {8, 5}}};
-  for (const auto& m : moves) {
-    EXPECT_EQ(MoveCursor(p, m.from.row, m.from.col, m.direction), m.to) << m.direction;
+  const std::tuple<Cell, const char*, Cell> moves[] = {
+      {{5, 5}, "H", {1, 2}}, {{5, 8}, "R", {5, 1}}, {{5, 1}, "L", {5, 8}},
+      {{8, 5}, "D", {1, 5}}, {{1, 5}, "U", {8, 5}}};
+  for (const auto& [from, direction, to] : moves) {
+    EXPECT_EQ(MoveCursor(p, from.row, from.col, direction), to) << direction;
   }
   EXPECT_FALSE(MoveCursor(p, 3, 3, "r"));  // unknown directions move nothing
   EXPECT_EQ(MoveCursor(p, -1, 0, "D"), (Cell{1, 2}));  // nothing selected: acts as Home

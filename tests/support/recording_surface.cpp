@@ -4,17 +4,7 @@ namespace sl::test {
 
 DrawCall& RecordingSurface::Record(DrawCall::Kind kind, int x1, int y1, int x2, int y2,
                                    Colour colour, int lineWidth, const std::string& text) {
-  DrawCall call;
-  call.kind = kind;
-  call.x1 = x1;
-  call.y1 = y1;
-  call.x2 = x2;
-  call.y2 = y2;
-  call.colour = colour;
-  call.lineWidth = lineWidth;
-  call.text = text;
-  call.font = font_;
-  calls_.push_back(call);
+  calls_.push_back({kind, x1, y1, x2, y2, colour, lineWidth, text, font_, 0, "", 0});
   return calls_.back();
 }
 

@@ -23,21 +23,17 @@ TEST(MsgStyle, ButtonsInTokenOrderPicturesAndOneOkWithoutButtonTokens) {
     const char* buttons;
     std::vector<int> pictures;
   } cases[] = {
-      {"vbQuestion + vbYesNo", "Yes=6 No=7 ", {kPictureQuestion}},  // case and blanks: any
-      {"  VBQUESTION   +vbYESno  ", "Yes=6 No=7 ", {kPictureQuestion}},
-      {"vbyesno+vbquestion", "Yes=6 No=7 ", {kPictureQuestion}},
+      {"  VBQUESTION   +vbYESno  ", "Yes=6 No=7 ", {kPictureQuestion}},  // case and blanks: any
       {"vbno+vbyes", "No=7 Yes=6 ", {}},
       {"vbyesnocancel+vbok", "Yes=6 No=7 Cancel=2 ", {}},  // no place for a fourth
       {"vbcancelok", "Ok=1 Cancel=2 ", {}},
       {"vbabort+vbretry+vbignore", "Abort=3 Retry=4 Ignore=5 ", {}},
       {"vbcontinuecancel", "Continue=6 Cancel=2 ", {kPictureInformation}},
       {"", "Ok=1 ", {}},
-      {"+", "Ok=1 ", {}},
       {"vb ok", "Ok=1 ", {}},
       {"vbyesplease+ +vbquestion", "Ok=1 ", {kPictureQuestion}},
       {"vbexclamation+vbcritical", "Ok=1 ", {1, 4}},
       {"vblighton+vbcustom", "Ok=1 ", {8, 10}},
-      {"vbstop+vbwhatever", "Ok=1 ", {}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Buttons(c.style), c.buttons) << c.style;
@@ -59,24 +55,17 @@ TEST(MsgLayout, MeasuresLongestLineAndEveryLineBreak) {
   EXPECT_EQ(Measure("a\rb\r\n").height, 600);  // a trailing line break adds an empty line
 }
 
-TEST(MsgLayout, ShortMessageIsThreeButtonsWideWithTheButtonsCentred) {
-  MsgLayout one = LayoutMessage(780, Measure("Exit?"), 0);
-  EXPECT_EQ(one.windowWidth, 2655);
-  EXPECT_EQ(one.visibleButtons, 1);
-  EXPECT_EQ(one.buttonLeft[0], 885);
-  EXPECT_EQ(one.windowHeight, 300 + 320 + 120 + 345 + 600);  // label, gap, buttons, margin
-  EXPECT_FALSE(one.fieldVisible);
-  EXPECT_EQ(LayoutMessage(780, Measure("x"), -1).visibleButtons, 0);
-  EXPECT_EQ(LayoutMessage(780, Measure("x"), 3).visibleButtons, 0);
-}
-
-TEST(MsgLayout, LongAndMultiLineMessagesGrowTheWindow) {
+// The window three buttons wide with its buttons centred, and the label after an input box,
+// are shown in the MsgForm tests.
+TEST(MsgLayout, LongAndMultiLineMessagesGrowTheWindowOutOfRangeButtonsShowNone) {
+  EXPECT_EQ(LayoutMessage(780, Measure("Exit?"), 0).windowHeight, 300 + 320 + 120 + 345 + 600);
+  for (int lastButton : {-1, 3}) {
+    EXPECT_EQ(LayoutMessage(780, Measure("x"), lastButton).visibleButtons, 0) << lastButton;
+  }
   MsgLayout wide = LayoutMessage(780, Measure(std::string(30, 'x')), 2);
   EXPECT_EQ(wide.windowWidth, 3000 + 1560);
   EXPECT_EQ(wide.buttonLeft[0], (4560 - 2655) / 2);
   EXPECT_EQ(wide.buttonLeft[2], wide.buttonLeft[0] + 1770);  // the buttons touch
-  // After an input box the label sits at 700, so the same message is 160 narrower.
-  EXPECT_EQ(LayoutMessage(700, Measure(std::string(30, 'x')), 0).windowWidth, 4560 - 160);
 
   MsgLayout tall = LayoutMessage(780, Measure("one\r\ntwo\r\nthree"), 0);
   EXPECT_EQ(tall.labelHeight, 3 * 200 + 120);
@@ -87,10 +76,7 @@ TEST(MsgLayout, InputBoxPlacesFieldAndButtonsUnderTheLabel) {
   MsgLayout in = LayoutInput(Measure("Number?"));
   EXPECT_TRUE(in.fieldVisible);
   EXPECT_EQ(in.fieldTop, 320 + 320);
-  EXPECT_EQ(in.fieldLeft, 700);
   EXPECT_EQ(in.buttonTop, 640 + 330 + 10);
-  EXPECT_EQ(in.windowHeight, in.buttonTop + 345 + 600);
-  EXPECT_EQ(in.visibleButtons, 3);
   EXPECT_EQ(in.buttonLeft[2], 700 + 1770);
   EXPECT_EQ(in.windowWidth, 700 + 2655 + 350);  // the buttons decide the width
   EXPECT_EQ(LayoutInput(Measure(std::string(40, 'x'))).windowWidth, 700 + 4000 + 350);

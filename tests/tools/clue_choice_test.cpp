@@ -6,12 +6,19 @@ namespace sl::wordlists {
 namespace {
 
 using Texts = std::vector<std::string>;
+using Dropped = std::array<int, kDropReasonCount>;  // stem, cut, proper noun, unsavoury
 
-Sense Make(const char* gloss, int tagCount = 0, Texts synonyms = {}) {
+// A sense; flags: i an instance, c a capitalised lemma, o obscene, d derogatory.
+Sense Make(const std::string& gloss, int tagCount = 0, Texts synonyms = {},
+           const std::string& flags = "") {
   Sense sense;
   sense.gloss = gloss;
   sense.tagCount = tagCount;
   sense.synonyms = std::move(synonyms);
+  sense.instance = flags.find('i') != std::string::npos;
+  sense.capitalized = flags.find('c') != std::string::npos;
+  sense.obsceneUsage = flags.find('o') != std::string::npos;
+  sense.derogatoryUsage = flags.find('d') != std::string::npos;
   return sense;
 }
 
@@ -30,26 +37,21 @@ class CluesOfLemmaTest : public ::testing::Test {
 };
 
 TEST_F(CluesOfLemmaTest, CommonSensesFirstMostSeenFirstProperNounsLast) {
-  Sense painter = Make("United States painter (1834-1903)", 40);
-  painter.instance = painter.capitalized = true;
-  Sense marmot = Make("large North American mountain marmot", 1);
-  Sense duck = Make("large-headed swift-flying diving duck of Arctic regions", 5);
-  Sense dated = Make("a noted rider of the Pony Express (1840-1889)", 50);  // no flags, a life
-  const LemmaClues clues = Clues("whistler", {painter, marmot, duck, dated});
+  const LemmaClues clues =
+      Clues("whistler", {Make("United States painter (1834-1903)", 40, {}, "ic"),
+                         Make("large North American mountain marmot", 1),
+                         Make("large-headed swift-flying diving duck of Arctic regions", 5),
+                         Make("a noted rider of the Pony Express (1840-1889)", 50)});  // a life
   EXPECT_EQ(clues.meanings, (Texts{"large-headed swift-flying diving duck of Arctic regions",
                                    "large North American mountain marmot",
                                    "a noted rider of the Pony Express (1840-1889)",
                                    "United States painter (1834-1903)"}));
-}
-
-TEST_F(CluesOfLemmaTest, AWordWithOnlyProperNounSensesGoes) {
-  Sense architect = Make("English architect (1723-1796)");
-  architect.instance = true;
-  Sense leaking = Make("rooms of a chambers kind");
-  const LemmaClues clues = Clues("chambers", {architect, leaking});
-  EXPECT_TRUE(clues.meanings.empty());
-  EXPECT_EQ(clues.wordReason, DropReason::ProperNoun);
-  EXPECT_EQ(clues.dropped, (std::array<int, kDropReasonCount>{1, 0, 1, 0}));
+  // A word with only proper-noun senses goes.
+  const LemmaClues chambers = Clues("chambers", {Make("English architect (1723-1796)", 0, {}, "i"),
+                                                 Make("rooms of a chambers kind")});
+  EXPECT_TRUE(chambers.meanings.empty());
+  EXPECT_EQ(chambers.wordReason, DropReason::ProperNoun);
+  EXPECT_EQ(chambers.dropped, (Dropped{1, 0, 1, 0}));
 }
 
 TEST_F(CluesOfLemmaTest, LeakingOrUncuttableDefinitionsFallBackOnEverydaySynonyms) {
@@ -59,53 +61,45 @@ TEST_F(CluesOfLemmaTest, LeakingOrUncuttableDefinitionsFallBackOnEverydaySynonym
   // Three at most, never a name, a form of the word or a rare word.
   EXPECT_EQ(frugally.meanings, Texts{"sparingly, economically, stingy"});
   EXPECT_EQ(frugally.synonymClues, 1);
-
+  // "campground" begins like the answer.
+  EXPECT_EQ(
+      Clues("campsite", {Make("a site for camping", 0, {"campground", "bivouac", "encampment"})})
+          .meanings,
+      Texts{"bivouac"});
   // A definition clue, even of a rarer sense, comes before a synonym clue.
-  const LemmaClues campsite =
-      Clues("campsite", {Make("a site for camping", 0, {"campground", "bivouac", "encampment"})});
-  EXPECT_EQ(campsite.meanings, Texts{"bivouac"});  // "campground" begins like the answer
-
-  const LemmaClues culprit = Clues(
-      "perpetrator", {Make("someone who perpetrates wrongdoing", 9, {"culprit"}),
-                      Make("one who does a wrong", 1)});
-  EXPECT_EQ(culprit.meanings, (Texts{"one who does a wrong", "culprit"}));
-
-  const std::string uncuttable(130, 'x');
+  EXPECT_EQ(Clues("perpetrator", {Make("someone who perpetrates wrongdoing", 9, {"culprit"}),
+                                  Make("one who does a wrong", 1)})
+                .meanings,
+            (Texts{"one who does a wrong", "culprit"}));
   const LemmaClues dropped = Clues("bassoonist", {Make("a musician who plays the bassoon"),
-                                                  Make(uncuttable.c_str())});
+                                                  Make(std::string(130, 'x'))});
   EXPECT_TRUE(dropped.meanings.empty());
   EXPECT_EQ(dropped.wordReason, DropReason::Stem);
-  EXPECT_EQ(dropped.dropped, (std::array<int, kDropReasonCount>{1, 1, 0, 0}));
+  EXPECT_EQ(dropped.dropped, (Dropped{1, 1, 0, 0}));
+  // Long definitions are cut, and the same clue is kept once.
+  const std::string longGloss =
+      "large voracious aquatic reptile having a long snout with massive jaws and sharp teeth and "
+      "a body covered with bony plates and scales; \"the crocodile lay still\"";
+  EXPECT_EQ(Clues("crocodile", {Make(longGloss), Make(longGloss)}).meanings,
+            Texts{"large voracious aquatic reptile"});
 }
 
 TEST_F(CluesOfLemmaTest, UnsavouryWordsAndSenses) {
   // The block list names the word: it goes, whatever its senses.
   EXPECT_EQ(Clues("sluttish", {Make("untidy")}).wordReason, DropReason::Unsavoury);
   EXPECT_TRUE(Clues("shitting", {Make("the elimination of waste")}).meanings.empty());
-
   // A labelled or blocked sense goes, the word keeps its others...
-  Sense vulgar = Make("vulgar talk");
-  vulgar.obsceneUsage = true;
   const LemmaClues tapestry = Clues(
-      "tapestry", {vulgar, Make("insert the penis into"), Make("an offensive term for a cloth"),
+      "tapestry", {Make("vulgar talk", 0, {}, "o"), Make("insert the penis into"),
+                   Make("an offensive term for a cloth"),
                    Make("a wall hanging of heavy handwoven fabric", 9)});
   EXPECT_EQ(tapestry.meanings, Texts{"a wall hanging of heavy handwoven fabric"});
-  EXPECT_EQ(tapestry.dropped[static_cast<size_t>(DropReason::Unsavoury)], 3);
-
+  EXPECT_EQ(tapestry.dropped, (Dropped{0, 0, 0, 3}));
   // ...unless its most common sense is the offensive one.
-  Sense slur = Make("a stupid person", 7);
-  slur.derogatoryUsage = true;
-  const LemmaClues dumbbell = Clues("dumbbell", {slur, Make("an exercising weight")});
+  const LemmaClues dumbbell =
+      Clues("dumbbell", {Make("a stupid person", 7, {}, "d"), Make("an exercising weight")});
   EXPECT_TRUE(dumbbell.meanings.empty());
   EXPECT_EQ(dumbbell.wordReason, DropReason::Unsavoury);
-}
-
-TEST_F(CluesOfLemmaTest, LongDefinitionsAreCutAndTheSameClueIsKeptOnce) {
-  const std::string longGloss =
-      "large voracious aquatic reptile having a long snout with massive jaws and sharp teeth and "
-      "a body covered with bony plates and scales; \"the crocodile lay still\"";
-  const LemmaClues clues = Clues("crocodile", {Make(longGloss.c_str()), Make(longGloss.c_str())});
-  EXPECT_EQ(clues.meanings, Texts{"large voracious aquatic reptile"});
 }
 
 }  // namespace

@@ -2,23 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace sl::wordlists {
 namespace {
 
 using Cuts = std::vector<std::string>;
 
-TEST(ClueCuts, ADefinitionThatFitsIsItsOwnClue) {
-  EXPECT_EQ(ClueCuts("grant credentials to", 40), Cuts{"grant credentials to"});
-  EXPECT_EQ(ClueCuts("", 40), Cuts{});
-}
-
 TEST(ClueCuts, LongDefinitionsAreCutAtClauseBoundariesOnly) {
-  struct Case {
-    const char* definition;
-    size_t limit;
-    Cuts cuts;
-  };
-  const Case kCases[] = {
+  const std::tuple<const char*, size_t, Cuts> kCases[] = {  // definition, limit, cuts
+      {"grant credentials to", 40, {"grant credentials to"}},  // it fits: its own clue
+      {"", 40, {}},
       // ";" ends a whole definition: those cuts come first, longest first.
       {"a statistic of how two variables co-vary; it can vary from -1 (perfect negative) to +1",
        70, {"a statistic of how two variables co-vary",
@@ -41,10 +35,10 @@ TEST(ClueCuts, LongDefinitionsAreCutAtClauseBoundariesOnly) {
       {"A rare bird of Peru. Its nest is built of mud and moss", 30, {"A rare bird of Peru"}},
       {"a kind of plant e.g. fern or moss growing in damp places", 30, {}},
   };
-  for (const Case& c : kCases) {
-    const Cuts cuts = ClueCuts(c.definition, c.limit);
-    EXPECT_EQ(cuts, c.cuts) << c.definition;
-    for (const std::string& cut : cuts) EXPECT_LE(cut.size(), c.limit) << cut;
+  for (const auto& [definition, limit, expected] : kCases) {
+    const Cuts cuts = ClueCuts(definition, limit);
+    EXPECT_EQ(cuts, expected) << definition;
+    for (const std::string& cut : cuts) EXPECT_LE(cut.size(), limit) << cut;
   }
 }
 

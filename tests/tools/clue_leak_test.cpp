@@ -8,72 +8,59 @@ namespace sl::wordlists {
 namespace {
 
 TEST(RevealsWord, TheWordItsFormsAndItsStem) {
-  struct Case {
-    const char* answer;
-    const char* clue;
-  };
-  const Case kLeaks[] = {
-      {"DOG", "a Dog of some kind"},
-      {"dog", "several dogs"},
-      {"hop", "it was hopped over"},              // doubled consonant
-      {"dance", "while dancing"},                 // final e dropped
-      {"cherry", "ripe cherries"},                // y to ies
-      {"thinker", "one who thinks"},              // the word's own stem
-      {"FRUGALLY", "in a frugal manner"},         // -ly
-      {"BASSOONIST", "one who plays the bassoon"},  // -ist
-      {"TENDONITIS", "inflammation of a tendon"},   // -itis
-      {"CRITICIZE", "express criticism of"},      // a sister form: -ize and -ism
-      {"TIDINESS", "the habit of being tidy"},    // -ness with y to i
+  // answer, clue: each clue gives its answer away
+  const std::pair<const char*, const char*> kLeaks[] = {
+      {"DOG", "a Dog of some kind"}, {"dog", "several dogs"},
+      {"hop", "it was hopped over"},                  // doubled consonant
+      {"dance", "while dancing"},                     // final e dropped
+      {"cherry", "ripe cherries"},                    // y to ies
+      {"thinker", "one who thinks"},                  // the word's own stem
+      {"FRUGALLY", "in a frugal manner"},             // -ly
+      {"BASSOONIST", "one who plays the bassoon"},    // -ist
+      {"TENDONITIS", "inflammation of a tendon"},     // -itis
+      {"CRITICIZE", "express criticism of"},          // a sister form: -ize and -ism
+      {"TIDINESS", "the habit of being tidy"},        // -ness with y to i
       {"DISABILITY", "the condition of being unable to perform"},  // -bil- for -ble, prefixes
-      {"JOYFULLY", "with joy"},                   // a three-letter stem that is the clue's word
-      {"ADDITION", "the act of adding one thing"},  // a three-letter stem both begin with
-      {"DISARMING", "act of depriving of arms"},  // ... or one has after a prefix
+      {"JOYFULLY", "with joy"},                       // a three-letter stem that is the clue's word
+      {"ADDITION", "the act of adding one thing"},    // a three-letter stem both begin with
+      {"DISARMING", "act of depriving of arms"},      // ... or one has after a prefix
       {"LOVINGLY", "with fondness; with love"},
-      {"MOVEMENT", "the act of moving"},          // a root spelt in one of the two
+      {"MOVEMENT", "the act of moving"},              // a root spelt in one of the two
       {"IMMATURITY", "not having reached maturity"},  // a prefix
-      {"AMORALLY", "immorally"},
-      {"UNDISPUTED", "not subject to dispute"},
-      {"PINCUSHION", "a small cushion for pins"},   // a part of a compound
+      {"AMORALLY", "immorally"}, {"UNDISPUTED", "not subject to dispute"},
+      {"PINCUSHION", "a small cushion for pins"},     // a part of a compound
       {"WINDMILL", "a mill powered by the wind"},
       {"CLAMBAKE", "a cookout where clams are cooked"},  // ... in another form
-      {"SWIMSUIT", "a garment worn for swimming"},
-      {"KNITWEAR", "knitted clothing"},
-      {"SHIPLOAD", "the cargo held by a ship"},
-      {"KNOWABLE", "capable of being known"},
-      {"TENDONITIS", "tendinitis"},                 // another spelling
-      {"ENDANGERED", "in danger of extinction"},    // most of the word
-      {"ANESTHETIST", "anaesthetist"},              // a spelling of it
-      {"CARDIOGRAM", "electrocardiogram"},
+      {"SWIMSUIT", "a garment worn for swimming"}, {"KNITWEAR", "knitted clothing"},
+      {"SHIPLOAD", "the cargo held by a ship"}, {"KNOWABLE", "capable of being known"},
+      {"TENDONITIS", "tendinitis"},                   // another spelling
+      {"ENDANGERED", "in danger of extinction"},      // most of the word
+      {"ANESTHETIST", "anaesthetist"}, {"CARDIOGRAM", "electrocardiogram"},  // a spelling of it
   };
-  for (const Case& c : kLeaks) EXPECT_TRUE(RevealsWord(c.clue, c.answer)) << c.answer;
+  for (const auto& [answer, clue] : kLeaks) EXPECT_TRUE(RevealsWord(clue, answer)) << answer;
 
-  const Case kClean[] = {
-      {"cat", "a category of its own"},       // a short word inside another
-      {"dog", "a domestic pet"},
-      {"anything", ""},
-      {"", "anything"},
+  const std::pair<const char*, const char*> kClean[] = {
+      {"cat", "a category of its own"},  // a short word inside another
+      {"dog", "a domestic pet"}, {"anything", ""}, {"", "anything"},
       {"ACTIVITY", "the capacity to take part in a chemical reaction"},  // not made of "act"
-      {"INFERIOR", "lower than a given reference point"},  // "fer" only
+      {"INFERIOR", "lower than a given reference point"},                // "fer" only
       {"OVERTIME", "work done over the usual hours"},  // function words are no compound parts
-      {"COMFORTABLE", "able to relax"},               // nor suffixes final parts
-      {"PERPETRATOR", "culprit"},
-      {"STATEROOM", "a guest cabin"},
+      {"COMFORTABLE", "able to relax"},                // nor suffixes final parts
+      {"PERPETRATOR", "culprit"}, {"STATEROOM", "a guest cabin"},
   };
-  for (const Case& c : kClean) EXPECT_FALSE(RevealsWord(c.clue, c.answer)) << c.answer;
+  for (const auto& [answer, clue] : kClean) EXPECT_FALSE(RevealsWord(clue, answer)) << answer;
 }
 
 TEST(RootsOf, AffixesComeOffOneAfterAnother) {
-  auto has = [](const std::vector<std::string>& roots, const char* root) {
-    return std::find(roots.begin(), roots.end(), root) != roots.end();
-  };
-  const std::vector<std::string> roots = RootsOf("Uncritically");
-  for (const char* root : {"uncritically", "critically", "critical", "critic"}) {
-    EXPECT_TRUE(has(roots, root)) << root;
+  const std::pair<const char*, const char*> kRoots[] = {
+      {"Uncritically", "uncritically"}, {"Uncritically", "critically"},
+      {"Uncritically", "critical"},     {"Uncritically", "critic"},
+      {"happiness", "happy"}, {"possibility", "possible"}, {"running", "run"}};
+  for (const auto& [word, root] : kRoots) {
+    const std::vector<std::string> roots = RootsOf(word);
+    EXPECT_NE(std::find(roots.begin(), roots.end(), root), roots.end()) << word << " " << root;
+    EXPECT_TRUE(std::is_sorted(roots.begin(), roots.end())) << word;
   }
-  EXPECT_TRUE(std::is_sorted(roots.begin(), roots.end()));
-  EXPECT_TRUE(has(RootsOf("happiness"), "happy"));
-  EXPECT_TRUE(has(RootsOf("possibility"), "possible"));
-  EXPECT_TRUE(has(RootsOf("running"), "run"));
   for (const std::string& root : RootsOf("kings")) EXPECT_GE(root.size(), 3u) << root;
 }
 

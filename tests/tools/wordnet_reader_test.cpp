@@ -15,8 +15,7 @@ TEST(ReadWordNet, SensesWithTheirLabelsCountsAndSynonyms) {
   ASSERT_TRUE(ReadWordNet(test::WriteWordNet(folder, test::SmallWordNet()), lemmas, error)) << error;
 
   const Sense& chambers = lemmas.at("chambers").at(0);
-  EXPECT_TRUE(chambers.instance);
-  EXPECT_TRUE(chambers.capitalized);
+  EXPECT_TRUE(chambers.instance && chambers.capitalized);
   EXPECT_EQ(chambers.gloss, "English architect (1723-1796)");
   EXPECT_EQ(chambers.synonyms, (std::vector<std::string>{"William Chambers",
                                                          "Sir William Chambers"}));
@@ -37,11 +36,7 @@ TEST(ReadWordNet, SensesWithTheirLabelsCountsAndSynonyms) {
 
 // A line that is not in WordNet's format is reported with its file and line; nothing throws.
 TEST(ReadWordNet, MalformedLinesNameTheirFileAndLine) {
-  struct Case {
-    const char* file;
-    const char* line;
-  };
-  const Case kCases[] = {
+  const std::pair<const char*, const char*> kCases[] = {  // file, line
       {"data.noun", "00000800 04 n zz tapestry 0 000 | a count that is not hex"},
       {"data.noun", "00000800 04 n -1 tapestry 0 000 | a negative count"},
       {"data.noun", "00000800 04 n 01 tapestry 0 001 @ 00000300 q 0000 | an unknown part of speech"},
@@ -52,14 +47,14 @@ TEST(ReadWordNet, MalformedLinesNameTheirFileAndLine) {
       {"index.noun", "tapestry n 2 0 2 0 00000800"},
       {"index.noun", "tapestry n 1 x 1 0 00000800"},
   };
-  for (const Case& c : kCases) {
+  for (const auto& [file, line] : kCases) {
     auto files = test::SmallWordNet();
-    files[c.file].push_back(c.line);
-    const std::string where = std::string(c.file) + ":" + std::to_string(files[c.file].size());
+    files[file].push_back(line);
+    const std::string where = std::string(file) + ":" + std::to_string(files[file].size());
     test::TempFolder folder;
     Lemmas lemmas;
     std::string error;
-    EXPECT_FALSE(ReadWordNet(test::WriteWordNet(folder, files), lemmas, error)) << c.line;
+    EXPECT_FALSE(ReadWordNet(test::WriteWordNet(folder, files), lemmas, error)) << line;
     EXPECT_NE(error.find(where + ": unexpected format"), std::string::npos) << error;
   }
 }

@@ -49,59 +49,41 @@ class AppearanceTest : public test::Form1Fixture {
   }
 };
 
-TEST_F(AppearanceTest, ASchemeChosenIsPreviewedAppliedSavedAndFoundAgain) {
+TEST_F(AppearanceTest, ExitWithoutApplyKeepsOnlyTheButtonShadeApplyChangesTheLookSaveKeepsIt) {
+  const auto config = [](const char* scheme) {
+    return std::string(scheme) + "\r\nenglish1.txt\r\npuzzles.txt\r\nArial\r\n8 1 16 0 " +
+           std::to_string(kBlueButtons) + "\r\n";
+  };
   Start(test::kFivePuzzles);
-  EXPECT_EQ(GridBackground(), kXpBackground);
   EXPECT_EQ(GridPixel(), QColor(236, 233, 216));
+  InOptions([&](const Form2Controls& options) { test::ChooseScheme(options, "blue"); });
+  EXPECT_EQ(form->State().appearance.SchemeName, "xp.col");
+  EXPECT_EQ(GridBackground(), kXpBackground);
+  EXPECT_EQ(Button("cmddone").BackColor(), kXpButtons);
+  // Exit keeps the shade; the next start shows it on the buttons of the configured scheme.
+  Answered([&] { Entry("cmdexitx").trigger(); });
+  EXPECT_EQ(form->FindCommands<AppearanceCommands>()->OptionsWindow(), nullptr);
+  EXPECT_EQ(Config(), config("xp.col"));
+  Restart();
+  EXPECT_EQ(GridBackground(), kXpBackground);
+  EXPECT_EQ(Button("cmddone").BackColor(), kBlueButtons);
+
   InOptions([&](const Form2Controls& options) {
     test::ChooseScheme(options, "blue");
     EXPECT_EQ(GridBackground(), kXpBackground);  // the main window waits for Apply
     options.styles[0]->setChecked(true);
     QTest::mouseClick(options.apply, Qt::LeftButton);
-    EXPECT_EQ(GridBackground(), kBlueBackground);
     EXPECT_EQ(GridPixel(), QColor(200, 220, 240));  // drawn again in the new look
-    EXPECT_EQ(Button("cmddone").BackColor(), kBlueButtons);
     EXPECT_EQ(form->State().look.GridStyle, 0);
   });
-  EXPECT_EQ(form->State().appearance.SchemeName, "blue.col");
   EXPECT_EQ(form->picouter().Inner().Image().pixelColor(2, 2), QColor(200, 220, 240));
   EXPECT_TRUE(CluesDrawn());
+  // The menu bar: slot 2 + 32, anything above 256 becoming 254.
+  EXPECT_EQ(form->menuBar()->palette().color(QPalette::Window), QColor(232, 252, 254));
   Entry("mnusaveopts").trigger();
-  EXPECT_EQ(Config(), "blue.col\r\nenglish1.txt\r\npuzzles.txt\r\nArial\r\n8 1 16 0 " +
-                          std::to_string(kBlueButtons) + "\r\n");
-
+  EXPECT_EQ(Config(), config("blue.col"));
   Restart();
   EXPECT_EQ(GridBackground(), kBlueBackground);
-  EXPECT_EQ(Button("Command8").BackColor(), kBlueButtons);
-}
-
-TEST_F(AppearanceTest, ExitWithoutApplyLeavesTheLookButKeepsTheButtonShadeForTheNextStart) {
-  Start(test::kFivePuzzles);
-  InOptions([&](const Form2Controls& options) { test::ChooseScheme(options, "blue"); });
-  EXPECT_EQ(form->State().appearance.SchemeName, "xp.col");
-  EXPECT_EQ(GridBackground(), kXpBackground);
-  EXPECT_EQ(Button("cmddone").BackColor(), kXpButtons);
-  EXPECT_EQ(form->State().appearance.SchemeColours[kButtonShadeSlot], kBlueButtons);
-
-  // Exit keeps it; the next start shows it on the buttons of the configured scheme.
-  Answered([&] { Entry("cmdexitx").trigger(); });
-  EXPECT_EQ(form->FindCommands<AppearanceCommands>()->OptionsWindow(), nullptr);
-  EXPECT_EQ(Config(), "xp.col\r\nenglish1.txt\r\npuzzles.txt\r\nArial\r\n8 1 16 0 " +
-                          std::to_string(kBlueButtons) + "\r\n");
-  Restart();
-  EXPECT_EQ(GridBackground(), kXpBackground);
-  EXPECT_EQ(Button("cmddone").BackColor(), kBlueButtons);
-}
-
-TEST_F(AppearanceTest, TheMenuBarTakesTheSchemeUnlessItsNameHoldsDefault) {
-  folder.Write("stacklinks.cfg", "default.col\r\nenglish1.txt\r\n\r\nArial\r\n12 0 16 0 0\r\n");
-  Start("");
-  EXPECT_EQ(GridBackground(), RGB(239, 239, 239));
-  EXPECT_FALSE(form->menuBar()->testAttribute(Qt::WA_SetPalette));
-
-  form->State().appearance.SchemeName = "xp.col";
-  Click("Command2");  // ReapplyAppearance: the slot 2 colour + 32, 256 and more becoming 254
-  EXPECT_EQ(form->menuBar()->palette().color(QPalette::Window), QColor(254, 254, 248));
 }
 
 TEST_F(AppearanceTest, WithoutASchemeListTheMessageShowsAndTheLookStaysReadable) {
@@ -113,7 +95,6 @@ TEST_F(AppearanceTest, WithoutASchemeListTheMessageShowsAndTheLookStaysReadable)
   EXPECT_EQ(message, QStringLiteral("Colour Scheme: xp.col not found"));
   EXPECT_EQ(GridBackground(), kButtonFace);  // the platform's look, not black
   EXPECT_EQ(Button("cmddone").BackColor(), RGB(255, 0, 0));  // the player's button colour
-  EXPECT_TRUE(form->State().SchemeList.empty());
   EXPECT_EQ(Position(), QStringLiteral("p# 1 of 5"));
 }
 

@@ -25,11 +25,6 @@ TEST(CreationSize, NearestWholeSizeElseTwelve) {
 class CreationTest : public test::Form1Fixture {
  protected:
   CreationCommands& Commands() { return *form->FindCommands<CreationCommands>(); }
-  std::string UseDictionary(const std::vector<std::string>& words) {
-    const std::string path = folder.Write("other.txt", test::WordFile(words));
-    form->FindCommands<DictionaryCommands>()->ReadDictionary(path);
-    return path;
-  }
   // Starts a creation (or a batch) and waits for its end; `during` runs right after the start,
   // while it goes on.
   template <class During>
@@ -60,8 +55,6 @@ TEST_F(CreationTest, CreatesAPuzzleOfTheLabelSizeAndShowsItFromTheTemporaryFile)
     EXPECT_FALSE(Entry("mnucreate").isEnabled());
   });
   EXPECT_EQ(Status(), QStringLiteral("Puzzle created"));
-  EXPECT_TRUE(Button("cmdcreate").isEnabled());
-  EXPECT_FALSE(BusyPointerShown());
   EXPECT_EQ(form->State().dictionary.ListCount(), 400);  // read again for size 8
   EXPECT_EQ(Play().PuzzleFile, form->State().folders.TempPuzzleFile());
   EXPECT_EQ(Position(), QStringLiteral("p# 1 of 1"));
@@ -81,7 +74,7 @@ TEST_F(CreationTest, CreatesAPuzzleOfTheLabelSizeAndShowsItFromTheTemporaryFile)
   EXPECT_EQ(lines.size(), size_t{kBatchCount});
 }
 
-TEST_F(CreationTest, CancelBringsBackTheWholePreviousPuzzleWithoutAMarker) {
+TEST_F(CreationTest, WhileCreatingNothingIsUnlockedAndCancelBringsBackTheWholePreviousPuzzle) {
   StartWithEndlessCreation();
   Click("Command8", Qt::RightButton);  // puzzle 5 of 5, size 10
   const std::string two = folder.Write("two.txt", test::WordFile({"8;020608;020408;020507;"
@@ -90,6 +83,23 @@ TEST_F(CreationTest, CancelBringsBackTheWholePreviousPuzzleWithoutAMarker) {
   for (const bool escape : {true, false}) {
     AnswerNext();
     CreateAndWait([&] {
+      Click("Command5", Qt::RightButton);  // puzzle 1, size 8: its dictionary is read
+      EXPECT_EQ(Position(), QStringLiteral("p# 1 of 5"));
+      QCoreApplication::processEvents();
+      EXPECT_EQ(Status(), QStringLiteral("Creating a 10 words Puzzle ..."));
+      EXPECT_FALSE(Button("cmdcreate").isEnabled());
+      EXPECT_FALSE(Entry("mnucreate").isEnabled());
+      const QImage grid = form->Picture2().Image();
+      QTest::mousePress(&Button("cmdshowsol"), Qt::LeftButton);
+      EXPECT_EQ(form->Picture2().Image(), grid);  // no solution while creating
+      QTest::mouseRelease(&Button("cmdshowsol"), Qt::LeftButton);
+      const GridGeometry& g = form->State().geometry;
+      QTest::mouseMove(&form->Picture2(), QPoint(TwipsToPixelsX(*form, g.CellLeft[2][3] + 100),
+                                                 TwipsToPixelsY(*form, g.CellTop[2][3] + 100)));
+      EXPECT_EQ(Play().CursorRow, -1);
+      const std::string other = folder.Write("other.txt", "ABCDEFGHIJ\r\n");
+      form->FindCommands<DictionaryCommands>()->LoadDictionaryNamed(other);
+      EXPECT_NE(Play().DictionaryFile, other);
       form->FindCommands<NavigationCommands>()->LoadPuzzleFileNamed(two);  // another file
       EXPECT_EQ(Position(), QStringLiteral("p# 1 of 2"));
       escape ? QTest::keyClick(form.get(), Qt::Key_Escape) : Click("Command16");
@@ -108,32 +118,6 @@ TEST_F(CreationTest, CancelBringsBackTheWholePreviousPuzzleWithoutAMarker) {
   }
 }
 
-TEST_F(CreationTest, ShowingAPuzzleOfAnotherSizeWhileCreatingUnlocksNothing) {
-  StartWithEndlessCreation();
-  AnswerNext();
-  CreateAndWait([&] {
-    Click("Command8", Qt::RightButton);  // puzzle 5, size 10: its dictionary is read
-    EXPECT_EQ(Position(), QStringLiteral("p# 5 of 5"));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(Status(), QStringLiteral("Creating a 8 words Puzzle ..."));
-    EXPECT_FALSE(Button("cmdcreate").isEnabled());
-    EXPECT_FALSE(Entry("mnucreate").isEnabled());
-    const QImage grid = form->Picture2().Image();
-    QTest::mousePress(&Button("cmdshowsol"), Qt::LeftButton);
-    EXPECT_EQ(form->Picture2().Image(), grid);  // no solution while creating
-    QTest::mouseRelease(&Button("cmdshowsol"), Qt::LeftButton);
-    const GridGeometry& g = form->State().geometry;
-    QTest::mouseMove(&form->Picture2(), QPoint(TwipsToPixelsX(*form, g.CellLeft[2][3] + 100),
-                                               TwipsToPixelsY(*form, g.CellTop[2][3] + 100)));
-    EXPECT_EQ(Play().CursorRow, -1);
-    const std::string other = folder.Write("other.txt", "ABCDEFGHIJ\r\n");
-    form->FindCommands<DictionaryCommands>()->LoadDictionaryNamed(other);
-    EXPECT_NE(Play().DictionaryFile, other);
-    Click("Command16");
-  });
-  EXPECT_EQ(Status(), QStringLiteral("Puzzle canceled"));
-}
-
 TEST_F(CreationTest, DictionariesThatMakeNothingSaySoAndWriteNothing) {
   folder.Write("english1.txt", "XAAAAAAA\r\nYAAEAAEA\r\nZEEEEEEE\r\n");  // no word links
   Start(test::kFivePuzzles);
@@ -147,7 +131,8 @@ TEST_F(CreationTest, DictionariesThatMakeNothingSaySoAndWriteNothing) {
   EXPECT_TRUE(message.startsWith(QStringLiteral("No puzzle of 8 words"))) << message.toStdString();
   EXPECT_EQ(folder.Read("8puzadd.txt"), "<missing>");
 
-  UseDictionary({"SHORT"});
+  const std::string shortWords = folder.Write("short.txt", "SHORT\r\n");
+  form->FindCommands<DictionaryCommands>()->ReadDictionary(shortWords);
   EXPECT_EQ(Answered([&] { Click("cmdcreate"); }), QStringLiteral("Load a Dictionary first"));
   EXPECT_TRUE(Answered([&] { Commands().CreateMulti(); })
                   .startsWith(QStringLiteral("The dictionary holds no words of 8 letters")));

@@ -27,18 +27,14 @@ class PaintedTexts : public QObject {
   QLabel& label_;
 };
 
-class DictionaryTest : public test::Form1Fixture {
- protected:
-  DictionaryCommands& Commands() { return *form->FindCommands<DictionaryCommands>(); }
-  const std::vector<std::string>& Words() { return form->State().dictionary.Items(); }
-  void SetUp() override { Start(test::kFivePuzzles); }  // size 8
+using DictionaryTest = test::Form1Fixture;
 
+TEST_F(DictionaryTest, LoadAsksForAFileShowsItsNameSaysItIsReadingAndAFailureKeepsTheWords) {
+  Start(test::kFivePuzzles);  // size 8
   const std::string words =
       folder.Write("words.dic", "ABCDEFGH\r\nSHORT\r\nIJKLMNOPQR\r\nSTUVWXYZ\r\n");
   const std::vector<std::string> eightLetterWords{"ABCDEFGH", "STUVWXYZ"};
-};
-
-TEST_F(DictionaryTest, LoadAsksForAFileShowsItsNameAndSaysItIsReading) {
+  const std::vector<std::string>& loaded = form->State().dictionary.Items();
   test::ModalWatch dialog([&](QWidget& modal) {
     auto* seen = qobject_cast<QFileDialog*>(&modal);
     ASSERT_NE(seen, nullptr);
@@ -52,25 +48,23 @@ TEST_F(DictionaryTest, LoadAsksForAFileShowsItsNameAndSaysItIsReading) {
   Entry("mnudict").trigger();
   ASSERT_TRUE(dialog.Handled());
   EXPECT_TRUE(painted.seen.contains(QString::fromLatin1(kReadingDictionary)));
-  EXPECT_EQ(Words(), eightLetterWords);
+  EXPECT_EQ(loaded, eightLetterWords);
   EXPECT_EQ(Play().DictionaryFile, words);
   EXPECT_EQ(form->Label2().text(), QStringLiteral("words.dic"));
   EXPECT_EQ(form->Label2().toolTip(), FromNativePath(words));
   EXPECT_EQ(Status(), QString::fromLatin1(kDictionaryRead));
-}
 
-TEST_F(DictionaryTest, CancelledOrFailedLoadsKeepTheDictionary) {
-  ASSERT_TRUE(Commands().ReadDictionary(words));
-  test::ModalWatch dialog([](QWidget& modal) { qobject_cast<QFileDialog*>(&modal)->reject(); });
+  // Cancelled or failed loads keep the dictionary.
+  test::ModalWatch cancel([](QWidget& modal) { qobject_cast<QFileDialog*>(&modal)->reject(); });
   Click("cmdloadict");
-  ASSERT_TRUE(dialog.Handled());
-  EXPECT_EQ(Words(), eightLetterWords);
+  ASSERT_TRUE(cancel.Handled());
+  EXPECT_EQ(loaded, eightLetterWords);
 
-  Commands().LoadDictionaryNamed(folder.File("missing.txt"));
+  form->FindCommands<DictionaryCommands>()->LoadDictionaryNamed(folder.File("missing.txt"));
   EXPECT_EQ(Status(), QString::fromLatin1(kErrorInDictionary));
   EXPECT_EQ(Play().DictionaryFile, words);
   EXPECT_EQ(form->Label2().text(), QStringLiteral("words.dic"));
-  EXPECT_EQ(Words(), eightLetterWords);  // same size: the words still serve
+  EXPECT_EQ(loaded, eightLetterWords);  // same size: the words still serve
 }
 
 }  // namespace

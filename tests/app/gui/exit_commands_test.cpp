@@ -12,29 +12,31 @@ namespace {
 class ExitTest : public test::Form1Fixture {
  protected:
   std::string Config() { return folder.Read("stacklinks.cfg"); }
-  QString Trigger(const char* entry, int place) {
-    return Answered([&] { Entry(entry).trigger(); }, place);
+  // The settings on a puzzle of puzzles.txt: "size number".
+  std::string OnPuzzle(const char* sizeAndNumber) {
+    return std::string("xp.col\r\nenglish1.txt\r\npuzzles.txt\r\nArial\r\n") + sizeAndNumber +
+           " 16 0 0\r\n";
   }
 };
 
-constexpr const char* kDefaults = "xp.col\r\nenglish1.txt\r\n\r\nArial\r\n12 0 16 0 0\r\n";
-constexpr const char* kOnPuzzleTwo =
-    "xp.col\r\nenglish1.txt\r\npuzzles.txt\r\nArial\r\n8 2 16 0 0\r\n";
-
-TEST_F(ExitTest, ExitAnsweredYesRemembersThePuzzleForTheNextStart) {
+TEST_F(ExitTest, SaveOptionsWritesNowExitAnsweredYesRemembersThePuzzleForTheNextStart) {
   Start(test::kFivePuzzles);
-  EXPECT_EQ(Config(), kDefaults);  // no file at start: the defaults were written
+  // No file at start: the defaults were written.
+  EXPECT_EQ(Config(), "xp.col\r\nenglish1.txt\r\n\r\nArial\r\n12 0 16 0 0\r\n");
   Click("Command8");
-  EXPECT_EQ(Trigger("cmdexitx", 1), QStringLiteral("Exit?"));  // No
+  Entry("mnusaveopts").trigger();
+  EXPECT_EQ(Config(), OnPuzzle("8 2"));
+  Click("Command8");
+  EXPECT_EQ(Answered([&] { Entry("cmdexitx").trigger(); }, 1), QStringLiteral("Exit?"));  // No
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(Config(), kDefaults);
-  Trigger("cmdexitx", 0);  // Yes
+  EXPECT_EQ(Config(), OnPuzzle("8 2"));
+  Answered([&] { Entry("cmdexitx").trigger(); });  // Yes
   EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(Config(), kOnPuzzleTwo);
+  EXPECT_EQ(Config(), OnPuzzle("12 3"));
 
   form.reset();
   Start("");
-  EXPECT_EQ(Position(), QStringLiteral("p# 2 of 5"));
+  EXPECT_EQ(Position(), QStringLiteral("p# 3 of 5"));
 }
 
 TEST_F(ExitTest, StartUpUsesTheConfigurationAndTheCloseBoxKeepsNothing) {
@@ -50,27 +52,20 @@ TEST_F(ExitTest, StartUpUsesTheConfigurationAndTheCloseBoxKeepsNothing) {
   EXPECT_EQ(Config(), config);
 }
 
-TEST_F(ExitTest, SaveOptionsWritesNowAndReportsAnUnwritableFile) {
+TEST_F(ExitTest, AnUnwritableFileIsReportedOnSaveAndOnExit) {
   Start(test::kFivePuzzles);
-  Click("Command8");
-  Entry("mnusaveopts").trigger();
-  EXPECT_EQ(Config(), kOnPuzzleTwo);
-
   // A folder where the file should be: no one, root included, can write it.
   const std::string path = folder.File("stacklinks.cfg");
   std::filesystem::remove(path);
   std::filesystem::create_directory(path);
-  EXPECT_EQ(Trigger("mnusaveopts", 0),
+  EXPECT_EQ(Answered([&] { Entry("mnusaveopts").trigger(); }),
             QString::fromStdString("Configuration file:\n" + path +
                                    "\ncould not be accessed, options not saved"));
 
   // Exit still ends the game after saying so: Yes to "Exit?", then Ok to the failure.
-  test::ModalWatch exitQuestion([&](QWidget& box) {
-    AnswerNext(0);
-    QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("cmd0")), Qt::LeftButton);
-  });
+  test::ModalWatch answers({Answer(0), Answer(0)});
   Entry("cmdexitx").trigger();
-  ASSERT_TRUE(watch && watch->Handled());
+  EXPECT_TRUE(answers.Handled());
   EXPECT_TRUE(message.startsWith(QStringLiteral("Configuration file:")));
   EXPECT_FALSE(form->isVisible());
 }

@@ -19,12 +19,7 @@ TEST_F(Form1Test, FirstTickShowsPuzzleOneOfPuzzlesTxtAndReadsTheDictionaryForIts
   Start(test::kFivePuzzles);
   EXPECT_EQ(Position(), QStringLiteral("p# 1 of 5"));
   EXPECT_EQ(form->label4().text(), QStringLiteral("puzzles.txt"));
-  EXPECT_EQ(form->label4().toolTip(), QStringLiteral("puzzles.txt"));
   EXPECT_EQ(form->Label3().text(), QStringLiteral("8"));
-  EXPECT_EQ(Status(), QString());
-  EXPECT_TRUE(form->Label5().text().startsWith(QStringLiteral("Linked Letters: ")));
-  EXPECT_FALSE(form->Shape1().isVisible());
-  EXPECT_EQ(form->State().puzzle.Wlist.front(), "CURRENCY");
   EXPECT_EQ(form->State().folders.TempPuzzleFile(), folder.File("temporarypuzzle.txt"));
   // The record's size 8 replaced the default 12: dictionary and grid follow it.
   EXPECT_EQ(form->State().dictionary.Items(), std::vector<std::string>{"ABCDEFGH"});
@@ -35,11 +30,8 @@ TEST_F(Form1Test, WithoutAReadableFirstPuzzleTheGridIsClearAndCommandsNeedingOne
   for (const char* puzzles : {"", "8;020608;CURRENCY\r\n"}) {
     form.reset();
     Start(puzzles);
-    EXPECT_EQ(Status(), QString()) << puzzles;
-    EXPECT_EQ(Position(), QString()) << puzzles;
-    EXPECT_EQ(form->label4().text(), QString()) << puzzles;
+    EXPECT_EQ(Status() + Position() + form->label4().text(), QString()) << puzzles;
     EXPECT_TRUE(Play().PuzzleFile.empty()) << puzzles;
-    EXPECT_EQ(Play().PuzzleNumber, 0) << puzzles;
   }
   EXPECT_EQ(form->Label3().text(), QStringLiteral("12"));
   const QImage grid = form->Picture2().Image();
@@ -68,7 +60,6 @@ TEST_F(Form1Test, InstalledAndStartedFromAFolderWithoutItsFilesItOpensTheShipped
   Start("", folders);  // the current folder holds neither "puzzles.txt" nor "english1.txt"
   EXPECT_EQ(Position(), QStringLiteral("p# 1 of 5"));
   EXPECT_EQ(Play().PuzzleFile, shipped.File("puzzles.txt"));
-  EXPECT_EQ(Play().DictionaryFile, shipped.File("english1.txt"));
   EXPECT_EQ(form->State().dictionary.Items(), std::vector<std::string>{"ABCDEFGH"});
   EXPECT_EQ(form->State().puzzle.Clue[1], "money");  // the shipped meanings
   // The settings were written with their defaults into the player's folder; nothing was
@@ -79,10 +70,8 @@ TEST_F(Form1Test, InstalledAndStartedFromAFolderWithoutItsFilesItOpensTheShipped
   EXPECT_EQ(shipped.Read("stacklinks.cfg"), "<missing>");
 }
 
-TEST_F(Form1Test, ControlsAndMenusCarryTheirNamesAndCaptions) {
+TEST_F(Form1Test, MenusCarryTheirNamesAndCaptionsAndEveryButtonCanBeReached) {
   Start(test::kFivePuzzles);
-  EXPECT_EQ(form->windowTitle(), QStringLiteral("   Stacklinks"));
-  EXPECT_EQ(Button("Command18").Caption(), QStringLiteral("CreateMulti"));
   EXPECT_FALSE(Button("Command8").Picture().isNull());
   // cmdreset, beyond the designed width, can be reached by widening the window.
   EXPECT_GE(form->centralWidget()->maximumWidth(), Button("cmdreset").geometry().right());
@@ -119,15 +108,10 @@ TEST_F(Form1Test, SizeLabelStepsThroughEightToTwelveWithEitherButton) {
 
 TEST_F(Form1Test, EveryStatusTextIsReadableWhole) {
   Start(test::kFivePuzzles);
-  const char* const texts[] = {
-      "Reading puzzle file ...", "Error in reading puzzle", "Reading Meanings file ...",
-      "Reading Dictionary ...", "Dictionary read", "Error in dictionary",
-      "Creating a 12 words Puzzle ...", "Creating a 11 words Puzzle ...",
-      "Canceling puzzle creation ...", "Puzzle canceled", "Cannot create a Puzzle",
-      "Puzzle created", "Error in writing puzzle", "Puzzle read", "Puzzle reset",
-      "Fill all letters first", "Not done yet", "All done !", " 8 1000"};
+  // The longest texts the game shows there, and a short one.
   QLabel& status = form->Statx();
-  for (const char* text : texts) {
+  for (const char* text : {"Reading Meanings file ...", "Creating a 12 words Puzzle ...",
+                           "Canceling puzzle creation ...", "All done !"}) {
     form->SetStatus(std::string(text));
     const QString shown = status.text();
     EXPECT_LE(status.fontMetrics().horizontalAdvance(shown), status.contentsRect().width())

@@ -7,20 +7,18 @@
 #include <QMenuBar>
 #include <memory>
 
-#include "output/gui/picture_box.h"
 #include "toolkit/gui/box_control.h"
 
 namespace sl {
 namespace {
 
+// Drawing surfaces in their roles' colours are shown in the main window's look test.
 TEST(ColourRoles, EachKindTakesItsRolesColourAndAWindowCanBePaintedAlone) {
   QMainWindow window;
   auto* list = new QListWidget(&window);
-  auto* surface = new PictureBox(&window);
   auto button = std::make_unique<BoxControl>();
   ColourRoles roles;
   roles.Register(*list, ColourRole::Background);
-  roles.Register(*surface, ColourRole::Surface);
   roles.Register(*button, ColourRole::Button);
   roles.Register(*window.menuBar(), ColourRole::MenuBar);
   QMenu* menu = window.menuBar()->addMenu(QStringLiteral("File"));
@@ -29,11 +27,8 @@ TEST(ColourRoles, EachKindTakesItsRolesColourAndAWindowCanBePaintedAlone) {
   colours.button = RGB(150, 180, 220);
   colours.menuBar = RGB(232, 252, 254);
   colours.colourMenuBar = false;  // a "default" scheme
-  colours.surfaceText = RGB(128, 0, 0);
   roles.Paint(colours);
   EXPECT_EQ(list->palette().color(QPalette::Base), QColor(200, 220, 240));
-  EXPECT_EQ(surface->BackColor(), RGB(200, 220, 240));
-  EXPECT_EQ(surface->ForeColor(), RGB(128, 0, 0));
   EXPECT_EQ(button->BackColor(), RGB(150, 180, 220));
   EXPECT_FALSE(window.menuBar()->testAttribute(Qt::WA_SetPalette));
 

@@ -27,56 +27,42 @@ TEST(DraggedTop, NeitherBelowThePanelsTopNorUpOnceTheEndIsVisible) {
   }
 }
 
-class CluePanelTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    PlaceInTwips(panel, 0, 0, 3195, 6510);
-    panel.show();
-    Puzzle puzzle;  // twelve clues that wrap, far taller than the panel
-    for (int k = 1; k <= 12; ++k) {
-      puzzle.Wlist.push_back("WORDWORDWORD");
-      puzzle.Clue[k] = "a clue that is long enough to wrap over four or five lines of the panel, "
-                       "which makes twelve of them far taller than the panel itself";
-    }
-    panel.DrawClues(puzzle, "Arial", 8.5, kBlack, kWhite);  // half of font size 17
+TEST(CluePanelTest, TheListIsAsTallAsItsCluesAndOnlyALeftDragMovesIt) {
+  CluePanel panel;
+  PlaceInTwips(panel, 0, 0, 3195, 6510);
+  panel.show();
+  Puzzle puzzle;  // twelve clues that wrap, far taller than the panel
+  for (int k = 1; k <= 12; ++k) {
+    puzzle.Wlist.push_back("WORDWORDWORD");
+    puzzle.Clue[k] = "a clue that is long enough to wrap over four or five lines of the panel, "
+                     "which makes twelve of them far taller than the panel itself";
   }
+  panel.DrawClues(puzzle, "Arial", 8.5, kBlack, kWhite);  // half of font size 17
+  PictureBox& inner = panel.Inner();
   // Presses, or moves with it held, the button at height y (pixels) of the panel.
-  void Mouse(QEvent::Type type, int y, Qt::MouseButton held = Qt::LeftButton) {
-    PictureBox& inner = panel.Inner();
+  const auto mouse = [&inner](QEvent::Type type, int y, Qt::MouseButton held) {
     const QPointF local = inner.mapFromParent(QPointF(50, y));
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : held;
     QMouseEvent event(type, local, inner.mapToGlobal(local), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(&inner, &event);
-  }
-  int Top() { return panel.Inner().y(); }
-
-  CluePanel panel;
-};
-
-TEST_F(CluePanelTest, TheListIsAsTallAsItsCluesAndOnlyALeftDragMovesIt) {
-  EXPECT_EQ(panel.Inner().Drawing().Font().points, 8.5);
-  EXPECT_GT(panel.Inner().height(), panel.height());
-  Mouse(QEvent::MouseButtonPress, 200, Qt::RightButton);
-  Mouse(QEvent::MouseMove, 100, Qt::RightButton);
-  EXPECT_EQ(Top(), 0);
-  Mouse(QEvent::MouseButtonPress, 200);
-  Mouse(QEvent::MouseMove, 150);
-  EXPECT_EQ(Top(), -50);
+  };
+  EXPECT_EQ(inner.Drawing().Font().points, 8.5);
+  EXPECT_GT(inner.height(), panel.height());
+  mouse(QEvent::MouseButtonPress, 200, Qt::RightButton);
+  mouse(QEvent::MouseMove, 100, Qt::RightButton);
+  EXPECT_EQ(inner.y(), 0);
+  mouse(QEvent::MouseButtonPress, 200, Qt::LeftButton);
+  mouse(QEvent::MouseMove, 150, Qt::LeftButton);
+  EXPECT_EQ(inner.y(), -50);
   panel.Clear();  // a new list starts at the top
-  EXPECT_EQ(Top(), 0);
+  EXPECT_EQ(inner.y(), 0);
 }
 
 // Moves and key presses on the grid are played through in the play command tests.
-class GridViewTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    PlaceInTwips(view, 30, 30, kGridSurfaceWidth, kGridSurfaceHeight);
-    view.show();
-  }
+TEST(GridViewTest, TabIsTypedOnTheGridInsteadOfMovingTheFocus) {
   GridView view;
-};
-
-TEST_F(GridViewTest, TabIsTypedOnTheGridInsteadOfMovingTheFocus) {
+  PlaceInTwips(view, 30, 30, kGridSurfaceWidth, kGridSurfaceHeight);
+  view.show();
   QSignalSpy released(&view, &GridView::KeyReleased);
   QSignalSpy typed(&view, &GridView::CharTyped);
   view.setFocus();
