@@ -60,7 +60,7 @@ void CreationCommands::Create() {
   if (Creating()) return;
   GameState& state = form_.State();
   if (state.dictionary.ListCount() == 0) {
-    MsgForm::Instance().MsgboxA(kLoadADictionaryFirst, "vbcritical+vbok");
+    MsgboxA(kLoadADictionaryFirst, "vbcritical+vbok");
     QCoreApplication::processEvents();
     return;
   }
@@ -150,7 +150,7 @@ void CreationCommands::OnFinished(CreateOutcome outcome) {
     // Cancelled, or no start word of the dictionary makes a chain: the previous puzzle comes
     // back either way, and the status line says which it was.
     form_.SetBusyPointer(false);
-    MsgForm::Instance().MsgboxA(kCannotCreateAPuzzle, "vbok+vbcritical");
+    MsgboxA(kCannotCreateAPuzzle, "vbok+vbcritical");
     QCoreApplication::processEvents();
     RestorePrevious();
     form_.SetStatus(std::string(outcome == CreateOutcome::NoChain ? kCannotCreateAPuzzle
@@ -168,9 +168,7 @@ void CreationCommands::ShowCreated(const GeneratedPuzzle& generated) {
   if (!AppendPuzzle(tempFile, created, false)) {
     // Without the temporary file the puzzle cannot be shown or saved the usual way.
     form_.SetBusyPointer(false);
-    MsgForm::Instance().MsgboxA(
-        "Cannot write the puzzle to file:" + std::string(kCrLf) + tempFile,
-        "vbok+vbcritical");
+    MsgboxA("Cannot write the puzzle to file:" + std::string(kCrLf) + tempFile, "vbok+vbcritical");
     RestorePrevious();
     form_.SetStatus(std::string(kErrorInWritingPuzzle));
     return;

@@ -1,5 +1,6 @@
 // The game: one main window. It reads its data files from its own folder (or, installed, from
-// the installed data folder) and "puzzles.txt" from the current folder.
+// the installed data folder), and "puzzles.txt" and "english1.txt" from the current folder when
+// they are there.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
