@@ -2,8 +2,6 @@
 // Printing a range on the current printer of the print dialog: one sheet per page, with a
 // progress window that can stop the run, and a PDF file named by the player where the printer
 // writes one.
-#include <QString>
-
 #include "output/print_run.h"
 
 class QWidget;
