@@ -164,7 +164,7 @@ void DrawClues(Surface& surface, const SheetContent& sheet, int x, int y) {
   }();
   FontStyle panelFont = printFont;
   panelFont.name = sheet.font.name;
-  panelFont.points = sheet.font.size / 2;
+  panelFont.points = sheet.font.size / 2.0;  // the clue panel keeps the half point (17 -> 8.5)
 
   int yy = y;
   for (int32_t i = 1; i <= Rows(puzzle); ++i) {

@@ -125,6 +125,16 @@ TEST(PuzzleSheet, TextsInTheGridFontAtTheirPlacesAndSizes) {
   EXPECT_EQ(TextCall(texts, "09"), nullptr);
 }
 
+TEST(PuzzleSheet, CluesWrapAsTheCluePanelDoesAtHalfTheGridFontKeepingTheHalfPoint) {
+  SheetContent sheet = EightWords();
+  sheet.font.size = 17;
+  sheet.puzzle.Clue[1] = "a clue";
+  RecordingSurface surface;
+  DrawClues(surface, sheet, 0, 300);
+  ASSERT_FALSE(surface.MeasuredPoints().empty());
+  EXPECT_EQ(surface.MeasuredPoints().front(), 8.5);
+}
+
 TEST(PuzzleSheet, SolutionLinesUpsideDownInCourierPlacedByKindAndResolution) {
   const std::string line1 =
       " Puz# 5:  1.W1LETTER  2.W2LETTER  3.W3LETTER  4.W4LETTER  5.W5LETTER  6.W6LETTER ";

@@ -21,6 +21,7 @@ void RecordingSurface::Line(int x1, int y1, int x2, int y2, Colour colour, int l
 }
 
 int RecordingSurface::TextWidth(const std::string& text) {
+  measuredPoints_.push_back(font_.points);
   return static_cast<int>(text.size()) * kCharWidth;
 }
 

@@ -44,12 +44,15 @@ class RecordingSurface : public Surface {
   // The texts printed upright, in order.
   std::vector<std::string> Texts() const;
   void Clear() { calls_.clear(); }
+  // The point size of every text measured with TextWidth, in order.
+  const std::vector<double>& MeasuredPoints() const { return measuredPoints_; }
 
  private:
   DrawCall& Record(DrawCall::Kind kind, int x1, int y1, int x2, int y2, Colour colour,
                    int lineWidth, const std::string& text);
 
   std::vector<DrawCall> calls_;
+  std::vector<double> measuredPoints_;
   FontStyle font_;
   double twipsPerPixel_ = 15;
 };
