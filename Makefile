@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BIN_DIR := $(BUILD_DIR)/bin
 PREFIX ?= /usr/local
 
-.PHONY: deps configure build run test bench install package clean
+.PHONY: deps configure build run test sanitize bench install package clean
 
 deps:
 	bash scripts/setup-deps.sh
@@ -24,6 +24,22 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer in a folder of its own
+# (no benchmarks). The tools the build runs are instrumented too. The first report fails it.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g -O1
+SANITIZE_ENV := QT_QPA_PLATFORM=offscreen \
+  ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
+	  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j 2
 
 bench: build
 	@for b in $(BIN_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -1,11 +1,11 @@
 #include "options/scheme_file.h"
 
 #include <array>
-#include <cctype>
 #include <cstdint>
 #include <limits>
 #include <optional>
 
+#include "common/ascii_case.h"
 #include "common/numbers.h"
 #include "common/text_lines.h"
 
@@ -65,9 +65,7 @@ bool ReadBlock(LineReader& reader, Store store) {
 Colour ColourOf(const Components& c) { return ColourOfComponents(c[0], c[1], c[2]); }
 
 bool IsSystemSchemeName(const std::string& name) {
-  std::string lower = name;
-  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  return lower == kSystemSchemeName;
+  return AsciiLower(name) == kSystemSchemeName;
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "toolkit/file_dialog_request.h"
 
-#include <cctype>
-
+#include "common/ascii_case.h"
 #include "common/files.h"
 
 namespace sl {
@@ -10,7 +9,7 @@ FileDialogMode FileDialogModeOf(std::string_view mode) {
   static constexpr std::string_view kSave = "SAVE";
   if (mode.size() != kSave.size()) return FileDialogMode::Open;
   for (size_t i = 0; i < mode.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(mode[i])) != kSave[i]) return FileDialogMode::Open;
+    if (AsciiUpper(mode[i]) != kSave[i]) return FileDialogMode::Open;
   }
   return FileDialogMode::Save;
 }

@@ -1,7 +1,8 @@
 #include "toolkit/msgbox_style.h"
 
-#include <cctype>
 #include <vector>
+
+#include "common/ascii_case.h"
 
 namespace sl {
 
@@ -75,8 +76,7 @@ void HandleToken(const std::string& token, MsgStyle& style) {
 }  // namespace
 
 MsgStyle ParseMsgStyle(std::string_view style) {
-  std::string lower(style);
-  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  const std::string lower = AsciiLower(style);
 
   MsgStyle parsed;
   size_t start = 0;

@@ -1,6 +1,8 @@
-// Numbers as the player and the files see them, and the code page at the widget boundary.
+// Numbers as the player and the files see them, the code page at the widget boundary and the
+// letter case of keywords.
 #include <gtest/gtest.h>
 
+#include "common/ascii_case.h"
 #include "common/codepage.h"
 #include "common/numbers.h"
 
@@ -42,6 +44,12 @@ TEST(Codepage, UnmappableOrBrokenUtf8BecomesQuestionMarks) {
       {"\xFF\xFE", "??"},
   };
   for (const auto& [utf8, expected] : cases) EXPECT_EQ(Utf8ToCp1252(utf8), expected);
+}
+
+TEST(AsciiCase, OnlyAsciiLettersChangeWhateverTheLocale) {
+  // In a single-byte locale the C library would also change these Windows-1252 letters.
+  EXPECT_EQ(AsciiLower("VbOk \xC4\xC9\xDE@[`{"), "vbok \xC4\xC9\xDE@[`{");
+  EXPECT_EQ(AsciiUpper("save \xE4\xE9\xFE@[`{"), "SAVE \xE4\xE9\xFE@[`{");
 }
 
 }  // namespace

@@ -313,7 +313,7 @@ void MsgForm::Act(int place) {
   } else if (tag == QLatin1String(kTagCancel)) {
     textResult_.clear();
   } else {
-    numericResult_ = static_cast<int32_t>(Val(tag.toStdString()));
+    numericResult_ = RoundHalfEven(Val(tag.toStdString()));
   }
   done(QDialog::Accepted);
 }
