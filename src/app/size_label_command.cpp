@@ -8,8 +8,8 @@
 namespace sl {
 
 std::string NextSizeLabelText(const std::string& text) {
-  // The label only ever shows whole sizes.
-  const int32_t next = RoundHalfEven(Val(text)) + 1;
+  // The label only ever shows whole sizes; 64 bits so that the largest one still counts up.
+  const int64_t next = int64_t{RoundHalfEven(Val(text))} + 1;
   return std::to_string(next == kMaxPuzzleSize + 1 ? kMinCreatedSize : next);
 }
 
