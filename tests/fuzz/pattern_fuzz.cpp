@@ -71,7 +71,8 @@ bool Tokens(std::string_view p, std::vector<Token>& tokens) {
 
 class Reference {
  public:
-  Reference(std::string_view pattern) { valid_ = Tokens(pattern, tokens_); }
+  explicit Reference(std::string_view pattern) { valid_ = Tokens(pattern, tokens_); }
+  bool Valid() const { return valid_; }
   bool Matches(std::string_view text) {
     if (!valid_) return false;
     text_ = text;
@@ -124,6 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   Reference reference(pattern);
   const Pattern compiled(pattern);
+  FUZZ_CHECK(compiled.Valid() == reference.Valid());
   clsSimpleArray list;
   std::vector<int32_t> matches;
   for (std::string_view text : texts) {
