@@ -6,12 +6,14 @@
 // Input: one byte for N (0..16, or -1), then the file.
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "common/text_lines.h"
 #include "fuzz_support.h"
 #include "generation/dictionary.h"
 #include "generation/dictionary_words.h"
 #include "generation/link_rule.h"
+#include "generation/text_case.h"
 #include "generation/word_table.h"
 
 namespace {
@@ -44,6 +46,7 @@ void CheckWordTable(const std::vector<std::string>& dictionary, int width) {
     const sl::WordTable::Upper upper(table, up);
     std::vector<int32_t> candidates;
     table.ForEachCandidate(upper, [&](int32_t row) { candidates.push_back(row); });
+    std::vector<std::pair<int32_t, sl::RowLink>> links;
     FUZZ_CHECK(std::is_sorted(candidates.begin(), candidates.end()));
     for (int32_t row = 0; row < table.Count(); ++row) {
       const sl::Link link = sl::FindLink(expected[up], expected[row]);
@@ -57,6 +60,19 @@ void CheckWordTable(const std::vector<std::string>& dictionary, int width) {
       for (int i = 0; i < 3; ++i) {
         const int column = (link.positions[2 * i] - '0') * 10 + (link.positions[2 * i + 1] - '0');
         FUZZ_CHECK(rowLink.letters[i] == link.letters[i] && rowLink.columns[i] + 1 == column);
+      }
+      if (links.size() < 16) links.emplace_back(row, rowLink);
+    }
+    // Candidates are ordered by link letters, then word, then columns, all without regard to case.
+    auto key = [&](const std::pair<int32_t, sl::RowLink>& l) {
+      const sl::RowLink& r = l.second;
+      return std::make_tuple(sl::ToUpperCp1252(std::string(r.letters.data(), 3)),
+                             sl::ToUpperCp1252(expected[l.first]),
+                             std::vector<int>(r.columns.begin(), r.columns.end()));
+    };
+    for (const auto& a : links) {
+      for (const auto& b : links) {
+        FUZZ_CHECK(table.Before(a.first, a.second, b.first, b.second) == (key(a) < key(b)));
       }
     }
   }
