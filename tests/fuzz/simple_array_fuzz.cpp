@@ -212,7 +212,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           }
         }
       }
-    } else {
+    } else {  // a copy holds the same list, storage size and NewIndex included
       const sl::clsSimpleArray copy = list;
       list = copy;
     }
