@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BIN_DIR := $(BUILD_DIR)/bin
 PREFIX ?= /usr/local
 
-.PHONY: deps configure build run test sanitize bench install package clean
+.PHONY: deps configure build run test sanitize bench install package fuzz clean
 
 deps:
 	bash scripts/setup-deps.sh
@@ -55,5 +55,10 @@ package: build
 	bash scripts/setup-deps.sh dpkg-dev
 	cd $(BUILD_DIR) && cpack -G DEB
 
+# Runs every fuzz harness for FUZZ_SECONDS seconds (default 60); see scripts/fuzz.sh.
+FUZZ_SECONDS ?= 60
+fuzz:
+	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz

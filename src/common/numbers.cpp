@@ -1,9 +1,11 @@
 #include "common/numbers.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <system_error>
 
 namespace sl {
 
@@ -18,24 +20,40 @@ double Val(std::string_view text) {
   auto isDigit = [&](size_t k) {
     return k < text.size() && std::isdigit(static_cast<unsigned char>(text[k]));
   };
-  double value = 0;
-  bool anyDigit = false;
-  while (isDigit(i)) {
-    value = value * 10 + (text[i] - '0');
-    anyDigit = true;
-    ++i;
-  }
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    double scale = 0.1;
-    while (isDigit(i)) {
-      value += (text[i] - '0') * scale;
-      scale /= 10;
-      anyDigit = true;
-      ++i;
+  // The digits are gathered into "int.frac" and converted in one step, so the result is the
+  // correctly rounded nearest double whatever the number of digits.
+  std::string number;
+  long long leadExponent = 0;  // decimal exponent of the first non-zero digit, before "e"
+  bool nonZero = false;
+  const size_t intStart = i;
+  while (isDigit(i)) ++i;
+  number.append(text.substr(intStart, i - intStart));
+  for (size_t k = intStart; k < i; ++k) {
+    if (text[k] != '0') {
+      leadExponent = static_cast<long long>(i - k) - 1;
+      nonZero = true;
+      break;
     }
   }
-  if (!anyDigit) return 0;
+  bool anyDigit = i > intStart;
+  if (i < text.size() && text[i] == '.') {
+    const size_t fracStart = ++i;
+    while (isDigit(i)) ++i;
+    if (i > fracStart) {
+      number += '.';
+      number.append(text.substr(fracStart, i - fracStart));
+      anyDigit = true;
+      for (size_t k = fracStart; k < i && !nonZero; ++k) {
+        if (text[k] != '0') {
+          leadExponent = -static_cast<long long>(k - fracStart) - 1;
+          nonZero = true;
+        }
+      }
+    }
+  }
+  if (!anyDigit || !nonZero) return 0;  // zero times any power of ten is zero
+  if (number.front() == '.') number.insert(number.begin(), '0');
+  long long exponent = 0;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     size_t k = i + 1;
     bool expNegative = false;
@@ -43,16 +61,24 @@ double Val(std::string_view text) {
       expNegative = text[k] == '-';
       ++k;
     }
-    if (isDigit(k)) {
-      int exponent = 0;
-      while (isDigit(k)) {
-        if (exponent < 10000) exponent = exponent * 10 + (text[k] - '0');
-        ++k;
-      }
-      value *= std::pow(10.0, expNegative ? -exponent : exponent);
+    // Past this bound every mantissa over- or underflows, so larger exponents need no digits.
+    const long long bound = static_cast<long long>(text.size()) + 1000;
+    while (isDigit(k)) {
+      if (exponent <= bound) exponent = exponent * 10 + (text[k] - '0');
+      ++k;
     }
+    if (expNegative) exponent = -exponent;
+  }
+  number += 'e';
+  number += std::to_string(exponent);
+  double value = 0;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  (void)end;
+  if (error == std::errc::result_out_of_range) {
+    value = leadExponent + exponent > 0 ? std::numeric_limits<double>::max() : 0.0;
   }
   if (!std::isfinite(value)) value = std::numeric_limits<double>::max();
+  if (value == 0) return 0;
   return negative ? -value : value;
 }
 

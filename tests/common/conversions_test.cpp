@@ -23,6 +23,21 @@ TEST(LenientNumbers, ReadTheLeadingNumberRoundHalvesToEvenClampAndShowWithASignP
   EXPECT_EQ(Str(0), " 0");
 }
 
+TEST(LenientNumbers, ZeroStaysZeroAndDigitsRoundOnceToTheNearestDouble) {
+  // Zero times a power of ten too large for a double is still zero, not the largest number.
+  for (const char* zero : {"0e309", "-0e999", "0.0e1000", "000.000e99999999999", "0e400;8"}) {
+    EXPECT_EQ(Val(zero), 0) << zero;
+  }
+  const std::string longOne = "1" + std::string(400, '0') + "e-400";
+  const std::string longFraction = "0." + std::string(400, '0') + "25e401";
+  const std::pair<std::string, double> cases[] = {
+      {".311", 0.311},         {"0.01e309", 1e307},   {longOne, 1.0},   {longFraction, 2.5},
+      {"1.", 1.0},             {"-.5", -0.5},         {"2.5E-1", 0.25}, {"1e+2x", 100},
+      {"123456789012345678901234567890", 1.2345678901234568e29},
+      {"0.1e-320", 1e-321},    {"1e-400", 0},         {"9e99999", 1.7976931348623157e308}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(Val(text), value) << text;
+}
+
 TEST(Codepage, EveryDefinedByteSurvivesTheRoundTrip) {
   for (int b = 1; b < 256; ++b) {
     const bool undefined = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
