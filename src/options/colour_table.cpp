@@ -1,8 +1,8 @@
 #include "options/colour_table.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "common/ascii_case.h"
 #include "common/mouse_buttons.h"
 
 namespace sl {
@@ -47,8 +47,7 @@ std::string SchemeListText(const std::string& schemeName) {
 
 RoleColours RoleColoursOf(const Appearance& appearance) {
   const SchemeTable& table = appearance.SchemeColours;
-  std::string upper = appearance.SchemeName;
-  for (char& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  const std::string upper = AsciiUppered(appearance.SchemeName);
   RoleColours roles;
   roles.background = table[kBackgroundSlot];
   roles.button = table[kButtonSlot];

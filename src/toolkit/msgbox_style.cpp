@@ -1,7 +1,9 @@
 #include "toolkit/msgbox_style.h"
 
-#include <cctype>
 #include <vector>
+
+#include "common/ascii_case.h"
+#include "common/numbers.h"
 
 namespace sl {
 
@@ -75,8 +77,7 @@ void HandleToken(const std::string& token, MsgStyle& style) {
 }  // namespace
 
 MsgStyle ParseMsgStyle(std::string_view style) {
-  std::string lower(style);
-  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  const std::string lower = AsciiLowered(style);
 
   MsgStyle parsed;
   size_t start = 0;
@@ -91,5 +92,7 @@ MsgStyle ParseMsgStyle(std::string_view style) {
   if (parsed.buttons.empty()) parsed.buttons.push_back(kOk);
   return parsed;
 }
+
+int32_t MsgTagResult(std::string_view tag) { return RoundHalfEven(Val(tag)); }
 
 }  // namespace sl
