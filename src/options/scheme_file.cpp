@@ -1,11 +1,12 @@
 #include "options/scheme_file.h"
 
 #include <array>
-#include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
 
+#include "common/ascii_case.h"
 #include "common/numbers.h"
 #include "common/text_lines.h"
 
@@ -33,10 +34,9 @@ std::optional<Components> ReadColourLine(const std::string& line) {
     if (start > line.size()) return std::nullopt;
     size_t end = line.find(';', start);
     if (end == std::string::npos) end = line.size();
-    const double value = Val(std::string_view(line).substr(start, end - start));
-    const int32_t whole = RoundHalfEven(value);
-    if (whole < 0 || value >= std::numeric_limits<int32_t>::max()) return std::nullopt;
-    components[i] = whole;
+    const double whole = std::nearbyint(Val(std::string_view(line).substr(start, end - start)));
+    if (whole < 0 || whole > std::numeric_limits<int32_t>::max()) return std::nullopt;
+    components[i] = static_cast<int64_t>(whole);
     start = end + 1;
   }
   return components;
@@ -65,9 +65,7 @@ bool ReadBlock(LineReader& reader, Store store) {
 Colour ColourOf(const Components& c) { return ColourOfComponents(c[0], c[1], c[2]); }
 
 bool IsSystemSchemeName(const std::string& name) {
-  std::string lower = name;
-  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  return lower == kSystemSchemeName;
+  return AsciiLowered(name) == kSystemSchemeName;
 }
 
 }  // namespace
