@@ -1,7 +1,8 @@
 #pragma once
-// Letter case for the game's own keywords and names, which are ASCII: only A-Z and a-z change,
-// whatever the C locale is (the window sets it from the environment), so other bytes stay as
-// they are.
+// Case changes for the game's fixed ASCII keywords ("vbYesNo", "default.col"): only A-Z and a-z
+// change. std::tolower and std::toupper follow the C locale, which the windowing library sets
+// from the environment; there "I" may lower to a byte other than "i" (Turkish) and accented
+// bytes change too, so a keyword typed in capitals would no longer match.
 #include <string>
 #include <string_view>
 

@@ -1,6 +1,7 @@
 #include "options/scheme_file.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -33,10 +34,9 @@ std::optional<Components> ReadColourLine(const std::string& line) {
     if (start > line.size()) return std::nullopt;
     size_t end = line.find(';', start);
     if (end == std::string::npos) end = line.size();
-    const double value = Val(std::string_view(line).substr(start, end - start));
-    const int32_t whole = RoundHalfEven(value);
-    if (whole < 0 || value >= std::numeric_limits<int32_t>::max()) return std::nullopt;
-    components[i] = whole;
+    const double whole = std::nearbyint(Val(std::string_view(line).substr(start, end - start)));
+    if (whole < 0 || whole > std::numeric_limits<int32_t>::max()) return std::nullopt;
+    components[i] = static_cast<int64_t>(whole);
     start = end + 1;
   }
   return components;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/ascii_case.h"
+#include "common/numbers.h"
 
 namespace sl {
 
@@ -91,5 +92,7 @@ MsgStyle ParseMsgStyle(std::string_view style) {
   if (parsed.buttons.empty()) parsed.buttons.push_back(kOk);
   return parsed;
 }
+
+int32_t MsgTagResult(std::string_view tag) { return RoundHalfEven(Val(tag)); }
 
 }  // namespace sl

@@ -48,4 +48,8 @@ struct MsgStyle {
 // dropped. Without any button token the box gets one "Ok" (1).
 MsgStyle ParseMsgStyle(std::string_view style);
 
+// The answer a button's tag carries: its leading number to the nearest whole number, halves to
+// even, kept within 32 bits.
+int32_t MsgTagResult(std::string_view tag);
+
 }  // namespace sl

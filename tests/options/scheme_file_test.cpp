@@ -78,6 +78,15 @@ TEST_F(SchemeFileTest, FailuresKeepTheSlotsReadBeforeThem) {
   EXPECT_EQ(colours_, SystemSchemeTable());
 }
 
+// The largest 32-bit number was refused while smaller numbers that round up to it were taken.
+TEST_F(SchemeFileTest, ComponentsUpToTheLargest32BitNumberCountAs255) {
+  ASSERT_TRUE(LoadColourScheme(Write(SchemeBlock("s.col", "2147483647;2147483646.6;7", "1;1;1")),
+                               "s.col", colours_));
+  EXPECT_EQ(colours_[kBackgroundSlot], RGB(255, 255, 7));
+  EXPECT_FALSE(LoadColourScheme(Write(SchemeBlock("s.col", "2147483647.5;0;0", "1;1;1")),
+                                "s.col", colours_));
+}
+
 TEST_F(SchemeFileTest, PreviewTakesEveryLineAsItStandsOrTheSystemLookForDefault) {
   const std::string path = Write(SchemeBlock("blue.col", "200;220;300", "20;40;200"));
   Colour preview = 1;

@@ -1,6 +1,9 @@
 // The Qt-free parts of the message box (styles, layout) and of the file dialog request.
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <limits>
+
 #include "toolkit/file_dialog_request.h"
 #include "toolkit/msgbox_layout.h"
 #include "toolkit/msgbox_style.h"
@@ -39,6 +42,36 @@ TEST(MsgStyle, ButtonsInTokenOrderPicturesAndOneOkWithoutButtonTokens) {
     EXPECT_EQ(Buttons(c.style), c.buttons) << c.style;
     EXPECT_EQ(ParseMsgStyle(c.style).pictures, c.pictures) << c.style;
   }
+}
+
+// The windowing library sets the C locale from the environment; in a Turkish one std::tolower
+// keeps "I" (or makes it a dotless i), which broke every capitalised token holding an I.
+TEST(MsgStyle, CapitalsMatchUnderAnyLocale) {
+  const std::string saved = std::setlocale(LC_CTYPE, nullptr);
+  const char* turkish = nullptr;
+  for (const char* name : {"tr_TR.UTF-8", "tr_TR.utf8", "tr_TR.ISO-8859-9", "tr_TR"}) {
+    if (std::setlocale(LC_CTYPE, name) != nullptr) {
+      turkish = name;
+      break;
+    }
+  }
+  if (turkish == nullptr) GTEST_SKIP() << "no Turkish locale installed";
+  const MsgStyle style = ParseMsgStyle("VBINFORMATION + VBIGNORE");
+  std::setlocale(LC_CTYPE, saved.c_str());
+  EXPECT_EQ(style.pictures, std::vector<int>{kPictureInformation}) << turkish;
+  ASSERT_EQ(style.buttons.size(), 1u) << turkish;
+  EXPECT_EQ(style.buttons[0].result, kMsgIgnore) << turkish;
+}
+
+// A tag once went through a plain cast, undefined for numbers beyond 32 bits.
+TEST(MsgStyle, TagsReadAsWholeNumbersWithin32Bits) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  const std::pair<const char*, int32_t> cases[] = {
+      {"6", 6}, {" 2.5", 2}, {"3.5x", 4}, {"-0.5", 0}, {"abc", 0},
+      {"99999999999", kMax}, {"-1e300", kMin}, {"1e999", kMax},
+  };
+  for (const auto& [tag, result] : cases) EXPECT_EQ(MsgTagResult(tag), result) << tag;
 }
 
 // 100 twips per character, 200 twips per line.

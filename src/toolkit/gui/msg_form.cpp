@@ -11,7 +11,6 @@
 #include <cmath>
 #include <functional>
 
-#include "common/numbers.h"
 #include "output/gui/twip_geometry.h"
 #include "output/render/qpainter_surface.h"
 #include "toolkit/gui/msg_pictures.h"
@@ -313,7 +312,7 @@ void MsgForm::Act(int place) {
   } else if (tag == QLatin1String(kTagCancel)) {
     textResult_.clear();
   } else {
-    numericResult_ = RoundHalfEven(Val(tag.toStdString()));
+    numericResult_ = MsgTagResult(tag.toStdString());
   }
   done(QDialog::Accepted);
 }

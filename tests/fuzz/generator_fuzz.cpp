@@ -1,0 +1,172 @@
+// The puzzle generator on a tiny dictionary read from a fuzzed word file, compared with a plain
+// greedy chain written from the rules: each word shares three letters, in the same columns, with
+// the word below it. Input: one byte for the size (8..12) and whether the words' bytes map to a
+// small alphabet (so links are common), four bytes of seed, then the word file.
+#include <algorithm>
+#include <atomic>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fuzz_support.h"
+#include "generation/dictionary.h"
+#include "generation/generator.h"
+#include "generation/simple_array.h"
+#include "plain_references.h"
+#include "puzzle/puzzle.h"
+
+namespace {
+
+constexpr size_t kMostWords = 48;  // keeps one input well under a second
+const char kAlphabet[] = "BCDLMRAsEe\xC9\xE9OT;,";
+
+struct Link {
+  std::string letters, positions;  // letters empty: not linked
+};
+
+// From column 2 on, equal letters that are not "A" or "E"; the first three count, and link only
+// when the letters differ pairwise and no two columns are neighbours.
+Link NaiveLink(const std::string& upper, const std::string& lower) {
+  std::vector<size_t> columns;
+  for (size_t c = 2; c <= upper.size() && c <= lower.size() && columns.size() < 3; ++c) {
+    const char letter = upper[c - 1];
+    if (letter == lower[c - 1] && letter != 'A' && letter != 'E') columns.push_back(c);
+  }
+  if (columns.size() < 3) return {};
+  Link link;
+  for (size_t c : columns) link.letters += upper[c - 1];
+  const std::string& l = link.letters;
+  if (l[0] == l[1] || l[0] == l[2] || l[1] == l[2]) return {};
+  if (columns[1] == columns[0] + 1 || columns[2] == columns[1] + 1) return {};
+  for (size_t c : columns) link.positions += std::string(1, char('0' + c / 10)) + char('0' + c % 10);
+  return link;
+}
+
+// Upper case of the code page: a-z, the accented small letters 0xE0..0xFE but 0xF7, and the
+// four whose capitals sit elsewhere.
+std::string Folded(std::string text) {
+  for (char& ch : text) {
+    const auto b = static_cast<unsigned char>(ch);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) {
+      ch = static_cast<char>(b - 0x20);
+    } else if (b == 0x9A || b == 0x9C || b == 0x9E) {
+      ch = static_cast<char>(b - 0x10);
+    } else if (b == 0xFF) {
+      ch = static_cast<char>(0x9F);
+    }
+  }
+  return text;
+}
+
+struct Level {
+  std::string word;
+  Link link;
+};
+
+// One greedy attempt from the start word: below each word, the candidate whose entry
+// "letters word positions" comes first without regard to case (the earlier word on a tie).
+std::vector<Level> NaiveChain(const std::vector<std::string>& words, size_t size,
+                              const std::string& start) {
+  std::vector<Level> chain{{start, {}}};
+  std::string used;
+  while (chain.size() < size) {
+    const Level& above = chain.back();
+    std::optional<Level> best;
+    std::string bestKey;
+    for (const std::string& word : words) {
+      if (word == above.word) continue;
+      const Link link = NaiveLink(above.word, word);
+      if (link.letters.empty()) continue;
+      if (chain.size() > 1 &&
+          (link.letters == above.link.letters || used.find(link.letters) != std::string::npos)) {
+        continue;
+      }
+      const std::string key = Folded(link.letters + " " + word + " " + link.positions);
+      if (!best || key < bestKey) {
+        best = Level{word, link};
+        bestKey = key;
+      }
+    }
+    if (!best) break;
+    used += best->link.letters;
+    chain.push_back(*best);
+  }
+  return chain;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace sl;
+  if (size < 5) return 0;
+  const int width = 8 + data[0] % 5;
+  const bool mapped = (data[0] & 0x80) != 0;
+  const size_t letters = std::min<size_t>(5 + ((data[0] >> 3) & 0x0F), sizeof kAlphabet - 1);
+  const uint32_t seed = uint32_t{data[1]} << 24 | data[2] << 16 | data[3] << 8 | data[4];
+  std::string text(fuzz::Bytes(data + 5, size - 5));
+  if (mapped) {
+    for (char& ch : text) {
+      if (ch != '\r' && ch != '\n') ch = kAlphabet[static_cast<unsigned char>(ch) % letters];
+    }
+  }
+
+  // The dictionary: every line of exactly the size, as read.
+  const fuzz::TempFile file("words.txt", text);
+  clsSimpleArray dictionary;
+  FUZZ_CHECK(ReadDictionaryWords(file.Path(), width, dictionary));
+  std::vector<std::string> expected;
+  for (const std::string& line : fuzz::ReferenceLines(text)) {
+    if (line.size() == static_cast<size_t>(width)) expected.push_back(line);
+  }
+  FUZZ_CHECK(dictionary.ListCount() == static_cast<int32_t>(expected.size()));
+  std::vector<std::string> words;
+  for (int32_t i = 0; i < dictionary.ListCount(); ++i) {
+    FUZZ_CHECK(dictionary.list(i) == expected[i], "word %d", i);
+    if (words.size() < kMostWords) words.push_back(dictionary.list(i));
+  }
+
+  // Words that would break a puzzle record apart never stand in a puzzle.
+  std::vector<std::string> usable;
+  for (const std::string& word : words) {
+    if (word.find_first_of(" ,;") == std::string::npos) usable.push_back(word);
+  }
+  bool anyChain = false;
+  for (const std::string& start : usable) {
+    if (NaiveChain(usable, width, start).size() == static_cast<size_t>(width)) anyChain = true;
+  }
+
+  PuzzleGenerator generator(words, width);
+  Random random(seed);
+  const std::atomic<bool> cancel{false};
+  for (int round = 0; round < 3; ++round) {
+    GeneratedPuzzle puzzle;
+    const CreateOutcome outcome = generator.CreatePuzzle(random, cancel, puzzle);
+    FUZZ_CHECK(outcome != CreateOutcome::Cancelled);
+    FUZZ_CHECK((outcome == CreateOutcome::Created) == anyChain, "outcome %d", int(outcome));
+    if (outcome != CreateOutcome::Created) break;
+
+    FUZZ_CHECK(puzzle.words.size() == static_cast<size_t>(width));
+    FUZZ_CHECK(puzzle.links.size() == static_cast<size_t>(width - 1));
+    const std::vector<Level> chain = NaiveChain(usable, width, puzzle.words[0]);
+    FUZZ_CHECK(chain.size() == static_cast<size_t>(width), "start word makes no chain");
+    for (int i = 0; i < width; ++i) {
+      FUZZ_CHECK(puzzle.words[i] == chain[i].word, "word %d differs from the greedy chain", i);
+      if (i == 0) continue;
+      const Link link = NaiveLink(puzzle.words[i - 1], puzzle.words[i]);
+      FUZZ_CHECK(!link.letters.empty() && puzzle.links[i - 1] == link.positions,
+                 "words %d and %d are not linked at %s", i, i + 1, puzzle.links[i - 1].c_str());
+    }
+
+    Puzzle stored;
+    StorePuzzle(puzzle, stored);
+    FUZZ_CHECK(stored.PuzzleSize == width && stored.Wlist == puzzle.words);
+    for (int r = 1; r <= width; ++r) {
+      if (r < width) FUZZ_CHECK(stored.LinkPositions[r] == puzzle.links[r - 1]);
+      for (int c = 1; c <= width; ++c) {
+        FUZZ_CHECK(stored.Solution[r][c] == std::string(1, puzzle.words[r - 1][c - 1]));
+        FUZZ_CHECK(stored.Entry[r][c] == ".");
+      }
+    }
+  }
+  return 0;
+}

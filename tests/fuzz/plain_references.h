@@ -1,0 +1,70 @@
+#pragma once
+// Plain references shared by harnesses, written from the rules: the lines of a text, and the
+// lenient number reading (blanks and tabs, a sign, digits, a fraction, an exponent with digits;
+// the number ends where it cannot go on).
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sl::fuzz {
+
+// A line ends at CR LF, a lone CR or a lone LF; text after the last line end is a last line.
+inline std::vector<std::string> ReferenceLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool open = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      open = false;
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      line += c;
+      open = true;
+    }
+  }
+  if (open) lines.push_back(line);
+  return lines;
+}
+
+// The leading number of the text; 0 when it has no digits. Infinity becomes the largest double.
+inline double ReferenceVal(std::string_view text) {
+  size_t i = 0;
+  auto digit = [&](size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  std::string number;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
+  bool digits = false;
+  for (; digit(i); ++i, digits = true) number += text[i];
+  if (i < text.size() && text[i] == '.') {
+    number += text[i++];
+    for (; digit(i); ++i, digits = true) number += text[i];
+  }
+  if (!digits) return 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    size_t k = i + 1;
+    if (k < text.size() && (text[k] == '+' || text[k] == '-')) ++k;
+    if (digit(k)) {
+      number.append(text, i, k - i);
+      for (; digit(k); ++k) number += text[k];
+    }
+  }
+  double value = std::strtod(number.c_str(), nullptr);  // the harnesses run in the "C" locale
+  if (std::isinf(value)) value = std::copysign(std::numeric_limits<double>::max(), value);
+  return value == 0 ? 0 : value;
+}
+
+// The nearest whole number, halves to even, kept within 32 bits.
+inline int32_t ReferenceWhole(double value) {
+  if (value >= 2147483647.0) return std::numeric_limits<int32_t>::max();
+  if (value <= -2147483648.0) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(std::nearbyint(value));
+}
+
+}  // namespace sl::fuzz
