@@ -46,16 +46,25 @@ bool SharesHead(const std::string& synonym, const std::string& lemma) {
   return false;
 }
 
+// Whether a clue shows its answer: a form of it, or a word of its family.
+struct LeakCheck {
+  const std::string& lemma;
+  const WordFamilies* families;
+  bool operator()(const std::string& clue) const {
+    return RevealsWord(clue, lemma) || (families && families->UsesFamilyWord(clue, lemma));
+  }
+};
+
 // Up to three of the sense's plain synonyms that neither give the word away nor are blocked,
 // joined by ", "; "" when there is none.
 std::string SynonymClue(const std::string& lemma, const Sense& sense, const BlockList& blocked,
-                        const std::set<std::string>& knownWords) {
+                        const std::set<std::string>& knownWords, const LeakCheck& reveals) {
   constexpr int kMostSynonyms = 3;
   std::string clue;
   int taken = 0;
   for (const std::string& synonym : sense.synonyms) {
     if (taken == kMostSynonyms) break;
-    if (!IsPlainSynonym(synonym, knownWords) || RevealsWord(synonym, lemma) ||
+    if (!IsPlainSynonym(synonym, knownWords) || reveals(synonym) ||
         SharesHead(synonym, lemma) || blocked.BlocksText(synonym)) {
       continue;
     }
@@ -64,16 +73,19 @@ std::string SynonymClue(const std::string& lemma, const Sense& sense, const Bloc
   return clue;
 }
 
-void AddOnce(std::vector<std::string>& meanings, std::string clue) {
-  if (std::find(meanings.begin(), meanings.end(), clue) == meanings.end()) {
-    meanings.push_back(std::move(clue));
-  }
+// Adds the clue unless it is there already; true when added.
+bool AddOnce(std::vector<std::string>& meanings, std::string clue) {
+  if (std::find(meanings.begin(), meanings.end(), clue) != meanings.end()) return false;
+  meanings.push_back(std::move(clue));
+  return true;
 }
 
 }  // namespace
 
 LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
-                        const BlockList& blocked, const std::set<std::string>& knownWords) {
+                        const BlockList& blocked, const std::set<std::string>& knownWords,
+                        const WordFamilies* families) {
+  const LeakCheck reveals{lemma, families};
   std::stable_sort(senses.begin(), senses.end(), [](const Sense& a, const Sense& b) {
     if (a.tagCount != b.tagCount) return a.tagCount > b.tagCount;
     if (a.number != b.number) return a.number < b.number;
@@ -88,36 +100,36 @@ LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
     return result;
   }
 
-  std::vector<std::string> common, synonymMeanings, proper;
+  result.commonestRanked = !senses.empty() && senses[0].tagCount >= kRankedTags;
+  std::vector<std::string> common, proper;
   bool anyDropped = false;
   auto drop = [&](DropReason reason) {
     ++result.dropped[static_cast<size_t>(reason)];
     if (!anyDropped) result.wordReason = reason;  // the most common sense's reason
     anyDropped = true;
   };
-  for (const Sense& sense : senses) {
+  for (size_t s = 0; s < senses.size(); ++s) {
+    const Sense& sense = senses[s];
     const std::string definition = DefinitionOfGloss(sense.gloss);
     if (IsOffensiveTerm(sense, definition) || blocked.BlocksText(definition)) {
       drop(DropReason::Unsavoury);
       continue;
     }
-    const std::vector<std::string> cuts = ClueCuts(definition);
+    const std::vector<std::string> cuts = ClueCuts(WithoutUsageNote(definition));
     auto clean = std::find_if(cuts.begin(), cuts.end(),
-                              [&](const std::string& cut) { return !RevealsWord(cut, lemma); });
+                              [&](const std::string& cut) { return !reveals(cut); });
     const bool properNoun = NamesProperNoun(sense, definition);
-    if (clean != cuts.end()) {
-      AddOnce(properNoun ? proper : common, *clean);
-      continue;
-    }
-    std::string clue = SynonymClue(lemma, sense, blocked, knownWords);
+    std::string clue = clean != cuts.end() ? *clean : SynonymClue(lemma, sense, blocked, knownWords, reveals);
     if (clue.empty()) {
       drop(cuts.empty() ? DropReason::Cut : DropReason::Stem);
       continue;
     }
-    ++result.synonymClues;
-    AddOnce(properNoun ? proper : synonymMeanings, std::move(clue));
+    if (clean == cuts.end()) ++result.synonymClues;
+    const bool firstClue = !properNoun && common.empty();
+    if (AddOnce(properNoun ? proper : common, std::move(clue)) && firstClue && s == 0) {
+      result.commonestFirst = true;
+    }
   }
-  for (std::string& clue : synonymMeanings) AddOnce(common, std::move(clue));
   if (common.empty()) {
     // Without a common sense a proper noun would be the first clue: the word goes.
     result.dropped[static_cast<size_t>(DropReason::ProperNoun)] += static_cast<int>(proper.size());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "block_list.h"
+#include "word_family.h"
 #include "wordnet_reader.h"
 
 namespace sl::wordlists {
@@ -23,8 +24,8 @@ inline constexpr const char* kDropReasonNames[kDropReasonCount] = {"stem", "cut"
                                                                    "unsavoury"};
 
 struct LemmaClues {
-  // The clues: definitions of common senses (most often seen first), then synonym clues of common
-  // senses, then proper-noun senses; empty when the word is left out.
+  // The clues: common senses, most often seen first (a sense clued by synonyms in its own
+  // place), then proper-noun senses; empty when the word is left out.
   std::vector<std::string> meanings;
   // Meanings left out, by reason (indexed by DropReason).
   std::array<int, kDropReasonCount> dropped{};
@@ -33,7 +34,14 @@ struct LemmaClues {
   int synonymClues = 0;
   // Why the word is left out, when meanings is empty.
   DropReason wordReason = DropReason::Stem;
+  // The most often seen sense was seen at least kRankedTags times, and whether the first clue
+  // comes from it.
+  bool commonestRanked = false;
+  bool commonestFirst = false;
 };
+
+// A sense seen this often in the tagged texts is plainly the word's commonest.
+inline constexpr int kRankedTags = 3;
 
 // A word goes when the block list names it or its most common sense is obscene or a slur; else
 // every sense whose definition is labelled offensive or holds a blocked word is dropped. A sense
@@ -42,8 +50,10 @@ struct LemmaClues {
 // case) that do not begin like the word ("campground" for CAMPSITE), and dropped when none is
 // clean. Senses that name a proper noun (WordNet instances,
 // capitalised lemmas, definitions with life dates) follow the common ones, and a word with no
-// common sense left goes.
+// common sense left goes. A leading usage note in brackets is left out of a clue. With families,
+// a clue that uses a word of the lemma's family counts as giving it away too.
 LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
-                        const BlockList& blocked, const std::set<std::string>& knownWords);
+                        const BlockList& blocked, const std::set<std::string>& knownWords,
+                        const WordFamilies* families = nullptr);
 
 }  // namespace sl::wordlists

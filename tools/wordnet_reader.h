@@ -23,7 +23,15 @@ struct Sense {
   // The synset's other words as it writes them, in its order, with blanks between words
   // ("ice cream", "Thatcher").
   std::vector<std::string> synonyms;
+  // Words of the lemma's family that WordNet links to it in this sense: derivationally related
+  // forms ("+" pointers: OBEDIENT and "obedience") and antonyms ("!": "obedient" for
+  // DISOBEDIENT), lower case with blanks between words.
+  std::vector<std::string> related;
 };
+
+// Irregular forms and the base forms WordNet's exception lists give them ("children" ->
+// "child", "hid" -> "hide"), all parts of speech together, lower case.
+using Exceptions = std::map<std::string, std::vector<std::string>>;
 
 // Every lemma (lower case, as the index files hold it) with its senses, sorted by lemma.
 using Lemmas = std::map<std::string, std::vector<Sense>>;
@@ -31,5 +39,9 @@ using Lemmas = std::map<std::string, std::vector<Sense>>;
 // Reads index.*, data.* and cntlist.rev from the folder. False, with a message on failure: the
 // file that cannot be read, or the file and line that is not in WordNet's format.
 bool ReadWordNet(const std::string& folder, Lemmas& lemmas, std::string& error);
+
+// Reads noun.exc, verb.exc, adj.exc and adv.exc from the folder. False, with a message, when one
+// cannot be read.
+bool ReadExceptions(const std::string& folder, Exceptions& exceptions, std::string& error);
 
 }  // namespace sl::wordlists
