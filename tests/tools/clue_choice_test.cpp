@@ -66,11 +66,21 @@ TEST_F(CluesOfLemmaTest, LeakingOrUncuttableDefinitionsFallBackOnEverydaySynonym
       Clues("campsite", {Make("a site for camping", 0, {"campground", "bivouac", "encampment"})})
           .meanings,
       Texts{"bivouac"});
-  // A definition clue, even of a rarer sense, comes before a synonym clue.
-  EXPECT_EQ(Clues("perpetrator", {Make("someone who perpetrates wrongdoing", 9, {"culprit"}),
-                                  Make("one who does a wrong", 1)})
+  // A synonym clue keeps its sense's place: the commonest sense comes first however it is clued.
+  const LemmaClues perpetrator =
+      Clues("perpetrator", {Make("one who does a wrong", 1),
+                            Make("someone who perpetrates wrongdoing", 9, {"culprit"})});
+  EXPECT_EQ(perpetrator.meanings, (Texts{"culprit", "one who does a wrong"}));
+  EXPECT_TRUE(perpetrator.commonestRanked && perpetrator.commonestFirst);
+  // A commonest sense with no clean clue leaves the first place to a rarer one.
+  const LemmaClues lost = Clues("perpetrator", {Make("one who does a wrong", 1),
+                                                Make("someone who perpetrates wrongdoing", 9)});
+  EXPECT_TRUE(lost.commonestRanked && !lost.commonestFirst);
+  // A leading usage note goes; a field label stays.
+  EXPECT_EQ(Clues("candidly", {Make("(used as intensives) it is sincerely the case that"),
+                               Make("(law) in an open and honest way")})
                 .meanings,
-            (Texts{"one who does a wrong", "culprit"}));
+            (Texts{"it is sincerely the case that", "(law) in an open and honest way"}));
   const LemmaClues dropped = Clues("bassoonist", {Make("a musician who plays the bassoon"),
                                                   Make(std::string(130, 'x'))});
   EXPECT_TRUE(dropped.meanings.empty());

@@ -1,0 +1,74 @@
+// The answer's family, read from a tiny WordNet with derivation ("+") and antonym ("!")
+// pointers and an exception list.
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+#include "support/wordnet_fixture.h"
+#include "word_family.h"
+
+namespace sl::wordlists {
+namespace {
+
+class WordFamilyTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::WriteWordNet(
+        folder,
+        {{"data.adj",
+          {"00000100 00 a 01 disobedient 0 001 ! 00000200 a 0101 | not obeying commands",
+           "00000200 00 a 01 obedient 0 002 ! 00000100 a 0101 + 00000300 n 0101 | willing to "
+           "obey"}},
+         {"data.noun",
+          {"00000300 07 n 01 obedience 0 002 + 00000200 a 0101 + 00000400 v 0101 | compliance",
+           "00000500 06 n 01 heliport 0 000 | an airport for helicopters",
+           "00000600 06 n 01 mudguard 0 000 | a curved piece above a wheel",
+           "00000700 06 n 01 therapist 0 000 | a person skilled in a therapy"}},
+         {"data.verb", {"00000400 41 v 01 obey 0 001 + 00000300 n 0101 | do what is asked"}},
+         {"index.adj", {"disobedient a 1 1 ! 1 0 00000100", "obedient a 1 2 ! + 1 0 00000200"}},
+         {"index.noun",
+          {"obedience n 1 1 + 1 0 00000300", "heliport n 1 0 1 0 00000500",
+           "mudguard n 1 0 1 0 00000600", "therapist n 1 0 1 0 00000700"}},
+         {"index.verb", {"obey v 1 1 + 1 0 00000400"}},
+         {"verb.exc", {"hid hide", "obeyed obey"}}});
+    std::string error;
+    ASSERT_TRUE(ReadWordNet(folder.Path(), lemmas, error)) << error;
+    ASSERT_TRUE(ReadExceptions(folder.Path(), exceptions, error)) << error;
+  }
+  test::TempFolder folder;
+  Lemmas lemmas;
+  Exceptions exceptions;
+  const std::set<std::string> known{"mud", "guard", "port", "the", "rapist", "air"};
+};
+
+TEST_F(WordFamilyTest, DerivationAndAntonymLinksMakeTheFamily) {
+  const WordFamilies families(lemmas, exceptions, known);
+  EXPECT_EQ(families.FamilyOf("disobedient"),
+            (std::set<std::string>{"disobedient", "obedient", "obedience"}));
+  EXPECT_EQ(families.FamilyOf("obedient"),
+            (std::set<std::string>{"obedient", "disobedient", "obedience", "obey"}));
+}
+
+TEST_F(WordFamilyTest, CluesUsingTheFamilyGiveTheAnswerAway) {
+  const WordFamilies families(lemmas, exceptions, known);
+  struct Case {
+    const char* clue;
+    const char* answer;
+    bool givesAway;
+  };
+  const Case kCases[] = {
+      {"not obeying commands", "obedient", true},        // -ing taken off: "obey"
+      {"one who obeyed", "obedience", true},             // exception list
+      {"willing to comply", "obedient", false},
+      {"not suspicious", "unsuspecting", true},           // the rest after "un" begins alike
+      {"not knowing or expecting", "unsuspecting", false},
+      {"an airport for helicopters", "heliport", true},  // a compound's last part
+      {"the rider is kept clean of mud", "mudguard", true},
+      {"a person skilled in the treatment", "therapist", false},  // "the" is no part
+  };
+  for (const Case& c : kCases) {
+    EXPECT_EQ(families.UsesFamilyWord(c.clue, c.answer), c.givesAway) << c.answer << ": " << c.clue;
+  }
+}
+
+}  // namespace
+}  // namespace sl::wordlists
