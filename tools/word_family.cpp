@@ -52,6 +52,16 @@ std::set<std::string> WordFamilies::FamilyOf(const std::string& lemma) const {
   std::set<std::string> family{lemma};
   const std::string rest = WithoutNegation(lemma);
   if (!rest.empty()) family.insert(rest);
+  // An antonym is family only when a negation makes one of the other (OBEDIENT, DISOBEDIENT),
+  // not when it is another word (LEADER for FOLLOWER).
+  auto lemmaSenses = lemmas_.find(lemma);
+  if (lemmaSenses != lemmas_.end()) {
+    for (const Sense& sense : lemmaSenses->second) {
+      for (const std::string& antonym : sense.antonyms) {
+        if (antonym == rest || WithoutNegation(antonym) == lemma) family.insert(antonym);
+      }
+    }
+  }
   std::vector<std::string> pending(family.begin(), family.end());
   for (int step = 0; step < 2; ++step) {
     std::vector<std::string> next;
@@ -59,7 +69,7 @@ std::set<std::string> WordFamilies::FamilyOf(const std::string& lemma) const {
       auto found = lemmas_.find(word);
       if (found == lemmas_.end()) continue;
       for (const Sense& sense : found->second) {
-        for (const std::string& related : sense.related) {
+        for (const std::string& related : sense.derived) {
           if (family.insert(related).second) next.push_back(related);
         }
       }

@@ -18,8 +18,9 @@ class WordFamilies {
   WordFamilies(const Lemmas& lemmas, const Exceptions& exceptions,
                const std::set<std::string>& knownWords);
 
-  // The lemma, the words WordNet links to it (derivation and antonymy) and the words linked to
-  // those; for a lemma with a negation prefix the same for the lemma without it.
+  // The lemma, its antonyms that a negation prefix makes of it or it of them, the words WordNet
+  // derives from those and the words derived from them in turn; for a lemma with a negation
+  // prefix, the lemma without it too.
   std::set<std::string> FamilyOf(const std::string& lemma) const;
 
   // The forms a word of a clue may be the inflection of: itself, the base forms of the exception

@@ -13,6 +13,7 @@ namespace {
 
 // A pointer between two words of two synsets: derivation ("+") or antonymy ("!").
 struct LexicalLink {
+  bool antonym = false;
   uint64_t target = 0;  // key of the target synset
   int sourceWord = 0;   // 1-based word numbers within the two synsets
   int targetWord = 0;
@@ -98,12 +99,13 @@ std::string LemmaForm(const std::string& word) {
   return form;
 }
 
-// The lemmas the word (1-based number within the synset) is linked to by "+" and "!" pointers.
-std::vector<std::string> RelatedWords(const Synset& synset, int wordNumber,
+// The lemmas the word (1-based number within the synset) is linked to by "+" pointers, or by
+// "!" pointers when antonyms are asked for.
+std::vector<std::string> RelatedWords(const Synset& synset, int wordNumber, bool antonyms,
                                       const std::unordered_map<uint64_t, Synset>& synsets) {
   std::vector<std::string> related;
   for (const LexicalLink& link : synset.lexicalLinks) {
-    if (link.sourceWord != wordNumber) continue;
+    if (link.sourceWord != wordNumber || link.antonym != antonyms) continue;
     auto target = synsets.find(link.target);
     if (target == synsets.end() || link.targetWord < 1 ||
         link.targetWord > static_cast<int>(target->second.words.size())) {
@@ -146,7 +148,7 @@ bool ParseDataLine(const std::string& line, int pos, std::unordered_map<uint64_t
       int source = 0, targetWord = 0;
       std::istringstream numbers(sourceTarget.substr(0, 2) + " " + sourceTarget.substr(2));
       numbers >> std::hex >> source >> targetWord;
-      synset.lexicalLinks.push_back({Key(targetPart, target), source, targetWord});
+      synset.lexicalLinks.push_back({symbol == "!", Key(targetPart, target), source, targetWord});
     }
   }
   if (bar != std::string::npos) synset.gloss = line.substr(bar + 3);
@@ -227,8 +229,12 @@ bool ReadWordNet(const std::string& folder, Lemmas& lemmas, std::string& error) 
         for (size_t w = 0; w < synset.words.size(); ++w) {
           const std::string& word = synset.words[w];
           if (IndexForm(word) != lemma) continue;
-          for (std::string& related : RelatedWords(synset, static_cast<int>(w) + 1, synsets)) {
-            sense.related.push_back(std::move(related));
+          const int number = static_cast<int>(w) + 1;
+          for (std::string& word : RelatedWords(synset, number, false, synsets)) {
+            sense.derived.push_back(std::move(word));
+          }
+          for (std::string& word : RelatedWords(synset, number, true, synsets)) {
+            sense.antonyms.push_back(std::move(word));
           }
         }
         for (const std::string& word : synset.words) {

@@ -23,10 +23,11 @@ struct Sense {
   // The synset's other words as it writes them, in its order, with blanks between words
   // ("ice cream", "Thatcher").
   std::vector<std::string> synonyms;
-  // Words of the lemma's family that WordNet links to it in this sense: derivationally related
-  // forms ("+" pointers: OBEDIENT and "obedience") and antonyms ("!": "obedient" for
-  // DISOBEDIENT), lower case with blanks between words.
-  std::vector<std::string> related;
+  // Words WordNet links to the lemma in this sense, lower case with blanks between words:
+  // derivationally related forms ("+" pointers: OBEDIENT and "obedience") and antonyms ("!":
+  // "obedient" for DISOBEDIENT, "leader" for FOLLOWER).
+  std::vector<std::string> derived;
+  std::vector<std::string> antonyms;
 };
 
 // Irregular forms and the base forms WordNet's exception lists give them ("children" ->
