@@ -55,14 +55,15 @@ struct LeakCheck {
   }
 };
 
-// Up to three of the sense's plain synonyms that neither give the word away nor are blocked,
-// joined by ", "; "" when there is none.
-std::string SynonymClue(const std::string& lemma, const Sense& sense, const BlockList& blocked,
-                        const std::set<std::string>& knownWords, const LeakCheck& reveals) {
+// Up to three of the words that are plain, neither give the word away nor are blocked, joined
+// by ", "; "" when there is none.
+std::string PlainWordsClue(const std::vector<std::string>& words, const std::string& lemma,
+                           const BlockList& blocked, const std::set<std::string>& knownWords,
+                           const LeakCheck& reveals) {
   constexpr int kMostSynonyms = 3;
   std::string clue;
   int taken = 0;
-  for (const std::string& synonym : sense.synonyms) {
+  for (const std::string& synonym : words) {
     if (taken == kMostSynonyms) break;
     if (!IsPlainSynonym(synonym, knownWords) || reveals(synonym) ||
         SharesHead(synonym, lemma) || blocked.BlocksText(synonym)) {
@@ -71,6 +72,19 @@ std::string SynonymClue(const std::string& lemma, const Sense& sense, const Bloc
     clue += (taken++ ? ", " : "") + synonym;
   }
   return clue;
+}
+
+// A clue made of the words WordNet puts near the sense: its synonyms ("culprit" for
+// PERPETRATOR), else for an adjective the heads of similar senses ("honorific" for RESPECTFUL).
+// "" when none is plain and clean. (A noun's or verb's broader class says too little: "a kind of
+// body" for UNIVERSITY, "spend" for WINTER.)
+std::string NearWordsClue(const std::string& lemma, const Sense& sense, const BlockList& blocked,
+                          const std::set<std::string>& knownWords, const LeakCheck& reveals) {
+  std::string clue = PlainWordsClue(sense.synonyms, lemma, blocked, knownWords, reveals);
+  if (!clue.empty()) return clue;
+  constexpr int kAdjective = 2;
+  if (sense.partOfSpeech != kAdjective) return "";
+  return PlainWordsClue(sense.similar, lemma, blocked, knownWords, reveals);
 }
 
 // Adds the clue unless it is there already; true when added.
@@ -119,7 +133,7 @@ LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
     auto clean = std::find_if(cuts.begin(), cuts.end(),
                               [&](const std::string& cut) { return !reveals(cut); });
     const bool properNoun = NamesProperNoun(sense, definition);
-    std::string clue = clean != cuts.end() ? *clean : SynonymClue(lemma, sense, blocked, knownWords, reveals);
+    std::string clue = clean != cuts.end() ? *clean : NearWordsClue(lemma, sense, blocked, knownWords, reveals);
     if (clue.empty()) {
       drop(cuts.empty() ? DropReason::Cut : DropReason::Stem);
       continue;

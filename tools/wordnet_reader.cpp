@@ -22,6 +22,7 @@ struct LexicalLink {
 struct Synset {
   std::string gloss;
   std::vector<LexicalLink> lexicalLinks;
+  std::vector<uint64_t> broader, similar;   // keys of the "@" and "&" targets
   std::vector<uint64_t> usageDomains;       // keys of the synsets its ";u" pointers name
   std::vector<std::string> words;           // as the data file writes them
   std::vector<std::string> capitalized;     // its words written with a capital, in lower case
@@ -99,6 +100,27 @@ std::string LemmaForm(const std::string& word) {
   return form;
 }
 
+// A synset word as a clue writes it: without an adjective's position marker, blanks between
+// words.
+std::string ClueForm(const std::string& word) {
+  std::string form = word.substr(0, word.find('('));
+  std::replace(form.begin(), form.end(), '_', ' ');
+  return form;
+}
+
+// The first word of each synset named.
+std::vector<std::string> FirstWords(const std::vector<uint64_t>& keys,
+                                    const std::unordered_map<uint64_t, Synset>& synsets) {
+  std::vector<std::string> words;
+  for (uint64_t key : keys) {
+    auto found = synsets.find(key);
+    if (found != synsets.end() && !found->second.words.empty()) {
+      words.push_back(ClueForm(found->second.words.front()));
+    }
+  }
+  return words;
+}
+
 // The lemmas the word (1-based number within the synset) is linked to by "+" pointers, or by
 // "!" pointers when antonyms are asked for.
 std::vector<std::string> RelatedWords(const Synset& synset, int wordNumber, bool antonyms,
@@ -144,6 +166,8 @@ bool ParseDataLine(const std::string& line, int pos, std::unordered_map<uint64_t
     if (targetPart < 0) return false;
     if (symbol == ";u") synset.usageDomains.push_back(Key(targetPart, target));
     if (symbol == "@i") synset.instance = true;
+    if (symbol == "@") synset.broader.push_back(Key(targetPart, target));
+    if (symbol == "&") synset.similar.push_back(Key(targetPart, target));
     if ((symbol == "+" || symbol == "!") && sourceTarget.size() == 4) {
       int source = 0, targetWord = 0;
       std::istringstream numbers(sourceTarget.substr(0, 2) + " " + sourceTarget.substr(2));
@@ -227,22 +251,16 @@ bool ReadWordNet(const std::string& folder, Lemmas& lemmas, std::string& error) 
         sense.capitalized = std::find(synset.capitalized.begin(), synset.capitalized.end(),
                                       lemma) != synset.capitalized.end();
         for (size_t w = 0; w < synset.words.size(); ++w) {
-          const std::string& word = synset.words[w];
-          if (IndexForm(word) != lemma) continue;
+          if (IndexForm(synset.words[w]) != lemma) continue;
           const int number = static_cast<int>(w) + 1;
-          for (std::string& word : RelatedWords(synset, number, false, synsets)) {
-            sense.derived.push_back(std::move(word));
-          }
-          for (std::string& word : RelatedWords(synset, number, true, synsets)) {
-            sense.antonyms.push_back(std::move(word));
-          }
+          sense.derived = RelatedWords(synset, number, false, synsets);
+          sense.antonyms = RelatedWords(synset, number, true, synsets);
         }
         for (const std::string& word : synset.words) {
-          if (IndexForm(word) == lemma) continue;
-          std::string synonym = word.substr(0, word.find('('));
-          std::replace(synonym.begin(), synonym.end(), '_', ' ');
-          sense.synonyms.push_back(std::move(synonym));
+          if (IndexForm(word) != lemma) sense.synonyms.push_back(ClueForm(word));
         }
+        sense.broader = FirstWords(synset.broader, synsets);
+        sense.similar = FirstWords(synset.similar, synsets);
         for (uint64_t key : synset.usageDomains) {
           auto domain = domains.find(key);
           if (domain == domains.end()) continue;

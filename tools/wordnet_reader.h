@@ -28,6 +28,10 @@ struct Sense {
   // "obedient" for DISOBEDIENT, "leader" for FOLLOWER).
   std::vector<std::string> derived;
   std::vector<std::string> antonyms;
+  // The first word of each broader synset ("@": "warship" for SUBMARINE) and of each similar
+  // one ("&", adjectives: "deferential" for RESPECTFUL), as the synsets write them.
+  std::vector<std::string> broader;
+  std::vector<std::string> similar;
 };
 
 // Irregular forms and the base forms WordNet's exception lists give them ("children" ->

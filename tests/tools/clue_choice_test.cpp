@@ -33,7 +33,8 @@ class CluesOfLemmaTest : public ::testing::Test {
   }
   BlockList blocked;
   const std::set<std::string> known{"sparingly", "frugal", "economically", "culprit", "put",
-                                    "under", "stingy", "campground", "bivouac", "encampment"};
+                                    "under", "stingy", "campground", "bivouac", "encampment", "honorific",
+                                    "deferential", "respecting"};
 };
 
 TEST_F(CluesOfLemmaTest, CommonSensesFirstMostSeenFirstProperNounsLast) {
@@ -72,6 +73,11 @@ TEST_F(CluesOfLemmaTest, LeakingOrUncuttableDefinitionsFallBackOnEverydaySynonym
                             Make("someone who perpetrates wrongdoing", 9, {"culprit"})});
   EXPECT_EQ(perpetrator.meanings, (Texts{"culprit", "one who does a wrong"}));
   EXPECT_TRUE(perpetrator.commonestRanked && perpetrator.commonestFirst);
+  // An adjective without plain synonyms is clued by the heads of similar senses.
+  Sense respectful = Make("full of or exhibiting respect", 5);
+  respectful.partOfSpeech = 2;
+  respectful.similar = {"respecting", "honorific", "deferential"};
+  EXPECT_EQ(Clues("respectful", {respectful}).meanings, Texts{"honorific, deferential"});
   // A commonest sense with no clean clue leaves the first place to a rarer one.
   const LemmaClues lost = Clues("perpetrator", {Make("one who does a wrong", 1),
                                                 Make("someone who perpetrates wrongdoing", 9)});
