@@ -41,6 +41,21 @@ TEST(HasLifeDates, DatesOfALifeOrPeriodOnly) {
   }
 }
 
+TEST(WithoutUsageNote, DropsANoteOnUsageButKeepsAFieldOrWhatTheWordAppliesTo) {
+  const std::pair<const char*, const char*> kCases[] = {
+      {"(used as intensives reflecting the speaker's attitude) it is sincerely the case that",
+       "it is sincerely the case that"},
+      {"(often followed by of) not knowing or expecting", "not knowing or expecting"},
+      {"(usually plural): the goods", "the goods"},
+      {"(law) a rule of conduct", "(law) a rule of conduct"},
+      {"(of hair) having curls", "(of hair) having curls"},
+      {"(used) ok", "(used) ok"},  // too little would be left
+      {"(used as intensives without its end", "(used as intensives without its end"},
+      {"a rule (used in law)", "a rule (used in law)"},
+  };
+  for (const auto& [definition, clue] : kCases) EXPECT_EQ(WithoutUsageNote(definition), clue);
+}
+
 TEST(GlossErrata, CorrectsEveryPlaceAndRejectsALineWithoutABar) {
   GlossErrata errata;
   std::string error;

@@ -2,6 +2,8 @@
 // pointers and an exception list.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/temp_folder.h"
 #include "support/wordnet_fixture.h"
 #include "word_family.h"
@@ -68,6 +70,17 @@ TEST_F(WordFamilyTest, CluesUsingTheFamilyGiveTheAnswerAway) {
   };
   for (const Case& c : kCases) {
     EXPECT_EQ(families.UsesFamilyWord(c.clue, c.answer), c.givesAway) << c.answer << ": " << c.clue;
+  }
+}
+
+TEST_F(WordFamilyTest, BaseFormsUndoRegularEndingsAndIrregularForms) {
+  const WordFamilies families(lemmas, exceptions, known);
+  const std::pair<const char*, const char*> kFormToBase[] = {
+      {"running", "run"}, {"parties", "party"}, {"boxes", "box"},   {"hoped", "hope"},
+      {"hid", "hide"},     {"bigger", "big"},   {"firemen", "fireman"}, {"obeys", "obey"}};
+  for (const auto& [form, base] : kFormToBase) {
+    const std::vector<std::string> forms = families.BaseForms(form);
+    EXPECT_NE(std::find(forms.begin(), forms.end(), base), forms.end()) << form;
   }
 }
 
