@@ -129,7 +129,15 @@ LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
       drop(DropReason::Unsavoury);
       continue;
     }
-    const std::vector<std::string> cuts = ClueCuts(WithoutUsageNote(definition));
+    std::vector<std::string> cuts = ClueCuts(WithoutUsageNote(definition));
+    // A cut that leaks only through one of two alternatives may keep the other.
+    const size_t wholeCuts = cuts.size();
+    for (size_t c = 0; c < wholeCuts; ++c) {
+      std::string pruned = WithoutLeakingAlternatives(cuts[c], reveals);
+      if (pruned != cuts[c] && pruned.size() >= kShortestCut && !EndsOnDanglingWord(pruned)) {
+        cuts.push_back(std::move(pruned));
+      }
+    }
     auto clean = std::find_if(cuts.begin(), cuts.end(),
                               [&](const std::string& cut) { return !reveals(cut); });
     const bool properNoun = NamesProperNoun(sense, definition);
