@@ -123,14 +123,21 @@ std::string WithoutLeakingAlternatives(std::string_view clue,
     const std::string rightWord = right.substr(0, right.find_first_of(",;"));
     const bool leftLeaks = leaks(left), rightLeaks = leaks(rightWord);
     if (leftLeaks == rightLeaks) continue;
+    std::vector<std::string> shorter = tokens;
+    const auto at = shorter.begin() + static_cast<std::ptrdiff_t>(i);
+    // The place taken out now lies between tokens join - 1 and join.
+    size_t join = i;
     if (leftLeaks) {
-      tokens.erase(tokens.begin() + static_cast<std::ptrdiff_t>(i) - 1,
-                   tokens.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+      shorter.erase(at - 1, at + 1);
+      join = i - 1;
     } else {
-      tokens[i - 1] += right.substr(rightWord.size());  // the mark after the dropped word
-      tokens.erase(tokens.begin() + static_cast<std::ptrdiff_t>(i),
-                   tokens.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+      shorter[i - 1] += right.substr(rightWord.size());  // the mark after the dropped word
+      shorter.erase(at, at + 2);
     }
+    // "inhibits oxidation or inhibits reactions" are alternatives of two words: taking out one
+    // word would leave "inhibits inhibits".
+    if (join >= 1 && join < shorter.size() && shorter[join - 1] == shorter[join]) continue;
+    tokens = std::move(shorter);
     i = 0;  // look again from the start
   }
   std::string text;

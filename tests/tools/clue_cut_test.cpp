@@ -55,6 +55,7 @@ TEST(WithoutLeakingAlternatives, TakesOutTheAlternativeThatLeaksWhenAWordRemains
       {"pertaining to biology or to life", "pertaining to biology or to life"},  // "to" alone
       {"a plan or (agriculture) scheme", "a plan or (agriculture) scheme"},  // not a plain word
       {"to plough or agriculture", "to plough"},
+      {"that inhibits agriculture or inhibits growth", "that inhibits agriculture or inhibits growth"},
   };
   for (const auto& [clue, pruned] : kCases) EXPECT_EQ(WithoutLeakingAlternatives(clue, leaks), pruned);
 }
