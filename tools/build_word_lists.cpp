@@ -133,6 +133,7 @@ int Run(int argc, char** argv) {
   // Whether the first clue comes from the commonest sense, for words whose commonest sense is
   // plain from the tag counts.
   std::map<std::string, bool> commonestFirst;
+  std::set<std::string> barredCommonest;
   std::map<std::string, DropReason> leftOut;
   Tally droppedMeanings{};
   int synonymClues = 0;
@@ -150,6 +151,7 @@ int Run(int argc, char** argv) {
     }
     withMeanings.insert(lemma);
     if (clues.commonestRanked) commonestFirst[lemma] = clues.commonestFirst;
+    if (clues.commonestBarred) barredCommonest.insert(lemma);
     for (const auto& meaning : clues.meanings) meaningLines.push_back(Upper(lemma) + ":" + meaning);
   }
 
@@ -157,9 +159,10 @@ int Run(int argc, char** argv) {
       american, [&](const std::string& word) { return withMeanings.count(word) > 0; });
   std::vector<std::string> dictionaryLines;
   std::vector<int> scores;
-  int ranked = 0, rankedFirst = 0;
+  int ranked = 0, rankedFirst = 0, barred = 0;
   for (const std::string& word : allLines) {
     const std::string lower = Lower(word);
+    barred += static_cast<int>(barredCommonest.count(lower));
     auto first = commonestFirst.find(lower);
     if (first != commonestFirst.end()) {
       ++ranked;
@@ -193,8 +196,9 @@ int Run(int argc, char** argv) {
               meaningLines.size(), withMeanings.size(), synonymClues,
               TallyText(droppedMeanings).c_str(), leftOut.size());
   std::printf("first clue from the commonest sense: %d of %d words of 8 to 12 letters whose "
-              "commonest sense was seen %d times or more (english2.txt)\n",
-              rankedFirst, ranked, kRankedTags);
+              "commonest sense was seen %d times or more (english2.txt); %d more whose commonest "
+              "sense names a proper noun or is unsavoury, never first\n",
+              rankedFirst, ranked, kRankedTags, barred);
   std::printf("block list: %zu entries; gloss corrections: %zu\n", blocked.EntryCount(),
               errata.Count());
   return 0;

@@ -74,17 +74,77 @@ std::string PlainWordsClue(const std::vector<std::string>& words, const std::str
   return clue;
 }
 
+// Broader classes that say too little to clue anything ("a kind of act").
+bool IsVague(const std::string& word) {
+  static const std::set<std::string> kWords = {
+      "act", "action", "activity", "human action", "human activity", "deed", "state",
+      "condition", "quality", "property", "attribute", "trait", "process", "thing", "object",
+      "entity", "abstraction", "event", "change", "group", "relation", "person", "individual",
+      "someone", "cognition", "communication", "location", "part", "whole", "artifact",
+      "artefact", "feeling", "concept", "idea", "situation", "status", "measure", "amount",
+      "matter", "substance", "organism", "being", "structure", "way", "manner", "kind", "form",
+      "use", "work", "content", "message", "time", "period", "show", "social group", "body",
+      "establishment", "collection", "position", "beginning", "procedure", "region", "owner",
+      "psychological feature", "happening", "occurrence", "instrumentality", "device", "area",
+      "unit", "system", "set", "point", "place", "people", "worker", "expert", "be", "make",
+      "get", "move", "do", "have", "cause", "go", "take", "give", "put", "act", "change state",
+      "transfer", "connect", "think", "interact", "remove", "hold", "keep", "see", "perceive"};
+  return kWords.count(word) > 0;
+}
+
 // A clue made of the words WordNet puts near the sense: its synonyms ("culprit" for
 // PERPETRATOR), else for an adjective the heads of similar senses ("honorific" for RESPECTFUL).
 // "" when none is plain and clean. (A noun's or verb's broader class says too little: "a kind of
 // body" for UNIVERSITY, "spend" for WINTER.)
 std::string NearWordsClue(const std::string& lemma, const Sense& sense, const BlockList& blocked,
-                          const std::set<std::string>& knownWords, const LeakCheck& reveals) {
+                          const std::set<std::string>& knownWords, const LeakCheck& reveals,
+                          bool commonest) {
   std::string clue = PlainWordsClue(sense.synonyms, lemma, blocked, knownWords, reveals);
   if (!clue.empty()) return clue;
-  constexpr int kAdjective = 2;
-  if (sense.partOfSpeech != kAdjective) return "";
-  return PlainWordsClue(sense.similar, lemma, blocked, knownWords, reveals);
+  constexpr int kNoun = 0, kVerb = 1, kAdjective = 2;
+  if (sense.partOfSpeech == kAdjective) {
+    return PlainWordsClue(sense.similar, lemma, blocked, knownWords, reveals);
+  }
+  if ((sense.partOfSpeech != kNoun && sense.partOfSpeech != kVerb) || !commonest) return "";
+  std::vector<std::string> broader;
+  for (const std::string& word : sense.broader) {
+    if (!IsVague(word)) broader.push_back(word);
+  }
+  clue = PlainWordsClue(broader, lemma, blocked, knownWords, reveals);
+  clue = clue.substr(0, clue.find(','));
+  return clue.empty() || sense.partOfSpeech == kVerb ? clue : "a kind of " + clue;
+}
+
+// What the clue of a sense is made with.
+struct ClueSource {
+  const std::string& lemma;
+  const BlockList& blocked;
+  const std::set<std::string>& knownWords;
+  const LeakCheck& reveals;
+};
+
+// The clue of a sense: the longest cut of its definition (without a leading usage note) that
+// does not give the word away, else that cut with a leaking alternative taken out, else near
+// words. "" when there is none; anyCut tells whether the definition gave a cut at all.
+std::string ClueOfSense(const ClueSource& source, const Sense& sense,
+                        const std::string& definition, bool commonest, bool& fromDefinition,
+                        bool& anyCut) {
+  std::vector<std::string> cuts = ClueCuts(WithoutUsageNote(definition));
+  anyCut = !cuts.empty();
+  const size_t wholeCuts = cuts.size();
+  for (size_t c = 0; c < wholeCuts; ++c) {
+    std::string pruned = WithoutLeakingAlternatives(cuts[c], source.reveals);
+    if (pruned != cuts[c] && pruned.size() >= kShortestCut && !EndsOnDanglingWord(pruned)) {
+      cuts.push_back(std::move(pruned));
+    }
+  }
+  for (const std::string& cut : cuts) {
+    if (source.reveals(cut)) continue;
+    fromDefinition = true;
+    return cut;
+  }
+  return NearWordsClue(source.lemma, sense, source.blocked, source.knownWords, source.reveals,
+                       commonest);
 }
 
 // Adds the clue unless it is there already; true when added.
@@ -122,36 +182,31 @@ LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
     if (!anyDropped) result.wordReason = reason;  // the most common sense's reason
     anyDropped = true;
   };
+  const ClueSource source{lemma, blocked, knownWords, reveals};
   for (size_t s = 0; s < senses.size(); ++s) {
     const Sense& sense = senses[s];
     const std::string definition = DefinitionOfGloss(sense.gloss);
+    const bool commonest = s == 0 && result.commonestRanked;
     if (IsOffensiveTerm(sense, definition) || blocked.BlocksText(definition)) {
       drop(DropReason::Unsavoury);
+      result.commonestBarred |= commonest;
       continue;
     }
-    std::vector<std::string> cuts = ClueCuts(WithoutUsageNote(definition));
-    // A cut that leaks only through one of two alternatives may keep the other.
-    const size_t wholeCuts = cuts.size();
-    for (size_t c = 0; c < wholeCuts; ++c) {
-      std::string pruned = WithoutLeakingAlternatives(cuts[c], reveals);
-      if (pruned != cuts[c] && pruned.size() >= kShortestCut && !EndsOnDanglingWord(pruned)) {
-        cuts.push_back(std::move(pruned));
-      }
-    }
-    auto clean = std::find_if(cuts.begin(), cuts.end(),
-                              [&](const std::string& cut) { return !reveals(cut); });
     const bool properNoun = NamesProperNoun(sense, definition);
-    std::string clue = clean != cuts.end() ? *clean : NearWordsClue(lemma, sense, blocked, knownWords, reveals);
+    result.commonestBarred |= commonest && properNoun;
+    bool fromDefinition = false, anyCut = false;
+    std::string clue = ClueOfSense(source, sense, definition, commonest, fromDefinition, anyCut);
     if (clue.empty()) {
-      drop(cuts.empty() ? DropReason::Cut : DropReason::Stem);
+      drop(anyCut ? DropReason::Stem : DropReason::Cut);
       continue;
     }
-    if (clean == cuts.end()) ++result.synonymClues;
+    if (!fromDefinition) ++result.synonymClues;
     const bool firstClue = !properNoun && common.empty();
     if (AddOnce(properNoun ? proper : common, std::move(clue)) && firstClue && s == 0) {
       result.commonestFirst = true;
     }
   }
+  if (result.commonestBarred) result.commonestRanked = false;
   if (common.empty()) {
     // Without a common sense a proper noun would be the first clue: the word goes.
     result.dropped[static_cast<size_t>(DropReason::ProperNoun)] += static_cast<int>(proper.size());

@@ -34,10 +34,12 @@ struct LemmaClues {
   int synonymClues = 0;
   // Why the word is left out, when meanings is empty.
   DropReason wordReason = DropReason::Stem;
-  // The most often seen sense was seen at least kRankedTags times, and whether the first clue
-  // comes from it.
+  // The most often seen sense was seen at least kRankedTags times and may be clued, and whether
+  // the first clue comes from it. A commonest sense that names a proper noun or is unsavoury is
+  // barred from the first place.
   bool commonestRanked = false;
   bool commonestFirst = false;
+  bool commonestBarred = false;
 };
 
 // A sense seen this often in the tagged texts is plainly the word's commonest.

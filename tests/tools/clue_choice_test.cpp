@@ -78,6 +78,21 @@ TEST_F(CluesOfLemmaTest, LeakingOrUncuttableDefinitionsFallBackOnEverydaySynonym
   respectful.partOfSpeech = 2;
   respectful.similar = {"respecting", "honorific", "deferential"};
   EXPECT_EQ(Clues("respectful", {respectful}).meanings, Texts{"honorific, deferential"});
+  // The commonest sense of a noun, else left without a clue, names its class; a rarer one does
+  // not, nor does a class that says nothing.
+  Sense warship = Make("a submersible warship", 7);
+  warship.broader = {"craft", "warship"};
+  const std::set<std::string> vessels{"craft", "warship", "ship"};
+  const LemmaClues submarine = CluesOfLemma("warship", {warship}, blocked, vessels);
+  EXPECT_EQ(submarine.meanings, Texts{"a kind of craft"});
+  warship.broader = {"thing", "act"};
+  EXPECT_TRUE(CluesOfLemma("warship", {warship}, blocked, vessels).meanings.empty());
+  warship.tagCount = 2;
+  warship.broader = {"craft"};
+  EXPECT_TRUE(CluesOfLemma("warship", {warship}, blocked, vessels).meanings.empty());
+  // A commonest sense that is unsavoury is barred from the first place and not counted.
+  const LemmaClues barred = Clues("tapestry", {Make("a slut", 9), Make("a wall hanging", 1)});
+  EXPECT_TRUE(barred.commonestBarred && !barred.commonestRanked);
   // A commonest sense with no clean clue leaves the first place to a rarer one.
   const LemmaClues lost = Clues("perpetrator", {Make("one who does a wrong", 1),
                                                 Make("someone who perpetrates wrongdoing", 9)});
