@@ -18,18 +18,22 @@ class WordFamilyTest : public ::testing::Test {
         folder,
         {{"data.adj",
           {"00000100 00 a 01 disobedient 0 001 ! 00000200 a 0101 | not obeying commands",
-           "00000200 00 a 01 obedient 0 002 ! 00000100 a 0101 + 00000300 n 0101 | willing to "
-           "obey"}},
+           "00000200 00 a 01 obedient 0 003 ! 00000100 a 0101 + 00000300 n 0101 & 00000900 a 0000 "
+           "| willing to obey",
+           "00000900 00 s 02 docile(a) 0 meek 0 001 & 00000200 a 0000 | willing to be taught"}},
          {"data.noun",
           {"00000300 07 n 01 obedience 0 002 + 00000200 a 0101 + 00000400 v 0101 | compliance",
-           "00000500 06 n 01 heliport 0 000 | an airport for helicopters",
+           "00000500 06 n 01 heliport 0 001 @ 00000800 n 0000 | an airport for helicopters",
+           "00000800 06 n 01 airfield 0 000 | a place where planes take off",
            "00000600 06 n 01 mudguard 0 000 | a curved piece above a wheel",
            "00000700 06 n 01 therapist 0 000 | a person skilled in a therapy"}},
          {"data.verb", {"00000400 41 v 01 obey 0 001 + 00000300 n 0101 | do what is asked"}},
-         {"index.adj", {"disobedient a 1 1 ! 1 0 00000100", "obedient a 1 2 ! + 1 0 00000200"}},
+         {"index.adj", {"disobedient a 1 1 ! 1 0 00000100", "obedient a 1 3 ! + & 1 0 00000200",
+                       "docile a 1 1 & 1 0 00000900", "meek a 1 1 & 1 0 00000900"}},
          {"index.noun",
-          {"obedience n 1 1 + 1 0 00000300", "heliport n 1 0 1 0 00000500",
-           "mudguard n 1 0 1 0 00000600", "therapist n 1 0 1 0 00000700"}},
+          {"obedience n 1 1 + 1 0 00000300", "heliport n 1 1 @ 1 0 00000500",
+           "mudguard n 1 0 1 0 00000600", "therapist n 1 0 1 0 00000700",
+           "airfield n 1 0 1 0 00000800"}},
          {"index.verb", {"obey v 1 1 + 1 0 00000400"}},
          {"verb.exc", {"hid hide", "obeyed obey"}}});
     std::string error;
@@ -41,6 +45,15 @@ class WordFamilyTest : public ::testing::Test {
   Exceptions exceptions;
   const std::set<std::string> known{"mud", "guard", "port", "the", "rapist", "air"};
 };
+
+TEST_F(WordFamilyTest, TheReaderKeepsEachSensesLinksByKind) {
+  const Sense& obedient = lemmas.at("obedient").front();
+  EXPECT_EQ(obedient.derived, std::vector<std::string>{"obedience"});
+  EXPECT_EQ(obedient.antonyms, std::vector<std::string>{"disobedient"});
+  EXPECT_EQ(obedient.similar, std::vector<std::string>{"docile"});
+  EXPECT_EQ(lemmas.at("heliport").front().broader, std::vector<std::string>{"airfield"});
+  EXPECT_TRUE(lemmas.at("heliport").front().derived.empty());
+}
 
 TEST_F(WordFamilyTest, DerivationAndAntonymLinksMakeTheFamily) {
   const WordFamilies families(lemmas, exceptions, known);
