@@ -212,8 +212,9 @@ TEST_F(ShippedWordLists, BlockedWordsAreAbsent) {
   }
 }
 
-// Every starter puzzle is one the generator could have made from the shipped dictionary, with
-// no word twice, and its meaning numbers point at meanings of its words.
+// Every starter puzzle is a linked chain of shipped dictionary words with no word twice, and its
+// meaning numbers point at meanings of its words. The puzzles do not repeat themselves (no word
+// in more than 4, no two sharing more than 3 words) and most of their words are everyday words.
 TEST_F(ShippedWordLists, StarterPuzzlesAreLinkedPuzzlesOfDifferentDictionaryWords) {
   std::vector<std::string> lines;
   ASSERT_TRUE(ReadLines(kFolder + "puzzles.txt", lines));
