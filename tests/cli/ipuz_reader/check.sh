@@ -18,7 +18,8 @@ if [ ! -f "$reader/node_modules/@xwordly/xword-parser/package.json" ]; then
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export NODE_PATH="$reader/node_modules"
+# ES modules find their packages from where the importing file is.
+cp "$here/check_ipuz.mjs" "$reader/"
 
 check() {  # puzzle file, meanings file, first, last
   local out="$work/$(basename "$1").out"
@@ -29,7 +30,7 @@ check() {  # puzzle file, meanings file, first, last
     echo "stacklinks-tool ipuz wrote $written files for $3-$4"
     return 1
   fi
-  node "$here/check_ipuz.js" "$1" "$2" "$out" "$3" "$4"
+  node "$reader/check_ipuz.mjs" "$1" "$2" "$out" "$3" "$4"
 }
 
 shipped=$(wc -l <"$bin/puzzles.txt")
@@ -38,7 +39,7 @@ check "$bin/puzzles.txt" "$bin/mean6.txt" 1 "$shipped"
 # Links in any order; clues with accents, curly quotes, the euro
 # sign, quotes, a backslash, a tab and a control character; a word without meanings.
 printf '%s\r\n' \
-  '8;090603;010508;020408;030507;020406;030507;020406;BRIDGERS,1;LAGOONSX,1;CRYSTALS,0;MARBLING,2;PLOTTERS,1;SHELVING,1;TRUMPETS,1;QUZZXYWV,0;' \
+  '8;070603;010508;020408;030507;020406;030507;020406;BRIDGERS,1;LAGOONSX,1;CRYSTALS,0;MARBLING,2;PLOTTERS,1;SHELVING,1;TRUMPETS,1;QUZZXYWV,0;' \
   '8;020406;030507;020406;030507;020406;030507;020406;BRIDGERS,1;LAGOONSX,1;CRYSTALS,0;MARBLING,2;PLOTTERS,1;SHELVING,1;TRUMPETS,1;CRYSTALS,0;' \
   >"$work/hand.txt"
 printf '%b\r\n' \

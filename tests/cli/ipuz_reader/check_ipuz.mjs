@@ -1,12 +1,12 @@
 // Reads ipuz files with a parser written elsewhere and compares what it finds with the puzzle
 // records they were made from, read here straight from the puzzle and meanings files.
 //
-// node check_ipuz.js PUZZLE_FILE MEANINGS_FILE IPUZ_FOLDER FIRST LAST
+// node check_ipuz.mjs PUZZLE_FILE MEANINGS_FILE IPUZ_FOLDER FIRST LAST, run from a copy beside
+// the parser's node_modules (the package loads as an ES module only).
 // Exit code 0 when every puzzle FIRST..LAST matches; every mismatch is printed.
-'use strict';
-const fs = require('fs');
-const path = require('path');
-const { parse, parseIpuz } = require('@xwordly/xword-parser');
+import fs from 'fs';
+import path from 'path';
+import { parse, parseIpuz } from '@xwordly/xword-parser';
 
 const [puzzleFile, meaningsFile, folder, firstText, lastText] = process.argv.slice(2);
 
