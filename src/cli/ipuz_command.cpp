@@ -1,16 +1,17 @@
 // stacklinks-tool ipuz: puzzles of a file as ipuz files that other crossword players open, one
-// file a puzzle, each written whole or not at all. Every puzzle is read and turned into ipuz
-// text before the first file is written, so a refusal writes nothing.
+// file a puzzle, each written whole or not at all.
 #include <sys/stat.h>
 
+#include <functional>
 #include <iostream>
 #include <memory>
 
 #include "cli/clue_source_factory.h"
 #include "cli/command_registry.h"
-#include "cli/file_batch.h"
 #include "cli/options.h"
+#include "cli/output_files.h"
 #include "common/files.h"
+#include "common/text_lines.h"
 #include "output/ipuz.h"
 #include "output/print_range.h"
 #include "puzzle/puzzle_file.h"
@@ -56,14 +57,20 @@ bool IsFolder(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// Reads puzzles first..last as the game shows them and turns each into ipuz text, named after
-// the puzzle file and its number. False (with the reason on stderr) at the first that cannot be.
-bool IpuzFiles(const std::string& file, Range range, int32_t count, ClueSource& clues,
-               std::vector<NamedText>& files) {
-  for (int32_t n = range.first; n <= range.last; ++n) {
-    Puzzle puzzle;
+// Hands puzzles first..last of the file, each read as the game reads a record (with first
+// meanings as clues when clues is given), to use in order; the file is read once, line by line.
+// False, with the reason on stderr, at the first puzzle that cannot be read or has holes in its
+// grid, or when use says false.
+bool ForEachPuzzle(const std::string& file, Range range, ClueSource* clues,
+                   const std::function<bool(int32_t n, const Puzzle& puzzle)>& use) {
+  LineReader reader(file);
+  std::string line;
+  for (int32_t n = 1; n <= range.last; ++n) {
+    const bool read = reader.Next(line);
+    if (n < range.first) continue;
     const std::string where = "puzzle " + std::to_string(n) + " of " + file;
-    if (ReadPuzzleInto(puzzle, file, n, count, &clues).status != ShowStatus::Shown) {
+    Puzzle puzzle;
+    if (!read || !ApplyRecordLine(puzzle, line, clues)) {
       Failure(where + ": " + kErrorInReadingPuzzle);
       return false;
     }
@@ -71,10 +78,13 @@ bool IpuzFiles(const std::string& file, Range range, int32_t count, ClueSource& 
       Failure(where + " is not a full grid: " + problem);
       return false;
     }
-    files.push_back({FileNameOf(NamedAfterPuzzleFile(file, n, n, ".ipuz")),
-                     IpuzText(puzzle, FileNameOf(file), n)});
+    if (!use(n, puzzle)) return false;
   }
   return true;
+}
+
+std::string IpuzFileName(const std::string& file, int32_t n) {
+  return FileNameOf(NamedAfterPuzzleFile(file, n, n, ".ipuz"));
 }
 
 int RunIpuz(const std::vector<std::string>& args) {
@@ -105,17 +115,30 @@ int RunIpuz(const std::vector<std::string>& args) {
   std::unique_ptr<ClueSource> clues = MakeClueSource(meanings);
   if (!clues->EnsureLoaded()) return Failure("cannot read the meanings file " + meanings);
 
-  std::vector<NamedText> files;
-  if (!IpuzFiles(file, *range, count, *clues, files)) return kExitFailed;
+  // Every puzzle is checked before the first file is written, so a refusal writes nothing.
+  std::vector<std::string> names;
+  const bool readable = ForEachPuzzle(file, *range, nullptr, [&](int32_t n, const Puzzle&) {
+    names.push_back(IpuzFileName(file, n));
+    return true;
+  });
+  if (!readable) return kExitFailed;
 
   // One puzzle goes to the file --out names (replacing it: that is what was asked), unless --out
   // is a folder; a range always goes into a folder, where no file is replaced.
-  const bool intoFolder = options->Has("range") || IsFolder(out);
-  const std::optional<std::vector<std::string>> written =
-      intoFolder ? WriteNewFilesInFolder(out, files, error)
-                 : WriteOneFile(out, files.front().text, error);
-  if (!written) return Failure(error);
-  for (const std::string& path : *written) std::cout << path << "\n";
+  OutputFiles output = options->Has("range") || IsFolder(out)
+                           ? OutputFiles::NewInFolder(out, names)
+                           : OutputFiles::Replacing(out);
+  if (!output.Check(error)) return Failure(error);
+  const bool written = ForEachPuzzle(file, *range, clues.get(), [&](int32_t n, const Puzzle& p) {
+    if (output.WriteNext(IpuzText(p, FileNameOf(file), n), error)) return true;
+    Failure(error);
+    return false;
+  });
+  if (!written) {
+    output.Abandon();  // the file changed between the two readings
+    return kExitFailed;
+  }
+  for (const std::string& path : output.Written()) std::cout << path << "\n";
   return kExitOk;
 }
 
