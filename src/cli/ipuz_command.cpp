@@ -135,7 +135,7 @@ int RunIpuz(const std::vector<std::string>& args) {
     return false;
   });
   if (!written) {
-    output.Abandon();  // the file changed between the two readings
+    output.Abandon();  // a failed write, or the puzzle file changed since it was checked
     return kExitFailed;
   }
   for (const std::string& path : output.Written()) std::cout << path << "\n";
