@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BIN_DIR := $(BUILD_DIR)/bin
 PREFIX ?= /usr/local
 
-.PHONY: deps configure build run test sanitize bench install package fuzz clean
+.PHONY: deps configure build run test sanitize tsan bench install package fuzz clean
 
 deps:
 	bash scripts/setup-deps.sh
@@ -42,6 +42,22 @@ sanitize: deps
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j 2
 
+# The tests that start worker threads (creations, list tools, the meanings read from start-up
+# on, every Form1 test, whose window starts that read) under ThreadSanitizer, in a folder of their
+# own. Qt's own code is not instrumented; tests/sanitize/tsan.supp names what it hides.
+TSAN_DIR ?= build-tsan
+TSAN_FLAGS := -fsanitize=thread -fno-omit-frame-pointer -g -O1
+TSAN_TESTS := CreationJob|ListToolJob|MeaningsPreload|Creation|HelpToolCommands|GameController
+TSAN_ENV := QT_QPA_PLATFORM=offscreen \
+  TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$(CURDIR)/tests/sanitize/tsan.supp
+
+tsan: deps
+	cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ \
+	  -DCMAKE_CXX_FLAGS="$(TSAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(TSAN_FLAGS)" \
+	  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+	$(TSAN_ENV) cmake --build $(TSAN_DIR) -j $(JOBS) --target core_tests gui_tests
+	cd $(TSAN_DIR) && $(TSAN_ENV) ctest --output-on-failure -j 2 -R '$(TSAN_TESTS)'
+
 bench: build
 	@for b in $(BIN_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done
 
@@ -61,4 +77,4 @@ fuzz:
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR) build-fuzz

@@ -148,10 +148,12 @@ void Form1::ShowCurrentPuzzle(bool sizeChanged) {
   const PlayState& play = State().play;
   if (sizeChanged) FollowPuzzleSize();
   w_.Label5->setText(FromCp1252(LinkedLettersText(puzzle)));
-  RedrawPuzzle();
   if (puzzle.Empty()) {
+    // No puzzle, or one that could not be read: a blank surface, no clues.
+    w_.Picture2->Clear();
     w_.picouter->Clear();
   } else {
+    RedrawPuzzle();
     DrawClueList();
   }
   if (play.PuzzleFile.empty() || play.PuzzleNumber < 1) {

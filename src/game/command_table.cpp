@@ -43,6 +43,8 @@ constexpr CommandRule kRules[] = {
     {GameCommand::DrawGrid,        "DrawGrid",          X, R, W, false},
 };
 
+static_assert(std::size(kRules) == kGameCommandCount, "one rule for every command");
+
 const CommandRule& RuleOf(GameCommand command) { return kRules[static_cast<size_t>(command)]; }
 
 }  // namespace

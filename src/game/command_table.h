@@ -2,6 +2,7 @@
 // What each command of the main window does while a longer job is going on: a creation (one
 // puzzle or the CreateMulti batch), a list tool, or a print run. One table decides for every
 // command; no command decides for itself.
+#include <cstddef>
 #include <string>
 
 namespace sl {
@@ -33,6 +34,8 @@ enum class GameCommand {
   StopListTool,    // the running list tool's button, which reads "Stop"
   DrawGrid,        // Command4
 };
+
+inline constexpr size_t kGameCommandCount = static_cast<size_t>(GameCommand::DrawGrid) + 1;
 
 enum class Activity { Idle, Creation, ListTool, PrintRun };
 

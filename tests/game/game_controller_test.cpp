@@ -14,7 +14,6 @@ constexpr Activity kJobs[] = {Activity::Creation, Activity::ListTool, Activity::
 TEST(CommandTable, EveryCommandHasItsRuleAndTheJobsKeepTheirPromises) {
   size_t count = 0;
   const CommandRule* rules = CommandRules(count);
-  ASSERT_EQ(count, static_cast<size_t>(GameCommand::StopListTool) + 1);
   for (size_t i = 0; i < count; ++i) {
     const GameCommand command = rules[i].command;
     EXPECT_EQ(static_cast<size_t>(command), i) << rules[i].name;  // looked up by position
