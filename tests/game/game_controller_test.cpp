@@ -47,6 +47,12 @@ TEST(CommandTable, EveryCommandHasItsRuleAndTheJobsKeepTheirPromises) {
   EXPECT_EQ(RefusalText(GameCommand::TypeLetter, Activity::Creation), "");
 }
 
+TEST(CreationSize, NearestWholeSizeElseTwelve) {
+  const std::pair<const char*, int32_t> cases[] = {
+      {"8", 8}, {"10.4", 10}, {"7", 12}, {"13", 12}, {"size", 12}};
+  for (const auto& [label, size] : cases) EXPECT_EQ(CreationSize(label), size) << label;
+}
+
 TEST(GameController, CommandsRunWaitInTurnOrAreRefused) {
   GameController game;
   std::vector<std::string> ran;

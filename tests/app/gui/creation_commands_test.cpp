@@ -19,12 +19,6 @@
 namespace sl {
 namespace {
 
-TEST(CreationSize, NearestWholeSizeElseTwelve) {
-  const std::pair<const char*, int32_t> cases[] = {
-      {"8", 8}, {"10.4", 10}, {"7", 12}, {"13", 12}, {"size", 12}};
-  for (const auto& [label, size] : cases) EXPECT_EQ(CreationSize(label), size) << label;
-}
-
 class CreationTest : public test::Form1Fixture {
  protected:
   CreationCommands& Commands() { return *form->FindCommands<CreationCommands>(); }
