@@ -23,7 +23,7 @@ constexpr CommandRule kRules[] = {
     {GameCommand::LoadPuzzleFile,  "Load a Puzzle File", W, R, W, false},
     {GameCommand::Navigate,        "Next/Previous/Random", W, R, W, false},
     {GameCommand::SavePuzzle,      "Save",              W, R, W, false},
-    {GameCommand::Print,           "Print",             W, R, X, false},
+    {GameCommand::Print,           "Print",             W, W, X, false},
     {GameCommand::CopyToClipboard, "Copy to Clipboard", W, R, W, false},
     {GameCommand::Check,           "Check",             W, R, W, false},
     {GameCommand::ShowSolution,    "Show Solution",     X, R, X, true},

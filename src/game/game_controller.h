@@ -60,6 +60,8 @@ class GameController {
   // command takes the place of one still waiting), or refuses it, as the table says. Returns the
   // admission and, for a refusal, the status text that says why ("" for a quiet one).
   std::pair<Admission, std::string> Request(GameCommand command, std::function<void()> action);
+  // A job starts; only one runs at a time (the table never lets a command start a job while
+  // another runs).
   void Begin(Activity activity) { activity_ = activity; }
   // The job has ended: the commands that waited run in the order they came, until one of them
   // starts a job of its own.

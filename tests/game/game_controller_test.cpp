@@ -27,8 +27,8 @@ TEST(CommandTable, EveryCommandHasItsRuleAndTheJobsKeepTheirPromises) {
   }
   // One job at a time; a cancel or a stop is always heard.
   for (const Activity job : kJobs) {
-    for (const GameCommand start :
-         {GameCommand::Create, GameCommand::CreateMulti, GameCommand::ListTool}) {
+    for (const GameCommand start : {GameCommand::Create, GameCommand::CreateMulti,
+                                    GameCommand::ListTool, GameCommand::Print}) {
       EXPECT_NE(AdmissionOf(start, job), Admission::Runs);
     }
     EXPECT_EQ(AdmissionOf(GameCommand::CancelCreation, job), Admission::Runs);
@@ -176,17 +176,6 @@ TEST_F(CreationFlowTest, ACreatedPuzzleIsPuzzleOneOfTheTemporaryFileEvenWhenItCa
             CreationEnd::Result::WriteFailed);
   EXPECT_EQ(game.State().play.PuzzleFile, puzzles);
   EXPECT_EQ(game.State().puzzle.Wlist.front(), "PROMISSORY");
-}
-
-TEST_F(CreationFlowTest, AnUnreadablePuzzleIsThePositionInPlayWithAnEmptyGrid) {
-  bool unreadable = true;
-  const std::optional<int32_t> next = game.NavigationTarget(NavCommand::Next, 1, unreadable);
-  ASSERT_EQ(next, 2);
-  EXPECT_FALSE(unreadable);
-  EXPECT_EQ(game.ShowPuzzle(puzzles, *next).status, ShowStatus::Failed);
-  EXPECT_EQ(game.State().play.PuzzleNumber, 2);
-  EXPECT_TRUE(game.State().puzzle.Empty());
-  EXPECT_EQ(game.NavigationTarget(NavCommand::Next, 1, unreadable), 3);  // and on past it
 }
 
 }  // namespace
