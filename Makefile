@@ -44,7 +44,9 @@ sanitize: deps
 
 # The window tests that start worker threads (creations, list tools, and the meanings read that
 # every Form1 start begins) under ThreadSanitizer, in a folder of their own.
-# tests/sanitize/tsan.supp names what it hides inside Qt, whose own code is not instrumented.
+# tests/sanitize/tsan.supp leaves out what Qt, whose own code is not instrumented, does inside
+# itself. Not yet part of CI: Qt hands a QtConcurrent task to its pool thread under its own locks,
+# so the task's captures still read as a race until Qt itself is built with ThreadSanitizer.
 TSAN_DIR ?= build-tsan
 TSAN_FLAGS := -fsanitize=thread -fno-omit-frame-pointer -g -O1
 TSAN_TESTS := CreationJob|ListToolJob|CreationTest|HelpToolCommands|Form1Test|NavigationTest

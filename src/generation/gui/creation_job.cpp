@@ -8,37 +8,26 @@ namespace sl {
 
 CreationJob::CreationJob(QObject* parent) : QObject(parent) {
   connect(&watcher_, &QFutureWatcher<GeneratedPuzzle>::resultReadyAt, this,
-          [this](int index) {
-            GeneratedPuzzle made;
-            {
-              std::lock_guard<std::mutex> lock(handOver_);
-              made = watcher_.resultAt(index);
-            }
-            Q_EMIT PuzzleMade(made);
+          [this](int index) { Q_EMIT PuzzleMade(watcher_.resultAt(index)); });
+  connect(&watcher_, &QFutureWatcher<GeneratedPuzzle>::finished, this,
+          [this] {
+            running_ = false;
+            Q_EMIT Finished(outcome_.load());
           });
-  connect(&watcher_, &QFutureWatcher<GeneratedPuzzle>::finished, this, [this] {
-    { std::lock_guard<std::mutex> lock(handOver_); }
-    running_ = false;
-    Q_EMIT Finished(outcome_.load());
-  });
 }
 
 CreationJob::~CreationJob() {
   RequestCancel();
   watcher_.waitForFinished();
-  std::lock_guard<std::mutex> lock(handOver_);
-  generator_.reset();
 }
 
 void CreationJob::Start(std::vector<std::string> words, int size, int count, uint32_t seed) {
   if (running_) return;
   running_ = true;
   cancel_.store(false);
-  std::lock_guard<std::mutex> lock(handOver_);
   watcher_.setFuture(QtConcurrent::run(
       [this, words = std::move(words), size, count, seed](
           QPromise<GeneratedPuzzle>& promise) mutable {
-        { std::lock_guard<std::mutex> started(handOver_); }
         Run(promise, std::move(words), size, count, seed);
       }));
 }
@@ -51,18 +40,15 @@ void CreationJob::Run(QPromise<GeneratedPuzzle>& promise, std::vector<std::strin
       generator_ = std::make_shared<PuzzleGenerator>(words, size);
     }
     Random random(seed);
-    const auto handOver = [this, &promise](GeneratedPuzzle&& made) {
-      std::lock_guard<std::mutex> lock(handOver_);
+    outcome = MakePuzzles(*generator_, random, cancel_, count, [&promise](GeneratedPuzzle&& made) {
       promise.addResult(std::move(made));
       return true;
-    };
-    outcome = MakePuzzles(*generator_, random, cancel_, count, handOver);
+    });
   } catch (const std::bad_alloc&) {
     // Out of memory inside an attempt ends the run like a cancel; nothing half made is kept.
     generator_.reset();
     outcome = CreateOutcome::Cancelled;
   }
-  std::lock_guard<std::mutex> lock(handOver_);
   outcome_.store(outcome);
 }
 

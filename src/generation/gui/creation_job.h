@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -48,10 +47,6 @@ class CreationJob : public QObject {
   // Touched only by the worker while a run goes on, and runs never overlap.
   std::shared_ptr<PuzzleGenerator> generator_;
   std::atomic<CreateOutcome> outcome_{CreateOutcome::Created};
-  // Taken briefly on both sides wherever the run's data change threads: the start, every made
-  // puzzle, the end. Qt's own hand-over already orders them; this makes the order visible to
-  // ThreadSanitizer, which cannot see inside Qt.
-  std::mutex handOver_;
 };
 
 }  // namespace sl

@@ -39,16 +39,13 @@ class ListToolJob : public QObject {
  private:
   void ShowLatest();
 
-  QFutureWatcher<void> watcher_;
+  QFutureWatcher<ListToolResult> watcher_;
   QTimer progressTimer_;
   bool running_ = false;
   std::atomic<bool> cancel_{false};
   std::mutex progressLock_;
   std::string latest_;  // guarded by progressLock_
   bool fresh_ = false;  // guarded by progressLock_
-  // The worker's result, guarded by progressLock_ too: Qt's own hand-over of a returned value
-  // happens inside Qt, where ThreadSanitizer cannot see it.
-  ListToolResult result_;
 };
 
 }  // namespace sl
