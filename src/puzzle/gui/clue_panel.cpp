@@ -1,18 +1,38 @@
 #include "puzzle/gui/clue_panel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QResizeEvent>
 
 #include "options/gui/screen_colours.h"
 #include "output/gui/picture_box.h"
 #include "output/gui/twip_geometry.h"
 #include "output/render/qpainter_surface.h"
+#include "puzzle/cell_speech.h"
 #include "puzzle/clue_list.h"
+#include "toolkit/gui/accessible_controls.h"
+#include "toolkit/gui/box_control.h"
 
 namespace sl {
 namespace {
 
 constexpr int kDrawingHeight = 80000;  // tall enough for any list before it is measured
+
+// The dotted frame over the panel while it has the keyboard focus.
+class FocusFrame : public QWidget {
+ public:
+  explicit FocusFrame(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    DrawFocusFrame(painter, rect());
+  }
+};
 
 }  // namespace
 
@@ -22,7 +42,10 @@ int DraggedTop(int currentTop, int newTop, int innerHeight, int outerHeight) {
   return newTop <= 0 ? newTop : currentTop;
 }
 
-CluePanel::CluePanel(QWidget* parent) : QWidget(parent), inner_(new PictureBox(this)) {
+CluePanel::CluePanel(QWidget* parent)
+    : QWidget(parent), inner_(new PictureBox(this)), focusFrame_(new FocusFrame(this)) {
+  InstallAccessibleControls();
+  setFocusPolicy(Qt::TabFocus);  // a click drags the list; Tab reaches it for the arrow keys
   inner_->setObjectName(QStringLiteral("picinner"));
   inner_->installEventFilter(this);
   inner_->setCursor(Qt::OpenHandCursor);
@@ -32,6 +55,7 @@ CluePanel::CluePanel(QWidget* parent) : QWidget(parent), inner_(new PictureBox(t
 void CluePanel::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   inner_->resize(width(), inner_->height());
+  focusFrame_->setGeometry(rect());
 }
 
 void CluePanel::SetInnerHeightTwips(int twips) {
@@ -52,11 +76,83 @@ void CluePanel::DrawClues(const Puzzle& puzzle, const std::string& fontName, dou
   const int height =
       DrawClueList(inner_->Drawing(), puzzle, inner_->WidthTwips(), fontPoints, text);
   SetInnerHeightTwips(height);
+  QStringList clues;
+  for (int k = 1; k <= static_cast<int>(puzzle.Wlist.size()) && k < kGridSpan; ++k) {
+    clues << FromCp1252(ClueSpoken(puzzle, k));
+  }
+  SetClues(clues);
 }
 
 void CluePanel::Clear() {
   inner_->move(0, 0);
   inner_->Clear();
+  SetClues({});
+}
+
+void CluePanel::SetClues(const QStringList& clues) {
+  clues_ = clues;
+  current_ = 0;
+  NotifyTableReset(*this);
+}
+
+void CluePanel::SetCurrentClue(int k) {
+  if (k < 1 || k > clues_.size()) k = 0;
+  if (k == current_) return;
+  current_ = k;
+  if (k > 0) NotifyCurrentCell(*this, k - 1, 0);
+}
+
+QString CluePanel::CellName(int row, int) const { return clues_.value(row); }
+
+// The clues' places on the drawing are not kept; each is shown as the whole panel.
+QRect CluePanel::CellRect(int, int) const { return rect(); }
+
+bool CluePanel::CurrentCell(int& row, int& column) const {
+  if (current_ < 1) return false;
+  row = current_ - 1;
+  column = 0;
+  return true;
+}
+
+bool CluePanel::SelectRow(int row) {
+  if (row < 0 || row >= clues_.size()) return false;
+  SetCurrentClue(row + 1);
+  return true;
+}
+
+// Up and Down step through the clues, Home and End go to the first and the last, Enter asks
+// for the current clue's word in the grid.
+void CluePanel::keyPressEvent(QKeyEvent* event) {
+  const int count = static_cast<int>(clues_.size());
+  switch (event->key()) {
+    case Qt::Key_Up: SetCurrentClue(std::max(1, current_ - 1)); break;
+    case Qt::Key_Down: SetCurrentClue(std::min(count, current_ + 1)); break;
+    case Qt::Key_Home: SetCurrentClue(1); break;
+    case Qt::Key_End: SetCurrentClue(count); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      if (current_ > 0) Q_EMIT ClueChosen(current_);
+      break;
+    default: QWidget::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+void CluePanel::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  focusFrame_->raise();
+  focusFrame_->show();
+  if (current_ == 0) {
+    SetCurrentClue(1);
+  } else {
+    NotifyCurrentCell(*this, current_ - 1, 0);
+  }
+}
+
+void CluePanel::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  focusFrame_->hide();
 }
 
 void CluePanel::StartDrag(const QPointF& atOuter) {
