@@ -79,7 +79,12 @@ bool IsMenuKey(const QKeySequence& key) {
   return false;
 }
 
-QString KeyText(const QKeySequence& key) { return key.toString(QKeySequence::NativeText); }
+// The key as the manual writes it ("Page Down" where Qt writes "PgDown").
+QString KeyText(const QKeySequence& key) {
+  return key.toString(QKeySequence::NativeText)
+      .replace(QStringLiteral("PgDown"), QStringLiteral("Page Down"))
+      .replace(QStringLiteral("PgUp"), QStringLiteral("Page Up"));
+}
 
 // "F5", "Page Up; Ctrl+Page Up with the right button", or "".
 QString KeysOf(const ButtonAccess& access) {
