@@ -10,13 +10,22 @@
 namespace sl {
 namespace {
 
-// A control that acts when pressed: a push button with the Press action next to the focus one.
+// A control that acts when pressed: a push button with the Press action next to the focus one,
+// named by its accessible name or else by what the control itself says (its caption, or the
+// label's spoken name).
 template <class Control>
 class AccessiblePressable : public QAccessibleWidget {
  public:
-  explicit AccessiblePressable(Control* control)
-      : QAccessibleWidget(control, QAccessible::Button) {}
+  using NameOf = QString (Control::*)() const;
+  AccessiblePressable(Control* control, NameOf nameOf)
+      : QAccessibleWidget(control, QAccessible::Button), nameOf_(nameOf) {}
 
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      return (Pressed().*nameOf_)();
+    }
+    return QAccessibleWidget::text(t);
+  }
   QStringList actionNames() const override {
     return QStringList{pressAction()} + QAccessibleWidget::actionNames();
   }
@@ -28,19 +37,9 @@ class AccessiblePressable : public QAccessibleWidget {
     QAccessibleWidget::doAction(actionName);
   }
 
- protected:
+ private:
   Control& Pressed() const { return *static_cast<Control*>(widget()); }
-};
-
-class AccessibleClickLabel : public AccessiblePressable<ClickLabel> {
- public:
-  using AccessiblePressable::AccessiblePressable;
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-      return Pressed().SpokenName();
-    }
-    return AccessiblePressable::text(t);
-  }
+  NameOf nameOf_;
 };
 
 // Reads the label's whole text even when the screen shows it cut short.
@@ -55,25 +54,15 @@ class AccessibleFitLabel : public QAccessibleWidget {
   }
 };
 
-// Named by its accessible name, else by its caption.
-class AccessibleBoxControl : public AccessiblePressable<BoxControl> {
- public:
-  using AccessiblePressable::AccessiblePressable;
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-      return Pressed().Caption();
-    }
-    return AccessiblePressable::text(t);
-  }
-};
-
 QAccessibleInterface* GameControlFactory(const QString& className, QObject* object) {
   // Asked once per class of the object's ancestry, most derived first.
   if (className == QLatin1String(BoxControl::staticMetaObject.className())) {
-    return new AccessibleBoxControl(static_cast<BoxControl*>(object));
+    return new AccessiblePressable<BoxControl>(static_cast<BoxControl*>(object),
+                                               &BoxControl::Caption);
   }
   if (className == QLatin1String(ClickLabel::staticMetaObject.className())) {
-    return new AccessibleClickLabel(static_cast<ClickLabel*>(object));
+    return new AccessiblePressable<ClickLabel>(static_cast<ClickLabel*>(object),
+                                               &ClickLabel::SpokenName);
   }
   if (className == QLatin1String(FitLabel::staticMetaObject.className())) {
     return new AccessibleFitLabel(static_cast<FitLabel*>(object));

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QWidget>
+#include <algorithm>
 #include <map>
 
 namespace sl {
@@ -219,11 +220,15 @@ AccessibleTable* TableOf(QWidget& widget) {
   return iface ? dynamic_cast<AccessibleTable*>(iface) : nullptr;
 }
 
+QAccessibleInterface* CellOf(QWidget& table, int row, int column) {
+  AccessibleTable* accessible = TableOf(table);
+  return accessible ? accessible->cellAt(row, column) : nullptr;
+}
+
 }  // namespace
 
 void NotifyCurrentCell(QWidget& table, int row, int column) {
-  AccessibleTable* accessible = TableOf(table);
-  QAccessibleInterface* cell = accessible ? accessible->cellAt(row, column) : nullptr;
+  QAccessibleInterface* cell = CellOf(table, row, column);
   if (!cell) return;
   QAccessibleEvent selection(cell, QAccessible::Selection);
   QAccessible::updateAccessibility(&selection);
@@ -234,8 +239,7 @@ void NotifyCurrentCell(QWidget& table, int row, int column) {
 }
 
 void NotifyCellChanged(QWidget& table, int row, int column) {
-  AccessibleTable* accessible = TableOf(table);
-  QAccessibleInterface* cell = accessible ? accessible->cellAt(row, column) : nullptr;
+  QAccessibleInterface* cell = CellOf(table, row, column);
   if (!cell) return;
   QAccessibleEvent changed(cell, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&changed);

@@ -185,31 +185,18 @@ void BoxControl::Press(int button) {
 // Space and Enter press on the way down and release on the way up, so a button that acts while
 // held (the solution display) works from the keyboard too.
 void BoxControl::keyPressEvent(QKeyEvent* event) {
-  if (!IsPressKey(*event)) {
-    QWidget::keyPressEvent(event);
-    return;
-  }
-  ReportCentre(&BoxControl::MouseDown, kMouseLeft, ShiftStateValue(event->modifiers()));
-  event->accept();
+  if (!ReportKey(*event, &BoxControl::MouseDown)) QWidget::keyPressEvent(event);
 }
 
 void BoxControl::keyReleaseEvent(QKeyEvent* event) {
-  if (!IsPressKey(*event)) {
-    QWidget::keyReleaseEvent(event);
-    return;
-  }
-  ReportCentre(&BoxControl::MouseUp, kMouseLeft, ShiftStateValue(event->modifiers()));
-  event->accept();
+  if (!ReportKey(*event, &BoxControl::MouseUp)) QWidget::keyReleaseEvent(event);
 }
 
-void BoxControl::focusInEvent(QFocusEvent* event) {
-  QWidget::focusInEvent(event);
-  update();
-}
-
-void BoxControl::focusOutEvent(QFocusEvent* event) {
-  QWidget::focusOutEvent(event);
-  update();
+bool BoxControl::ReportKey(QKeyEvent& event, void (BoxControl::*signal)(int, int, float, float)) {
+  if (!IsPressKey(event)) return false;
+  ReportCentre(signal, kMouseLeft, ShiftStateValue(event.modifiers()));
+  event.accept();
+  return true;
 }
 
 }  // namespace sl

@@ -95,13 +95,13 @@ class BoxControl : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
   // The left button's report at the centre, as a key or an assistive tool gives it.
   void ReportCentre(void (BoxControl::*signal)(int, int, float, float), int button, int shift);
+  // A press key reported through the signal; false for any other key.
+  bool ReportKey(QKeyEvent& event, void (BoxControl::*signal)(int, int, float, float));
 
   QString caption_;
   Colour foreColor_ = kButtonText;

@@ -56,14 +56,4 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
   DrawFocusFrame(painter, rect());
 }
 
-void ClickLabel::focusInEvent(QFocusEvent* event) {
-  QLabel::focusInEvent(event);
-  update();
-}
-
-void ClickLabel::focusOutEvent(QFocusEvent* event) {
-  QLabel::focusOutEvent(event);
-  update();
-}
-
 }  // namespace sl
