@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolTip>
-#include <map>
 
 #include "app/form1.h"
 #include "toolkit/gui/box_control.h"
@@ -127,7 +126,7 @@ void KeyboardAccess::AddButtonKeys() {
     button->setAccessibleName(QString::fromLatin1(access.name));
     button->setAccessibleDescription(WithKeys(QString::fromLatin1(access.description),
                                               KeysOf(access)));
-    button->setProperty("keys", KeysOf(access));
+    keys_[button] = KeysOf(access);
     button->installEventFilter(this);
     const auto press = [this, button](QKeySequence key, int mouseButton) {
       if (key.isEmpty() || IsMenuKey(key)) return;
@@ -171,10 +170,12 @@ bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::ToolTip || !widget || widget->toolTip().isEmpty()) {
     return QObject::eventFilter(watched, event);
   }
-  const QString keys = widget->property("keys").toString();
-  if (keys.isEmpty()) return QObject::eventFilter(watched, event);
+  const auto keys = keys_.find(widget);
+  if (keys == keys_.end() || keys->second.isEmpty()) {
+    return QObject::eventFilter(watched, event);
+  }
   QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                     WithKeys(widget->toolTip(), keys), widget);
+                     WithKeys(widget->toolTip(), keys->second), widget);
   return true;
 }
 

@@ -3,6 +3,8 @@
 // leave every letter to the grid, the Tab order of the main window, the keys in the buttons'
 // tool tips, and the names and descriptions assistive tools read for the buttons.
 #include <QObject>
+#include <QString>
+#include <map>
 
 namespace sl {
 
@@ -24,6 +26,7 @@ class KeyboardAccess : public QObject {
   void SetTabOrder();
 
   Form1& form_;
+  std::map<const QObject*, QString> keys_;  // each button's keys, for its tool tip
 };
 
 }  // namespace sl

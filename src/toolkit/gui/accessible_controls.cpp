@@ -45,7 +45,8 @@ class AccessiblePressable : public QAccessibleWidget {
 // Reads the label's whole text even when the screen shows it cut short.
 class AccessibleFitLabel : public QAccessibleWidget {
  public:
-  explicit AccessibleFitLabel(FitLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+  explicit AccessibleFitLabel(FitLabel* label)
+      : QAccessibleWidget(label, QAccessible::StaticText) {}
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
       return static_cast<FitLabel*>(widget())->FullText();
