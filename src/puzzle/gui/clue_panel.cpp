@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kDrawingHeight = 80000;  // tall enough for any list before it is measured
 
-// The dotted frame over the panel while it has the keyboard focus.
+// The dotted frame over the current clue (or the panel) while the panel has the keyboard focus.
 class FocusFrame : public QWidget {
  public:
   explicit FocusFrame(QWidget* parent) : QWidget(parent) {
@@ -55,7 +55,7 @@ CluePanel::CluePanel(QWidget* parent)
 void CluePanel::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   inner_->resize(width(), inner_->height());
-  focusFrame_->setGeometry(rect());
+  ShowCurrent();
 }
 
 void CluePanel::SetInnerHeightTwips(int twips) {
@@ -74,7 +74,7 @@ void CluePanel::DrawClues(const Puzzle& puzzle, const std::string& fontName, dou
   inner_->SetBackColor(background);  // clears the drawing too
   inner_->SetForeColor(text);
   const int height =
-      DrawClueList(inner_->Drawing(), puzzle, inner_->WidthTwips(), fontPoints, text);
+      DrawClueList(inner_->Drawing(), puzzle, inner_->WidthTwips(), fontPoints, text, &spans_);
   SetInnerHeightTwips(height);
   QStringList clues;
   for (int k = 1; k <= static_cast<int>(puzzle.Wlist.size()) && k < kGridSpan; ++k) {
@@ -86,12 +86,14 @@ void CluePanel::DrawClues(const Puzzle& puzzle, const std::string& fontName, dou
 void CluePanel::Clear() {
   inner_->move(0, 0);
   inner_->Clear();
+  spans_.clear();
   SetClues({});
 }
 
 void CluePanel::SetClues(const QStringList& clues) {
   clues_ = clues;
   current_ = 0;
+  ShowCurrent();
   NotifyTableReset(*this);
 }
 
@@ -99,13 +101,30 @@ void CluePanel::SetCurrentClue(int k) {
   if (k < 1 || k > clues_.size()) k = 0;
   if (k == current_) return;
   current_ = k;
+  ShowCurrent();
   if (k > 0) NotifyCurrentCell(*this, k - 1, 0);
+}
+
+void CluePanel::ShowCurrent() {
+  const QRect clue = CellRect(current_ - 1, 0);
+  int shift = 0;
+  if (clue.bottom() > height()) shift = height() - 1 - clue.bottom();
+  if (clue.top() + shift < 0) shift = -clue.top();
+  if (shift != 0) inner_->move(inner_->x(), std::min(0, inner_->y() + shift));
+  PlaceFocusFrame();
+  focusFrame_->setVisible(hasFocus());
+  focusFrame_->raise();
 }
 
 QString CluePanel::CellName(int row, int) const { return clues_.value(row); }
 
-// The clues' places on the drawing are not kept; each is shown as the whole panel.
-QRect CluePanel::CellRect(int, int) const { return rect(); }
+// A clue's place in the panel (pixels); the whole panel for none.
+QRect CluePanel::CellRect(int row, int) const {
+  if (row < 0 || row >= static_cast<int>(spans_.size())) return rect();
+  const ClueSpan& span = spans_[row];
+  const int top = TwipsToPixelsY(*inner_, span.top);
+  return QRect(0, inner_->y() + top, width(), TwipsToPixelsY(*inner_, span.bottom) - top);
+}
 
 bool CluePanel::CurrentCell(int& row, int& column) const {
   if (current_ < 1) return false;
@@ -141,8 +160,7 @@ void CluePanel::keyPressEvent(QKeyEvent* event) {
 
 void CluePanel::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  focusFrame_->raise();
-  focusFrame_->show();
+  ShowCurrent();
   if (current_ == 0) {
     SetCurrentClue(1);
   } else {
@@ -166,6 +184,15 @@ void CluePanel::Drag(const QPointF& atOuter) {
   const int top = DraggedTop(currentTop, newTop, inner_->HeightTwips(),
                              PixelsToTwipsY(*this, height()));
   if (top != currentTop) inner_->move(inner_->x(), TwipsToPixelsY(*this, top));
+  PlaceFocusFrame();
+}
+
+void CluePanel::PlaceFocusFrame() {
+  // The frame is drawn a little inside its rectangle; it leaves the clue's lines clear.
+  constexpr int kAround = 5;
+  const QRect around = current_ > 0 ? CellRect(current_ - 1, 0).adjusted(0, -kAround, 0, kAround)
+                                    : rect();
+  focusFrame_->setGeometry(around.intersected(rect()));
 }
 
 bool CluePanel::eventFilter(QObject* watched, QEvent* event) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/surface.h"
+#include "puzzle/clue_list.h"
 #include "puzzle/puzzle.h"
 #include "toolkit/gui/accessible_table.h"
 
@@ -68,10 +69,14 @@ class CluePanel : public QWidget, public AccessibleTableSource {
   void Drag(const QPointF& atOuter);
 
   void SetClues(const QStringList& clues);
+  // Moves the list so the current clue is in view, and frames it while the panel has the keys.
+  void ShowCurrent();
+  void PlaceFocusFrame();
 
   PictureBox* inner_;
   QWidget* focusFrame_;
   QStringList clues_;
+  std::vector<ClueSpan> spans_;  // where each clue is drawn on the inner surface
   int current_ = 0;  // 1-based; 0 none
   int grabX_ = 0;  // where the inner surface was taken, relative to its top-left corner (twips)
   int grabY_ = 0;

@@ -211,5 +211,32 @@ TEST(CluePanelSpeech, ListsTheCluesAndTheKeysPickTheCurrentOne) {
   EXPECT_EQ(panel.CurrentClue(), 0);
 }
 
+// The list is far taller than the panel: the current clue is moved into view and framed there.
+TEST(CluePanelSpeech, TheCurrentClueIsBroughtIntoViewWhereTheToolFindsIt) {
+  CluePanel panel;
+  PlaceInTwips(panel, 0, 0, 3195, 6510);
+  panel.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+  Puzzle puzzle;
+  for (int k = 1; k <= 12; ++k) {
+    puzzle.Wlist.push_back("WORDWORDWORD");
+    puzzle.Clue[k] = "a clue that is long enough to wrap over four or five lines of the panel, "
+                     "which makes twelve of them far taller than the panel itself";
+  }
+  panel.DrawClues(puzzle, "Arial", 8.5, kBlack, kWhite);
+  panel.setFocus();
+  QTest::keyClick(&panel, Qt::Key_End);
+  QAccessibleInterface& list = *QAccessible::queryAccessibleInterface(&panel);
+  const QRect last = list.child(11)->rect().translated(-panel.mapToGlobal(QPoint(0, 0)));
+  EXPECT_LT(panel.Inner().y(), 0);
+  EXPECT_TRUE(panel.rect().contains(last)) << last.top() << " " << last.bottom();
+  EXPECT_EQ(list.childAt(list.child(11)->rect().center().x(), list.child(11)->rect().center().y()),
+            list.child(11));
+  QTest::keyClick(&panel, Qt::Key_Home);
+  const QRect first = list.child(0)->rect().translated(-panel.mapToGlobal(QPoint(0, 0)));
+  EXPECT_TRUE(panel.rect().contains(first)) << first.top() << " " << first.bottom();
+  EXPECT_LE(panel.Inner().y(), 0);
+}
+
 }  // namespace
 }  // namespace sl
