@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev
   qt6-base-private-dev
   libgtest-dev libbenchmark-dev
-  wordnet-base wamerican wbritish-huge
+  wordnet-base wamerican wbritish-huge scowl
   fonts-liberation2
   xvfb xauth
   poppler-utils
@@ -22,6 +22,12 @@ for p in "${PACKAGES[@]}"; do
     missing+=("$p")
   fi
 done
+
+# The tests read exported ipuz files with an npm package under node. Any node and npm will do
+# (a machine may carry its own build of node, which conflicts with Debian's npm package).
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  missing+=(nodejs npm)
+fi
 
 if [ ${#missing[@]} -eq 0 ]; then
   exit 0
