@@ -5,10 +5,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "output/gui/twip_geometry.h"
 #include "output/render/qpainter_surface.h"
 #include "puzzle/cell_speech.h"
 #include "toolkit/gui/accessible_controls.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "toolkit/gui/box_control.h"
 
 namespace sl {

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "output/gui/picture_box.h"
 #include "puzzle/cursor.h"
 #include "puzzle/puzzle.h"
 #include "toolkit/gui/accessible_table.h"
+#include "toolkit/gui/picture_box.h"
 
 namespace sl {
 

@@ -10,7 +10,6 @@
 
 #include "app/gui/form1_fixture.h"
 #include "gui_support/heard_events.h"
-#include "output/gui/twip_geometry.h"
 
 namespace sl {
 namespace {
