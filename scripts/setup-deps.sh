@@ -7,11 +7,12 @@ PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libbenchmark-dev
-  wordnet-base wamerican wbritish-huge
+  wordnet-base wamerican wbritish-huge scowl
   fonts-liberation2
   xvfb xauth
   poppler-utils
   desktop-file-utils appstream
+  man-db
   "$@"
 )
 

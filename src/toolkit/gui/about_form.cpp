@@ -42,6 +42,7 @@ QStringList AboutLines() {
       QStringLiteral("Neither the program nor the game concept may be used for commercial "
                      "purposes."),
       QStringLiteral("There are no warranties of any kind."),
+      QString::fromLatin1(kWordDataSources),
   };
 }
 
