@@ -26,7 +26,9 @@ echo "== hardening-check"
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
-hardening-check "$unpacked"/usr/games/stacklinks "$unpacked"/usr/games/stacklinks-tool
+# Control-flow protection is not asked for: the programs are compiled with it, but Debian 12's C
+# start-up files lack its marking, so the linker drops it from every program (Debian's own too).
+hardening-check --nocfprotection "$unpacked"/usr/games/stacklinks "$unpacked"/usr/games/stacklinks-tool
 
 [ "${1:-}" = "--install" ] || exit 0
 

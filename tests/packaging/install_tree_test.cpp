@@ -119,7 +119,7 @@ TEST_F(InstallTreeTest, ManualPagesRenderCleanlyAndNameEveryToolCommandAndOption
     std::string word;
     words >> word;
     ++commands;
-    EXPECT_NE(page.out.find(".B " + RoffName(word)), std::string::npos) << word;
+    EXPECT_NE(page.out.find("\n.B " + RoffName(word) + " "), std::string::npos) << word;
     while (words >> word) {
       const auto dashes = word.find("--");
       if (dashes == std::string::npos) continue;
