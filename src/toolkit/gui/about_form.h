@@ -16,7 +16,7 @@ class IconView;
 // The about text's last line: where the word lists and clues come from (the help page names
 // them in the same words).
 inline constexpr const char* kWordDataSources =
-    "Word lists and clues: WordNet 3.0 (Princeton University) and SCOWL (Kevin Atkinson).";
+    "Word data: WordNet 3.0 (Princeton University) and SCOWL word lists.";
 
 // The about text, one entry per line.
 QStringList AboutLines();
