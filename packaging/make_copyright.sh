@@ -2,6 +2,8 @@
 # Writes the package's copyright file: the template (the game's own paragraphs, already filled
 # in by the build) with the word data's copyright and licence texts taken from the copyright
 # files of the Debian packages the word lists were made from, so they stay those packages' words.
+# The template marks their places {{WORDNET_COPYRIGHT}}, {{SCOWL_COPYRIGHT}} (within a line) and
+# {{WORDNET_LICENSE}}, {{SCOWL_LICENSE}} (a line of their own).
 #
 #   make_copyright.sh TEMPLATE OUTPUT WORDNET_COPYRIGHT SCOWL_COPYRIGHT...
 #
@@ -72,10 +74,10 @@ tmp=$(mktemp "$output.XXXXXX")
 trap 'rm -f "$tmp"' EXIT
 while IFS= read -r line || [ -n "$line" ]; do
   case $line in
-    *@WORDNET_COPYRIGHT@*) printf '%s\n' "${line/@WORDNET_COPYRIGHT@/$wordnet_copyright}" ;;
-    *@SCOWL_COPYRIGHT@*) printf '%s\n' "${line/@SCOWL_COPYRIGHT@/$scowl_copyright}" ;;
-    @WORDNET_LICENSE@) printf '%s\n' "$wordnet_license" ;;
-    @SCOWL_LICENSE@) printf '%s\n' "$scowl_license" ;;
+    *{{WORDNET_COPYRIGHT}}*) printf '%s\n' "${line/"{{WORDNET_COPYRIGHT}}"/$wordnet_copyright}" ;;
+    *{{SCOWL_COPYRIGHT}}*) printf '%s\n' "${line/"{{SCOWL_COPYRIGHT}}"/$scowl_copyright}" ;;
+    {{WORDNET_LICENSE}}) printf '%s\n' "$wordnet_license" ;;
+    {{SCOWL_LICENSE}}) printf '%s\n' "$scowl_license" ;;
     *) printf '%s\n' "$line" ;;
   esac
 done < "$template" > "$tmp"

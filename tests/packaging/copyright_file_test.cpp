@@ -15,15 +15,15 @@ using test::ShellQuote;
 
 const char* const kTemplate =
     "Files: data\n"
-    "Copyright: @WORDNET_COPYRIGHT@\n"
-    "           @SCOWL_COPYRIGHT@\n"
+    "Copyright: {{WORDNET_COPYRIGHT}}\n"
+    "           {{SCOWL_COPYRIGHT}}\n"
     "License: WordNet-3.0 and SCOWL\n"
     "\n"
     "License: WordNet-3.0\n"
-    "@WORDNET_LICENSE@\n"
+    "{{WORDNET_LICENSE}}\n"
     "\n"
     "License: SCOWL\n"
-    "@SCOWL_LICENSE@\n";
+    "{{SCOWL_LICENSE}}\n";
 
 // A machine-readable copyright file whose WordNet paragraph is not the first one.
 const char* const kWordNet =

@@ -6,8 +6,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "common/files.h"
 #include "support/run_command.h"
@@ -86,6 +88,57 @@ TEST_F(InstallTreeTest, ProgramsDataMenuEntryIconsAndMetainfo) {
       RunCommand("appstreamcli validate --no-net --no-color " + ShellQuote(metainfo));
   EXPECT_EQ(info.exitCode, 0) << info.out << info.err;
   EXPECT_EQ(info.out.find(": "), std::string::npos) << info.out;  // no warning or hint lines
+}
+
+// The lines of a text file; empty when it cannot be read.
+std::vector<std::string> Lines(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string WithoutTrailingBlanks(std::string line) {
+  line.erase(line.find_last_not_of(" \t") + 1);
+  return line;
+}
+
+// The installed copyright file is well formed (a blank line inside a field is written " .", a
+// licence paragraph has its text) and carries the word data's notices in full, as the Debian
+// packages the word lists come from give them.
+TEST_F(InstallTreeTest, CopyrightFileCarriesTheWordDataNoticesInFull) {
+  const std::vector<std::string> lines = Lines(Installed("share/doc/stacklinks/copyright"));
+  ASSERT_FALSE(lines.empty());
+  std::set<std::string> shipped;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    shipped.insert(WithoutTrailingBlanks(lines[i]));
+    EXPECT_FALSE(!lines[i].empty() && WithoutTrailingBlanks(lines[i]).empty()) << "line " << i + 1;
+    if (lines[i].rfind("License:", 0) == 0 && (i == 0 || lines[i - 1].empty())) {
+      EXPECT_TRUE(i + 1 < lines.size() && lines[i + 1].rfind(" ", 0) == 0) << lines[i];
+    }
+  }
+  for (const char* source :
+       {"/usr/share/doc/wamerican/copyright", "/usr/share/doc/scowl/copyright"}) {
+    for (const std::string& line : Lines(source)) {
+      const std::string text = WithoutTrailingBlanks(line);
+      if (!text.empty()) EXPECT_EQ(shipped.count(" " + text), 1u) << source << ": " << text;
+    }
+  }
+  // wordnet-base's first paragraph is WordNet's own: its copyright line and its licence text.
+  bool firstCopyright = true;
+  bool inLicence = false;
+  for (const std::string& line : Lines("/usr/share/doc/wordnet-base/copyright")) {
+    if (firstCopyright && line.rfind("Copyright:", 0) == 0) {
+      firstCopyright = false;
+      EXPECT_EQ(shipped.count(line), 1u) << line;
+    }
+    if (line.rfind("License: WordNet", 0) == 0) {
+      inLicence = true;
+    } else if (inLicence) {
+      if (line.rfind(" ", 0) != 0) break;
+      EXPECT_EQ(shipped.count(WithoutTrailingBlanks(line)), 1u) << line;
+    }
+  }
 }
 
 // The roff form of a name as the manual pages write it: every "-" escaped.
