@@ -13,6 +13,7 @@ PACKAGES=(
   xvfb xauth
   poppler-utils
   desktop-file-utils appstream
+  man-db
   "$@"
 )
 
