@@ -93,39 +93,6 @@ TEST_F(MeaningsTest, ReadOncePerRunAndMissingFilesFail) {
   EXPECT_EQ(Clue("CAT", m), "a pet");  // the list is not read again
 }
 
-// The index must give what a scan from the top gives: the first line starting with the key and
-// how many adjacent lines from there also start with it (at most 101).
-TEST(MeaningsIndex, GivesTheAnswersOfAStraightScan) {
-  Random maker(12345);
-  std::vector<std::string> lines;  // colons anywhere or none, lower case, some long blocks
-  std::set<std::string> keys{":", "A:", "ZZ:", "AB"};
-  while (lines.size() < 4000) {
-    std::string line;
-    // Now and then a line longer than any key the index holds.
-    for (int32_t n = maker.Below(30) == 0 ? 90 : maker.Below(9); n > 0; --n) {
-      line += "ABa:"[maker.Below(4)];
-    }
-    for (int32_t r = maker.Below(10) == 0 ? 120 : 1 + maker.Below(4); r > 0; --r) {
-      lines.push_back(line + std::to_string(r));
-    }
-    for (size_t colon = line.find(':'); colon != std::string::npos;
-         colon = line.find(':', colon + 1)) {
-      keys.insert(line.substr(0, colon + 1));
-    }
-  }
-  test::TempFolder folder;
-  Meanings meanings;
-  ASSERT_TRUE(meanings.Read(folder.Write("mean6.txt", test::WordFile(lines))));
-  for (const auto& key : keys) {
-    const auto starts = [&](const std::string& line) { return line.rfind(key, 0) == 0; };
-    const auto first = std::find_if(lines.begin(), lines.end(), starts);
-    const auto end = std::find_if_not(first, lines.end(), starts);
-    const Meanings::Block got = meanings.Find(key);
-    EXPECT_EQ(got.first, first == lines.end() ? -1 : first - lines.begin()) << key;
-    EXPECT_EQ(got.count, std::min<int32_t>(end - first, kMaxMeaningsPerWord)) << key;
-  }
-}
-
 TEST(MeaningsPreload, HandsOverWhatItReadOnceAndNothingWhenTheFileIsMissing) {
   test::TempFolder folder;
   const std::string path = folder.Write("mean6.txt", "DOG:animal\r\nCAT:pet\r\n");
