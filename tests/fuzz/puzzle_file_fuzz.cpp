@@ -2,8 +2,8 @@
 // command's append. The count is the number of lines (CR LF, lone CR and lone LF end a line; a
 // blank line is a puzzle); puzzle n is line n and reads as the record's rules say, or fails
 // leaving the shown puzzle as it was; a number beyond the count does nothing. Appending the shown
-// puzzle adds exactly one line and keeps every line before it, and that line reads back as the
-// same puzzle.
+// puzzle adds exactly one line and keeps every line before it; a puzzle read from the file reads
+// back from that line as the same puzzle.
 // Input: one byte choosing the puzzle number (-1 .. count + 1; a first byte 2 always picks line
 // 1), then the file. The file is also the meanings file, so its lines are the clues' source.
 #include "common/text_lines.h"
@@ -62,10 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(SplitLines(after) == expectedLines, "append gave %zu lines, expected %zu",
              SplitLines(after).size(), expectedLines.size());
   FUZZ_CHECK(CountPuzzles(file.Path()) == count + 1);
-  Puzzle again;
-  FUZZ_CHECK(ReadPuzzleInto(again, file.Path(), count + 1, count + 1, &clues).status ==
-             ShowStatus::Shown);
-  FUZZ_CHECK(fuzz::SamePuzzle(again, puzzle), "written back as %s",
-             FormatPuzzleRecord(puzzle).c_str());
+  if (expected) {  // a shown puzzle reads back as the same puzzle
+    Puzzle again;
+    FUZZ_CHECK(ReadPuzzleInto(again, file.Path(), count + 1, count + 1, &clues).status ==
+               ShowStatus::Shown);
+    FUZZ_CHECK(fuzz::SamePuzzle(again, puzzle), "written back as %s",
+               FormatPuzzleRecord(puzzle).c_str());
+  }
   return 0;
 }
