@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -57,28 +56,6 @@ TEST_F(MeaningsTest, FirstOrRandomMeaningOfTheFirstBlockOfTheWordInUpperCase) {
   EXPECT_EQ(Clue("CAT", m), "");
   EXPECT_EQ(m, 2);
   EXPECT_EQ(draw("cow"), "#-1");  // a word without meanings leaves m alone
-}
-
-TEST_F(MeaningsTest, LookUpCluesFillsThePuzzle) {
-  Load({"ONE:first", "ONE:uno", "TWO:second", "THREE:third"});
-  Puzzle puzzle;
-  puzzle.PuzzleSize = 4;
-  puzzle.Wlist = {"ONE", "TWO", "NONE", "THREE"};
-  puzzle.MeaningNumber = {9, 9, 9, 9, 9};
-
-  LookUpClues(puzzle, 1, meanings, random);
-  EXPECT_EQ(std::vector<std::string>(puzzle.Clue.begin() + 1, puzzle.Clue.begin() + 5),
-            (std::vector<std::string>{"first", "second", "", "third"}));
-  // First-meaning mode zeroes the first and last number and keeps the middle ones.
-  EXPECT_EQ(
-      std::vector<int32_t>(puzzle.MeaningNumber.begin() + 1, puzzle.MeaningNumber.begin() + 5),
-      (std::vector<int32_t>{0, 9, 9, 0}));
-
-  LookUpClues(puzzle, -1, meanings, random);
-  EXPECT_GE(puzzle.MeaningNumber[1], 1);
-  EXPECT_EQ(puzzle.MeaningNumber[2], 1);
-  EXPECT_EQ(puzzle.MeaningNumber[3], -1);  // no meanings: -1 is stored
-  EXPECT_EQ(puzzle.MeaningNumber[4], 1);
 }
 
 TEST_F(MeaningsTest, ReadOncePerRunAndMissingFilesFail) {
