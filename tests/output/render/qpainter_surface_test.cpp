@@ -103,7 +103,6 @@ TEST(QPainterSurface, TextsAreWindows1252MeasuredInTwipsAndTurnedAboutAPixel) {
   // Upside down, a text runs left of its anchor and stands above it; the font stays.
   surface.DrawRotatedText(250, 150, "WWWW", "courier new", 20, 1800, kInkColour);
   EXPECT_EQ(surface.Font().points, 12);
-  EXPECT_DOUBLE_EQ(surface.TwipsPerPixelX(), 15);
   painter.end();
   const auto inkIn = [&image](int left, int top, int right, int bottom) {
     int inked = 0;
