@@ -2,8 +2,8 @@
 
 #include "puzzle/clue_list.h"
 #include "puzzle/linked_letters.h"
-#include "puzzle/puzzle_record.h"
 #include "puzzle/wrap_text.h"
+#include "support/blank_puzzle.h"
 #include "support/recording_surface.h"
 
 namespace sl {
@@ -13,11 +13,7 @@ using test::DrawCall;
 using test::RecordingSurface;
 using Lines = std::vector<std::string>;
 
-Puzzle PuzzleOf(const char* record) {
-  Puzzle puzzle;
-  ApplyRecord(puzzle, *ParsePuzzleRecord(record));
-  return puzzle;
-}
+using test::PuzzleOf;
 
 TEST(LinkedLetters, DistinctLettersOfTheWordsBelowEachLinkSorted) {
   // Link 1 takes E, A, E from word 2; link 2 takes T, A, S from word 3, in any order of columns.
