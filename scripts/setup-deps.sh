@@ -6,12 +6,14 @@ set -euo pipefail
 PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-private-dev
   libgtest-dev libbenchmark-dev
   wordnet-base wamerican wbritish-huge scowl
   fonts-liberation2
   xvfb xauth
   poppler-utils
   desktop-file-utils appstream
+  man-db
   "$@"
 )
 
