@@ -70,15 +70,16 @@ bool FileStamp::operator==(const FileStamp& other) const {
   return key(*this) == key(other);
 }
 
-bool FileStamp::Settled(std::time_t now, std::time_t quiet) const {
+bool LineIndex::Matches(const FileStamp& now, std::time_t quiet) const {
   // The change time moves with every write and every touch of the times, so it is the one to ask.
-  return size >= 0 && changed.tv_sec + quiet <= now;
+  return stamp_.size >= 0 && now == stamp_ && stamp_.changed.tv_sec + quiet <= builtAt_;
 }
 
 bool LineIndex::Build(const std::string& path) {
   stamp_ = FileStamp();
   starts_.clear();
   end_ = 0;
+  builtAt_ = std::time(nullptr);
   if (path.empty()) return false;
   const Descriptor file(path);
   if (file.fd < 0) return false;

@@ -11,9 +11,7 @@
 namespace sl {
 
 // What tells one state of a file on disk from another: which file it is, its size and when it
-// last changed. A file written again in place keeps its inode, and the clock the file system
-// stamps with is coarse, so two writes of the same size can leave the same stamp: a stamp is
-// only trusted once the file has been left alone for a while (Settled).
+// last changed.
 struct FileStamp {
   uint64_t device = 0, inode = 0;
   int64_t size = -1;
@@ -22,8 +20,6 @@ struct FileStamp {
   // The file's stamp; nullopt when it cannot be read or is not a regular file.
   static std::optional<FileStamp> Of(const std::string& path);
   bool operator==(const FileStamp& other) const;
-  // True when the last change is at least `quiet` seconds before `now` (seconds since the epoch).
-  bool Settled(std::time_t now, std::time_t quiet) const;
 };
 
 class LineIndex {
@@ -33,7 +29,12 @@ class LineIndex {
   bool Build(const std::string& path);
 
   int64_t Count() const { return static_cast<int64_t>(starts_.size()); }
-  const FileStamp& Stamp() const { return stamp_; }
+
+  // True when the file whose stamp is `now` is surely the one indexed. A file written again in
+  // place keeps its inode, and the clock the file system stamps with is coarse, so two writes of
+  // the same size moments apart can leave the same stamp: the index is trusted only when it was
+  // built at least `quiet` seconds after the file's last change.
+  bool Matches(const FileStamp& now, std::time_t quiet) const;
 
   // Line n (1-based) read from the file at `path`, without its line end; nullopt when n is out
   // of range or the read fails. The file is taken to be the one indexed.
@@ -41,6 +42,7 @@ class LineIndex {
 
  private:
   FileStamp stamp_;
+  std::time_t builtAt_ = 0;  // when the reading began
   std::vector<uint64_t> starts_;  // byte offset of every line's first byte
   uint64_t end_ = 0;              // bytes indexed
 };

@@ -11,8 +11,8 @@
 namespace sl {
 namespace {
 
-// A file left alone this long (in seconds) is trusted to be the one indexed while its stamp
-// stays the same; one changed more recently is indexed again at every use.
+// An index built this long (in seconds) after the file's last change is trusted while the file's
+// stamp stays the same; a file changed more recently is indexed again at every use.
 constexpr std::time_t kQuietSeconds = 2;
 
 // The line index of the puzzle file in use, kept between commands so that stepping through a
@@ -24,8 +24,7 @@ class PuzzleFileIndex {
   auto With(const std::string& path, Use&& use) {
     const std::lock_guard<std::mutex> lock(mutex_);
     const std::optional<FileStamp> now = FileStamp::Of(path);
-    const bool current = now && path == path_ && *now == index_.Stamp() &&
-                         now->Settled(std::time(nullptr), kQuietSeconds);
+    const bool current = now && path == path_ && index_.Matches(*now, kQuietSeconds);
     if (!current) {
       path_ = path;
       if (!index_.Build(path)) path_.clear();
