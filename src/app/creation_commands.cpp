@@ -57,7 +57,7 @@ CreationCommands::CreationCommands(Form1& form) : form_(form) {
 }
 
 void CreationCommands::Create() {
-  if (Creating()) return;
+  if (Creating() || form_.DictionaryReading()) return;
   GameState& state = form_.State();
   if (state.dictionary.ListCount() == 0) {
     MsgboxA(kLoadADictionaryFirst, "vbcritical+vbok");
@@ -93,7 +93,7 @@ void CreationCommands::SetRunningStatus(const std::string& text) {
 }
 
 void CreationCommands::CreateMulti() {
-  if (Creating()) return;
+  if (Creating() || form_.DictionaryReading()) return;
   GameState& state = form_.State();
   // The batch reads its own words of its size, so the shown puzzle, its size and the dictionary
   // of the window stay as they are.

@@ -1,7 +1,9 @@
 #include "app/dictionary_commands.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <memory>
 
 #include "app/file_prompt.h"
@@ -50,18 +52,59 @@ DictionaryCommands::DictionaryCommands(Form1& form) : form_(form) {
   connect(&form_, &Form1::DictionaryNeeded, this,
           [this] { ReadDictionary(form_.State().play.DictionaryFile); });
   form_.State().clues = std::make_unique<WindowClueSource>(form_);
+  escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), &form_);
+  escape_->setContext(Qt::WindowShortcut);
+  escape_->setEnabled(false);  // Escape clears a cell unless a read runs
+  connect(escape_, &QShortcut::activated, this, [this] { CancelReading(); });
+  connect(&job_, &DictionaryJob::Finished, this, &DictionaryCommands::OnReadFinished);
 }
 
 void DictionaryCommands::LoadDictionary() {
-  if (form_.CreationRunning()) return;
+  if (form_.CreationRunning() || Reading()) return;
   const std::string name =
       AskForFile(form_, {"Select a Dictionary file", "*.txt;*.dic", "OPEN"});
   if (!name.empty()) LoadDictionaryNamed(name);
 }
 
 void DictionaryCommands::LoadDictionaryNamed(const std::string& path) {
-  if (form_.CreationRunning()) return;
-  ReadDictionary(path);
+  if (form_.CreationRunning() || Reading()) return;
+  SetReading(true);
+  job_.Start(path, form_.State().puzzle.PuzzleSize);
+}
+
+void DictionaryCommands::CancelReading() {
+  if (Reading()) job_.RequestCancel();
+}
+
+void DictionaryCommands::SetReading(bool reading) {
+  form_.SetBusyPointer(reading);
+  form_.Controls().cmdcreate->setEnabled(!reading);
+  form_.Controls().mnucreate->setEnabled(!reading);
+  escape_->setEnabled(reading);
+  if (reading) form_.SetStatus(std::string(kReadingDictionary));
+}
+
+void DictionaryCommands::OnReadFinished(const std::shared_ptr<DictionaryRead>& result) {
+  if (result->read && result->size != form_.State().puzzle.PuzzleSize) {
+    // A puzzle of another size was shown meanwhile: the words of that size are wanted now.
+    job_.Start(result->path, form_.State().puzzle.PuzzleSize);
+    return;
+  }
+  SetReading(false);
+  if (result->read) {
+    form_.State().dictionary = std::move(result->words);
+    SetDictionaryFile(result->path);
+    form_.SetStatus(std::string(kDictionaryRead));
+  } else {
+    form_.SetStatus(std::string(result->cancelled ? kDictionaryReadCanceled : kErrorInDictionary));
+  }
+  Q_EMIT ReadingEnded();
+}
+
+void DictionaryCommands::SetDictionaryFile(const std::string& path) {
+  form_.State().play.DictionaryFile = path;
+  form_.Label2().setText(FromNativePath(FileNameOf(path)));
+  form_.Label2().setToolTip(FromNativePath(path));
 }
 
 bool DictionaryCommands::ReadDictionary(const std::string& path) {
@@ -70,11 +113,7 @@ bool DictionaryCommands::ReadDictionary(const std::string& path) {
   form_.SetStatus(std::string(kReadingDictionary));
   form_.Statx().repaint();  // the read holds the event loop: show the text before it starts
   const bool ok = ReadDictionaryWords(path, state.puzzle.PuzzleSize, state.dictionary);
-  if (ok) {
-    state.play.DictionaryFile = path;
-    form_.Label2().setText(FromNativePath(FileNameOf(path)));
-    form_.Label2().setToolTip(FromNativePath(path));
-  }
+  if (ok) SetDictionaryFile(path);
   form_.SetStatus(std::string(ok ? kDictionaryRead : kErrorInDictionary));
   form_.SetBusyPointer(false);
   return ok;

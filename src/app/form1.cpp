@@ -68,6 +68,11 @@ bool Form1::CreationRunning() const {
   return creation != nullptr && creation->Creating();
 }
 
+bool Form1::DictionaryReading() const {
+  const DictionaryCommands* dictionary = FindCommands<DictionaryCommands>();
+  return dictionary != nullptr && dictionary->Reading();
+}
+
 QWidget& Form1::Shape1() { return w_.Picture2->Marker(); }
 
 // The built-in defaults are those the game state starts with (GridLook, GridGeometry,

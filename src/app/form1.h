@@ -59,6 +59,8 @@ class Form1 : public QMainWindow {
   // True while a puzzle or a batch is being created. The creation commands own this fact; every
   // command that must wait for a creation asks here.
   bool CreationRunning() const;
+  // True while a chosen dictionary is read on its worker: creating waits for it.
+  bool DictionaryReading() const;
 
   // --- Start-up ---
   // The folders the game reads its data from and writes its files to (those of this run unless

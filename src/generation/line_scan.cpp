@@ -16,7 +16,8 @@ struct FileCloser {
 
 }  // namespace
 
-bool ScanLines(const std::string& path, size_t keep, const LineSink& sink) {
+bool ScanLines(const std::string& path, size_t keep, const LineSink& sink,
+               const std::atomic<bool>* stop) {
   if (path.empty()) return false;
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return false;
@@ -31,6 +32,7 @@ bool ScanLines(const std::string& path, size_t keep, const LineSink& sink) {
   std::unique_ptr<char[]> block(new char[kBlock]);
   size_t n;
   while ((n = std::fread(block.get(), 1, kBlock, file.get())) > 0) {
+    if (stop && stop->load()) return false;
     const char* p = block.get();
     const char* end = p + n;
     while (p < end) {
