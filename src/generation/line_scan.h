@@ -14,9 +14,9 @@ namespace sl {
 using LineSink = std::function<void(std::string_view head, size_t length)>;
 
 // Reads the file in blocks and calls sink for every line. False when the file cannot be opened
-// (missing, a folder) or a read fails, or when stop (if given) is set, which is looked at before
+// (missing, a folder) or a read fails, or when cancel (if given) is set, which is looked at before
 // every block; the lines before have been delivered.
 bool ScanLines(const std::string& path, size_t keep, const LineSink& sink,
-               const std::atomic<bool>* stop = nullptr);
+               const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace sl
