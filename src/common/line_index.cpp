@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <memory>
 #include <new>
 #include <tuple>
@@ -14,13 +15,17 @@ namespace {
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
+int64_t Nanoseconds(int64_t seconds, int64_t nanoseconds) {
+  return seconds * 1000000000 + nanoseconds;
+}
+
 FileStamp StampOf(const struct stat& st) {
   FileStamp stamp;
   stamp.device = st.st_dev;
   stamp.inode = st.st_ino;
   stamp.size = st.st_size;
-  stamp.modified = st.st_mtim;
-  stamp.changed = st.st_ctim;
+  stamp.modifiedNs = Nanoseconds(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+  stamp.changedNs = Nanoseconds(st.st_ctim.tv_sec, st.st_ctim.tv_nsec);
   return stamp;
 }
 
@@ -64,22 +69,25 @@ std::optional<FileStamp> FileStamp::Of(const std::string& path) {
 
 bool FileStamp::operator==(const FileStamp& other) const {
   const auto key = [](const FileStamp& s) {
-    return std::tie(s.device, s.inode, s.size, s.modified.tv_sec, s.modified.tv_nsec,
-                    s.changed.tv_sec, s.changed.tv_nsec);
+    return std::tie(s.device, s.inode, s.size, s.modifiedNs, s.changedNs);
   };
   return key(*this) == key(other);
 }
 
 bool LineIndex::Matches(const FileStamp& now, std::time_t quiet) const {
   // The change time moves with every write and every touch of the times, so it is the one to ask.
-  return stamp_.size >= 0 && now == stamp_ && stamp_.changed.tv_sec + quiet <= builtAt_;
+  return stamp_.size >= 0 && now == stamp_ &&
+         stamp_.changedNs + Nanoseconds(quiet, 0) <= builtAtNs_;
 }
 
 bool LineIndex::Build(const std::string& path) {
   stamp_ = FileStamp();
   starts_.clear();
   end_ = 0;
-  builtAt_ = std::time(nullptr);
+  // The file system stamps times from the same real-time clock.
+  builtAtNs_ = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   std::chrono::system_clock::now().time_since_epoch())
+                   .count();
   if (path.empty()) return false;
   const Descriptor file(path);
   if (file.fd < 0) return false;

@@ -15,7 +15,7 @@ namespace sl {
 struct FileStamp {
   uint64_t device = 0, inode = 0;
   int64_t size = -1;
-  timespec modified{}, changed{};
+  int64_t modifiedNs = 0, changedNs = 0;  // nanoseconds since the epoch
 
   // The file's stamp; nullopt when it cannot be read or is not a regular file.
   static std::optional<FileStamp> Of(const std::string& path);
@@ -42,7 +42,7 @@ class LineIndex {
 
  private:
   FileStamp stamp_;
-  std::time_t builtAt_ = 0;  // when the reading began
+  int64_t builtAtNs_ = 0;  // when the reading began, in nanoseconds since the epoch
   std::vector<uint64_t> starts_;  // byte offset of every line's first byte
   uint64_t end_ = 0;              // bytes indexed
 };

@@ -61,7 +61,7 @@ TEST(LineIndex, MatchesOnlyTheSameFileUnchangedAndLongSettled) {
   other.size += 1;
   EXPECT_FALSE(index.Matches(other, 0));
   other = stamp;
-  other.changed.tv_nsec ^= 1;
+  other.changedNs += 1;
   EXPECT_FALSE(index.Matches(other, 0));
   other = stamp;
   other.inode += 1;
