@@ -116,6 +116,27 @@ const std::string& HugeDictionary() { return kInsaneWordList; }
 BENCHMARK_CAPTURE(BM_ReadDictionary, huge, &HugeDictionary)
     ->DenseRange(8, 12)->Unit(benchmark::kMillisecond);
 
+// The plain way, for comparison in the same run: a line at a time through the line reader, each
+// line of the size added to the list.
+void BM_ReadDictionaryBaseline(benchmark::State& state, const std::string& (*file)()) {
+  const std::string& path = file();
+  const auto size = static_cast<size_t>(state.range(0));
+  clsSimpleArray dictionary;
+  for (auto _ : state) {
+    dictionary.Clear();
+    LineReader reader(path);
+    std::string line;
+    while (reader.Next(line)) {
+      if (line.size() == size) dictionary.AddItem(line);
+    }
+    benchmark::DoNotOptimize(dictionary.ListCount());
+  }
+  state.counters["words"] = dictionary.ListCount();
+}
+
+BENCHMARK_CAPTURE(BM_ReadDictionaryBaseline, huge, &HugeDictionary)
+    ->DenseRange(8, 12)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace sl
 
