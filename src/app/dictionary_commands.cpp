@@ -30,6 +30,7 @@ class WindowClueSource final : public ClueSource {
     GameState& state = form_.State();
     if (!state.meanings.Empty()) return true;
     form_.SetStatus(std::string(kReadingMeanings));
+    form_.Statx().repaint();  // the wait for the worker's read holds the event loop
     if (preload_.TakeInto(state.meanings)) return true;
     return state.meanings.Read(MeaningsFile());
   }
