@@ -56,7 +56,7 @@ class WordTable {
 
   // Calls visit(row), in row order, for every row that has the upper word's letter in at least
   // three of the columns that may link (every row while the columns are not indexed): a superset
-  // of the rows linked to it. The Upper must have been made after the last IndexColumns.
+  // of the rows linked to it. An Upper made before IndexColumns keeps visiting every row.
   template <typename Visit>
   void ForEachCandidate(const Upper& upper, Visit&& visit) const {
     if (upper.columnCount_ < 3) return;
