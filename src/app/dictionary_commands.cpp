@@ -99,7 +99,6 @@ void DictionaryCommands::OnReadFinished(const std::shared_ptr<DictionaryRead>& r
   } else {
     form_.SetStatus(std::string(result->cancelled ? kDictionaryReadCanceled : kErrorInDictionary));
   }
-  Q_EMIT ReadingEnded();
 }
 
 void DictionaryCommands::SetDictionaryFile(const std::string& path) {

@@ -41,10 +41,6 @@ class DictionaryCommands : public QObject {
   // one go, so no command can come in meanwhile (the size changes that need it are quick reads).
   bool ReadDictionary(const std::string& path);
 
- Q_SIGNALS:
-  // A read of a chosen file has ended and the window shows its outcome.
-  void ReadingEnded();
-
  private:
   void SetReading(bool reading);
   void OnReadFinished(const std::shared_ptr<DictionaryRead>& result);
