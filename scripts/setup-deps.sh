@@ -7,7 +7,7 @@ PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libbenchmark-dev
-  wordnet-base wamerican wbritish-huge wamerican-insane
+  wordnet-base wamerican wbritish-huge scowl wamerican-insane
   fonts-liberation2
   xvfb xauth
   poppler-utils
