@@ -61,14 +61,19 @@ DictionaryCommands::DictionaryCommands(Form1& form) : form_(form) {
 }
 
 void DictionaryCommands::LoadDictionary() {
-  if (form_.CreationRunning() || Reading()) return;
-  const std::string name =
-      AskForFile(form_, {"Select a Dictionary file", "*.txt;*.dic", "OPEN"});
-  if (!name.empty()) LoadDictionaryNamed(name);
+  form_.Run(GameCommand::LoadDictionary, [this] {
+    const std::string name =
+        AskForFile(form_, {"Select a Dictionary file", "*.txt;*.dic", "OPEN"});
+    if (!name.empty()) StartReading(name);
+  });
 }
 
 void DictionaryCommands::LoadDictionaryNamed(const std::string& path) {
-  if (form_.CreationRunning() || Reading()) return;
+  form_.Run(GameCommand::LoadDictionary, [this, path] { StartReading(path); });
+}
+
+void DictionaryCommands::StartReading(const std::string& path) {
+  form_.Controller().Begin(Activity::DictionaryRead);
   SetReading(true);
   job_.Start(path, form_.State().puzzle.PuzzleSize);
 }
@@ -82,7 +87,9 @@ void DictionaryCommands::SetReading(bool reading) {
   form_.Controls().cmdcreate->setEnabled(!reading);
   form_.Controls().mnucreate->setEnabled(!reading);
   escape_->setEnabled(reading);
-  if (reading) form_.SetStatus(std::string(kReadingDictionary));
+  if (!reading) return;
+  form_.SetStatus(std::string(kReadingDictionary));
+  form_.Statx().repaint();  // on screen even when the read ends before the next paint
 }
 
 void DictionaryCommands::OnReadFinished(const std::shared_ptr<DictionaryRead>& result) {
@@ -99,6 +106,7 @@ void DictionaryCommands::OnReadFinished(const std::shared_ptr<DictionaryRead>& r
   } else {
     form_.SetStatus(std::string(result->cancelled ? kDictionaryReadCanceled : kErrorInDictionary));
   }
+  form_.Controller().End();
 }
 
 void DictionaryCommands::SetDictionaryFile(const std::string& path) {

@@ -24,12 +24,12 @@ class DictionaryCommands : public QObject {
   // clue source (the meanings file in the program folder, read on first use).
   explicit DictionaryCommands(Form1& form);
 
-  // Asks for a dictionary file and reads it. Refused while a creation or a read runs.
+  // Asks for a dictionary file and reads it, when the command table lets it run.
   void LoadDictionary();
   // Reads the chosen file on a worker thread, with "Reading Dictionary ..." and the busy pointer
-  // until it ends; the window answers meanwhile, Escape cancels, and creating waits. On success
-  // the words replace the dictionary as ReadDictionary says; on failure or cancel the dictionary,
-  // DictionaryFile and Label2 stay as they were. The same refusal applies.
+  // until it ends; the window answers meanwhile, Escape cancels, and the read is the game's job
+  // (creating waits for it). On success the words replace the dictionary as ReadDictionary says;
+  // on failure or cancel the dictionary, DictionaryFile and Label2 stay as they were.
   void LoadDictionaryNamed(const std::string& path);
   // True while a chosen file is being read.
   bool Reading() const { return job_.Running(); }
@@ -42,6 +42,7 @@ class DictionaryCommands : public QObject {
   bool ReadDictionary(const std::string& path);
 
  private:
+  void StartReading(const std::string& path);
   void SetReading(bool reading);
   void OnReadFinished(const std::shared_ptr<DictionaryRead>& result);
   // The file whose words the dictionary now holds: DictionaryFile and Label2.

@@ -34,6 +34,7 @@ class PaperCommands : public QObject {
   clsPrintDialog& PrintDialog() { return *printDialog_; }
 
  private:
+  void AskAndPrint();
   // The print window's widgets take the scheme's colours by role.
   void RegisterColourRoles(PrntForm& window);
 
@@ -41,7 +42,6 @@ class PaperCommands : public QObject {
   std::unique_ptr<clsPrintDialog> printDialog_;
   // The print window; null until first used, and again after its close box unloaded it.
   std::unique_ptr<PrntForm> printWindow_;
-  bool printing_ = false;  // a range is printing: the menu entry waits
 };
 
 }  // namespace sl

@@ -78,8 +78,8 @@ TEST_F(DictionaryTest, LoadAsksForAFileShowsItsNameSaysItIsReadingAndAFailureKee
 }
 
 // Debian's biggest word list is read on a worker: the command returns at once with the busy
-// pointer, the reading text and creating refused; Escape gives the read up and keeps the old
-// dictionary; read through, its words serve the creation.
+// pointer and the reading text; Escape gives the read up and keeps the old dictionary; a
+// creation asked for meanwhile waits and then makes its puzzle from the new words.
 TEST_F(DictionaryTest, BigListReadsWhileTheWindowAnswersAndEscapeKeepsTheOldWords) {
   const std::string big = "/usr/share/dict/american-english-insane";
   Start(test::kFivePuzzles);  // size 8
@@ -91,11 +91,10 @@ TEST_F(DictionaryTest, BigListReadsWhileTheWindowAnswersAndEscapeKeepsTheOldWord
 
   Commands().LoadDictionaryNamed(big);
   EXPECT_TRUE(Commands().Reading());
+  EXPECT_EQ(form->Controller().Running(), Activity::DictionaryRead);
   EXPECT_TRUE(BusyPointerShown());
   EXPECT_EQ(Status(), QString::fromLatin1(kReadingDictionary));
   EXPECT_FALSE(Button("cmdcreate").isEnabled());
-  form->FindCommands<CreationCommands>()->Create();  // waits for the dictionary
-  EXPECT_FALSE(form->CreationRunning());
   QTest::keyClick(form.get(), Qt::Key_Escape);
   WaitForRead();
   EXPECT_EQ(Status(), QString::fromLatin1(kDictionaryReadCanceled));
@@ -103,14 +102,16 @@ TEST_F(DictionaryTest, BigListReadsWhileTheWindowAnswersAndEscapeKeepsTheOldWord
   EXPECT_EQ(Play().DictionaryFile, beforeFile);
   EXPECT_FALSE(BusyPointerShown());
   EXPECT_TRUE(Button("cmdcreate").isEnabled());
+  EXPECT_EQ(form->Controller().Running(), Activity::Idle);
 
   Commands().LoadDictionaryNamed(big);
+  form->FindCommands<CreationCommands>()->Create();
+  EXPECT_EQ(form->Controller().Waiting(), 1u);
   WaitForRead();
-  EXPECT_EQ(Status(), QString::fromLatin1(kDictionaryRead));
   EXPECT_EQ(Play().DictionaryFile, big);
   EXPECT_GT(form->State().dictionary.ListCount(), 50000);
-  form->FindCommands<CreationCommands>()->Create();
-  ASSERT_TRUE(QTest::qWaitFor([this] { return !form->CreationRunning(); }, 20000));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [this] { return form->Controller().Running() == Activity::Idle; }, 20000));
   EXPECT_EQ(Status(), QStringLiteral("Puzzle created"));
   EXPECT_EQ(form->State().puzzle.Wlist.size(), 8u);
 }
