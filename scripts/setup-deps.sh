@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth
   poppler-utils
   desktop-file-utils appstream
+  man-db
   "$@"
 )
 
