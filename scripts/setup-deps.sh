@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev
   qt6-base-private-dev
   libgtest-dev libbenchmark-dev
-  wordnet-base wamerican wbritish-huge scowl
+  wordnet-base wamerican wbritish-huge scowl wamerican-insane
   fonts-liberation2
   xvfb xauth
   poppler-utils

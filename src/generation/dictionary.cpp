@@ -6,7 +6,8 @@
 
 namespace sl {
 
-bool ReadDictionaryWords(const std::string& path, int32_t size, clsSimpleArray& dictionary) {
+bool ReadDictionaryWords(const std::string& path, int32_t size, clsSimpleArray& dictionary,
+                         const std::atomic<bool>* stop) {
   clsSimpleArray words;
   bool ok = false;
   if (size >= 0) {
@@ -14,7 +15,7 @@ bool ReadDictionaryWords(const std::string& path, int32_t size, clsSimpleArray& 
     try {
       ok = ScanLines(path, wanted, [&](std::string_view head, size_t length) {
         if (length == wanted) words.AddItem(head);
-      });
+      }, stop);
     } catch (const std::bad_alloc&) {
       ok = false;
     }

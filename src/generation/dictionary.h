@@ -1,5 +1,6 @@
 #pragma once
 // The dictionary: the words of the current puzzle size from a word file, one word per line.
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -15,7 +16,8 @@ inline constexpr const char* kErrorInDictionary = "Error in dictionary";
 // stored as read (no trimming, no case change), in file order, duplicates kept.
 // False when the file cannot be opened or read. The dictionary is then never left half read: it
 // keeps its old words when they have the length asked for and is emptied otherwise, so it never
-// holds words of the wrong size.
-bool ReadDictionaryWords(const std::string& path, int32_t size, clsSimpleArray& dictionary);
+// holds words of the wrong size. Setting stop (if given) ends the read early as a failure.
+bool ReadDictionaryWords(const std::string& path, int32_t size, clsSimpleArray& dictionary,
+                         const std::atomic<bool>* stop = nullptr);
 
 }  // namespace sl
