@@ -5,11 +5,12 @@ set -euo pipefail
 
 PACKAGES=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev
   libgtest-dev libbenchmark-dev
   wordnet-base wamerican wbritish-huge
   fonts-liberation2
-  xvfb xauth
+  xvfb xauth x11-utils
+  cups-daemon
   poppler-utils
   desktop-file-utils appstream
   "$@"

@@ -11,6 +11,7 @@
 #include "common/text_lines.h"
 #include "generation/dictionary.h"
 #include "output/gui/picture_box.h"
+#include "output/render/qpainter_surface.h"
 #include "puzzle/puzzle_file.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/msg_form.h"
@@ -168,7 +169,9 @@ void CreationCommands::ShowCreated(const GeneratedPuzzle& generated) {
   if (!AppendPuzzle(tempFile, created, false)) {
     // Without the temporary file the puzzle cannot be shown or saved the usual way.
     form_.SetBusyPointer(false);
-    MsgboxA("Cannot write the puzzle to file:" + std::string(kCrLf) + tempFile, "vbok+vbcritical");
+    MsgboxA("Cannot write the puzzle to file:" + std::string(kCrLf) +
+                ToCp1252(FromNativePath(tempFile)),
+            "vbok+vbcritical");
     RestorePrevious();
     form_.SetStatus(std::string(kErrorInWritingPuzzle));
     return;
