@@ -113,7 +113,8 @@ void DrawCell(Surface& surface, const GridScene& scene, const std::string& text,
   // itself stays as chosen.
   const double room = s - 2.0 * kCellErase;
   if (w > room || h > room) {
-    font.points = std::max(1.0, font.points * std::min(room / std::max(w, 1), room / std::max(h, 1)));
+    const double shrink = std::min(room / std::max(w, 1), room / std::max(h, 1));
+    font.points = std::max(1.0, font.points * shrink);
     surface.SetFont(font);
     w = surface.TextWidth(text);
     h = surface.TextHeight(text);

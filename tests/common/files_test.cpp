@@ -42,7 +42,10 @@ mode_t ModeOf(const std::string& path) {
 int EntriesIn(const std::string& folder) {
   int n = 0;
   if (DIR* dir = ::opendir(folder.c_str())) {
-    while (const dirent* entry = ::readdir(dir)) n += entry->d_name[0] != '.' || entry->d_name[1] > '.';
+    while (const dirent* entry = ::readdir(dir)) {
+      const std::string name = entry->d_name;
+      n += name != "." && name != "..";
+    }
     ::closedir(dir);
   }
   return n;

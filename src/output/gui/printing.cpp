@@ -72,7 +72,9 @@ PrintOutcome PrintOnQueue(QPrinter& printer, const PrintJob& job, ClueSource* cl
   }
   if (outcome.pages > 0 && !outcome.failed) {
     const std::string error = LastPrintSystemError();
-    if (!error.empty()) return PrintOutcome::Failure("the printer " + name + " did not take the job: " + error);
+    if (!error.empty()) {
+      return PrintOutcome::Failure("the printer " + name + " did not take the job: " + error);
+    }
   }
   if (outcome.failed && outcome.error.empty()) outcome.error = "the printer " + name + " failed";
   return outcome;
