@@ -9,7 +9,8 @@ inline constexpr int kClueNumberLeft = 100;
 inline constexpr int kClueTextLeft = 450;
 
 // Draws "--", the clues " 1." ... each wrapped to (innerWidth - 20 - 450), and "--", in the
-// surface's current font at fontPoints. Returns the height the inner surface should get: the
+// surface's current font at fontPoints. In a font so large that the numbers reach 450, the clue
+// texts start right of them instead. Returns the height the inner surface should get: the
 // print position after the last clue's lines plus 400.
 int DrawClueList(Surface& surface, const Puzzle& puzzle, int innerWidth, double fontPoints,
                  Colour text);
