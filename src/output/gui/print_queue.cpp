@@ -8,7 +8,12 @@ std::string QueueRefusal(const std::string& printerName) {
   cups_dest_t* dests = nullptr;
   const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
   std::string refusal;
-  const cups_dest_t* dest = cupsGetDest(printerName.c_str(), nullptr, count, dests);
+  // A queue's instance (its own set of options) is named after a "/": "office/duplex".
+  const auto slash = printerName.find('/');
+  const std::string queue = printerName.substr(0, slash);
+  const std::string instance = slash == std::string::npos ? "" : printerName.substr(slash + 1);
+  const cups_dest_t* dest = cupsGetDest(queue.c_str(), instance.empty() ? nullptr : instance.c_str(),
+                                        count, dests);
   if (!dest) {
     refusal = "the printer " + printerName + " is not known to the print system";
   } else {
