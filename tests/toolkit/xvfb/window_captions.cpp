@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "options/colour_table.h"
@@ -23,7 +24,7 @@ namespace sl {
 namespace {
 
 // What xprop prints for the window's _NET_WM_NAME, without the property's name.
-QString NetWmName(QWidget& window) {
+std::string NetWmName(QWidget& window) {
   window.show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
   QProcess xprop;
@@ -32,7 +33,7 @@ QString NetWmName(QWidget& window) {
   EXPECT_TRUE(xprop.waitForFinished(10000));
   const QString out = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
   window.hide();
-  return out.mid(out.indexOf(u'=') + 1).trimmed();
+  return out.mid(out.indexOf(u'=') + 1).trimmed().toStdString();
 }
 
 TEST(WindowCaptions, TheWindowSystemShowsEachCaptionExactly) {
@@ -47,11 +48,11 @@ TEST(WindowCaptions, TheWindowSystemShowsEachCaptionExactly) {
   PrntForm print(printDialog);
   Form4 help;
   AboutForm about;
-  const std::vector<std::pair<QWidget*, QString>> windows = {
-      {&options, QStringLiteral("\"Stacklinks Options\"")},
-      {&print, QStringLiteral("\"Print Puzzles\"")},
-      {&help, QStringLiteral("\"Stacklinks Help\"")},
-      {&about, QStringLiteral("\"About Stacklinks\"")}};
+  const std::vector<std::pair<QWidget*, std::string>> windows = {
+      {&options, "\"Stacklinks Options\""},
+      {&print, "\"Print Puzzles\""},
+      {&help, "\"Stacklinks Help\""},
+      {&about, "\"About Stacklinks\""}};
   for (const auto& [window, caption] : windows) {
     EXPECT_EQ(NetWmName(*window), caption) << window->objectName().toStdString();
   }
