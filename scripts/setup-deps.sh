@@ -23,6 +23,12 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
+# The tests read exported ipuz files with an npm package under node. Any node and npm will do
+# (a machine may carry its own build of node, which conflicts with Debian's npm package).
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  missing+=(nodejs npm)
+fi
+
 if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi

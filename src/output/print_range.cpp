@@ -34,7 +34,8 @@ PrintRangeChoice ParsePrintRange(const std::string& text, int32_t puzzleCount) {
 
 std::string PuzzlesPrintedText(int32_t printed) { return Str(printed) + " puzzles printed"; }
 
-std::string DefaultPdfName(const std::string& puzzleFile, int32_t first, int32_t last) {
+std::string NamedAfterPuzzleFile(const std::string& puzzleFile, int32_t first, int32_t last,
+                                 const std::string& extension) {
   const std::string name = FileNameOf(puzzleFile);
   const std::string folder = puzzleFile.substr(0, puzzleFile.size() - name.size());
   const size_t dot = name.rfind('.');
@@ -42,7 +43,11 @@ std::string DefaultPdfName(const std::string& puzzleFile, int32_t first, int32_t
   if (stem.empty()) stem = "puzzles";
   std::string range = std::to_string(first);
   if (last != first) range += "-" + std::to_string(last);
-  return folder + stem + "-" + range + ".pdf";
+  return folder + stem + "-" + range + extension;
+}
+
+std::string DefaultPdfName(const std::string& puzzleFile, int32_t first, int32_t last) {
+  return NamedAfterPuzzleFile(puzzleFile, first, last, ".pdf");
 }
 
 }  // namespace sl

@@ -29,4 +29,9 @@ std::string PuzzlesPrintedText(int32_t printed);
 // its extension, in its folder, followed by the range ("puzzles-5-10.pdf", "puzzles-7.pdf").
 std::string DefaultPdfName(const std::string& puzzleFile, int32_t first, int32_t last);
 
+// The same name with another extension (".ipuz"): the puzzle file's name up to its last ".",
+// "-", the range, the extension; in the puzzle file's folder.
+std::string NamedAfterPuzzleFile(const std::string& puzzleFile, int32_t first, int32_t last,
+                                 const std::string& extension);
+
 }  // namespace sl

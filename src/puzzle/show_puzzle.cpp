@@ -17,14 +17,19 @@ ShowOutcome ReadPuzzleInto(Puzzle& puzzle, const std::string& path, int32_t n,
   std::optional<std::string> line = ReadPuzzleLine(path, n);
   if (!line) return outcome;
   if (clues && !clues->EnsureLoaded()) return outcome;
-  std::optional<PuzzleRecord> record = ParsePuzzleRecord(*line);
-  if (!record) return outcome;
-
-  outcome.sizeChanged = record->size != puzzle.PuzzleSize;
-  ApplyRecord(puzzle, *record);
-  if (clues) clues->LookUpFirstClues(puzzle);
+  const int32_t sizeBefore = puzzle.PuzzleSize;
+  if (!ApplyRecordLine(puzzle, *line, clues)) return outcome;
+  outcome.sizeChanged = puzzle.PuzzleSize != sizeBefore;
   outcome.status = ShowStatus::Shown;
   return outcome;
+}
+
+bool ApplyRecordLine(Puzzle& puzzle, std::string_view line, ClueSource* clues) {
+  std::optional<PuzzleRecord> record = ParsePuzzleRecord(line);
+  if (!record) return false;
+  ApplyRecord(puzzle, *record);
+  if (clues) clues->LookUpFirstClues(puzzle);
+  return true;
 }
 
 std::string PositionText(int32_t n, int32_t count) {

@@ -2,6 +2,7 @@
 // Reading puzzle n of a file into the puzzle: everything ShowPuzzle does short of drawing.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "puzzle/puzzle.h"
 
@@ -40,6 +41,11 @@ inline constexpr const char* kErrorInReadingPuzzle = "Error in reading puzzle";
 // the clues of every word's first meaning. clues may be null (no clues are looked up).
 ShowOutcome ReadPuzzleInto(Puzzle& puzzle, const std::string& path, int32_t n,
                            int32_t puzzleCount, ClueSource* clues);
+
+// Makes the puzzle hold one record line, with the clues of every word's first meaning from
+// loaded clues (or none when clues is null). False, and the puzzle untouched, when the record
+// cannot be read.
+bool ApplyRecordLine(Puzzle& puzzle, std::string_view line, ClueSource* clues);
 
 // "p# 3 of 120".
 std::string PositionText(int32_t n, int32_t count);
