@@ -7,7 +7,7 @@ PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev
   libgtest-dev libbenchmark-dev
-  wordnet-base wamerican wbritish-huge
+  wordnet-base wamerican wbritish-huge scowl
   fonts-liberation2
   xvfb xauth x11-utils
   cups-daemon

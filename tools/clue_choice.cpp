@@ -46,16 +46,26 @@ bool SharesHead(const std::string& synonym, const std::string& lemma) {
   return false;
 }
 
-// Up to three of the sense's plain synonyms that neither give the word away nor are blocked,
-// joined by ", "; "" when there is none.
-std::string SynonymClue(const std::string& lemma, const Sense& sense, const BlockList& blocked,
-                        const std::set<std::string>& knownWords) {
+// Whether a clue shows its answer: a form of it, or a word of its family.
+struct LeakCheck {
+  const std::string& lemma;
+  const WordFamilies* families;
+  bool operator()(const std::string& clue) const {
+    return RevealsWord(clue, lemma) || (families && families->UsesFamilyWord(clue, lemma));
+  }
+};
+
+// Up to three of the words that are plain, neither give the word away nor are blocked, joined
+// by ", "; "" when there is none.
+std::string PlainWordsClue(const std::vector<std::string>& words, const std::string& lemma,
+                           const BlockList& blocked, const std::set<std::string>& knownWords,
+                           const LeakCheck& reveals) {
   constexpr int kMostSynonyms = 3;
   std::string clue;
   int taken = 0;
-  for (const std::string& synonym : sense.synonyms) {
+  for (const std::string& synonym : words) {
     if (taken == kMostSynonyms) break;
-    if (!IsPlainSynonym(synonym, knownWords) || RevealsWord(synonym, lemma) ||
+    if (!IsPlainSynonym(synonym, knownWords) || reveals(synonym) ||
         SharesHead(synonym, lemma) || blocked.BlocksText(synonym)) {
       continue;
     }
@@ -64,16 +74,92 @@ std::string SynonymClue(const std::string& lemma, const Sense& sense, const Bloc
   return clue;
 }
 
-void AddOnce(std::vector<std::string>& meanings, std::string clue) {
-  if (std::find(meanings.begin(), meanings.end(), clue) == meanings.end()) {
-    meanings.push_back(std::move(clue));
+// Broader classes that say too little to clue anything ("a kind of act").
+bool IsVague(const std::string& word) {
+  static const std::set<std::string> kWords = {
+      "act", "action", "activity", "human action", "human activity", "deed", "state",
+      "condition", "quality", "property", "attribute", "trait", "process", "thing", "object",
+      "entity", "abstraction", "event", "change", "group", "relation", "person", "individual",
+      "someone", "cognition", "communication", "location", "part", "whole", "artifact",
+      "artefact", "feeling", "concept", "idea", "situation", "status", "measure", "amount",
+      "matter", "substance", "organism", "being", "structure", "way", "manner", "kind", "form",
+      "use", "work", "content", "message", "time", "period", "show", "social group", "body",
+      "establishment", "collection", "position", "beginning", "procedure", "region", "owner",
+      "psychological feature", "happening", "occurrence", "instrumentality", "device", "area",
+      "unit", "system", "set", "point", "place", "people", "worker", "expert", "be", "make",
+      "get", "move", "do", "have", "cause", "go", "take", "give", "put", "act", "change state",
+      "transfer", "connect", "think", "interact", "remove", "hold", "keep", "see", "perceive"};
+  return kWords.count(word) > 0;
+}
+
+// A clue made of the words WordNet puts near the sense: its synonyms ("culprit" for
+// PERPETRATOR), else for an adjective the heads of similar senses ("honorific" for RESPECTFUL).
+// "" when none is plain and clean. (A noun's or verb's broader class says too little: "a kind of
+// body" for UNIVERSITY, "spend" for WINTER.)
+std::string NearWordsClue(const std::string& lemma, const Sense& sense, const BlockList& blocked,
+                          const std::set<std::string>& knownWords, const LeakCheck& reveals,
+                          bool commonest) {
+  std::string clue = PlainWordsClue(sense.synonyms, lemma, blocked, knownWords, reveals);
+  if (!clue.empty()) return clue;
+  constexpr int kNoun = 0, kVerb = 1, kAdjective = 2;
+  if (sense.partOfSpeech == kAdjective) {
+    return PlainWordsClue(sense.similar, lemma, blocked, knownWords, reveals);
   }
+  if ((sense.partOfSpeech != kNoun && sense.partOfSpeech != kVerb) || !commonest) return "";
+  std::vector<std::string> broader;
+  for (const std::string& word : sense.broader) {
+    if (!IsVague(word)) broader.push_back(word);
+  }
+  clue = PlainWordsClue(broader, lemma, blocked, knownWords, reveals);
+  clue = clue.substr(0, clue.find(','));
+  return clue.empty() || sense.partOfSpeech == kVerb ? clue : "a kind of " + clue;
+}
+
+// What the clue of a sense is made with.
+struct ClueSource {
+  const std::string& lemma;
+  const BlockList& blocked;
+  const std::set<std::string>& knownWords;
+  const LeakCheck& reveals;
+};
+
+// The clue of a sense: the longest cut of its definition (without a leading usage note) that
+// does not give the word away, else that cut with a leaking alternative taken out, else near
+// words. "" when there is none; anyCut tells whether the definition gave a cut at all.
+std::string ClueOfSense(const ClueSource& source, const Sense& sense,
+                        const std::string& definition, bool commonest, bool& fromDefinition,
+                        bool& anyCut) {
+  std::vector<std::string> cuts = ClueCuts(WithoutUsageNote(definition));
+  anyCut = !cuts.empty();
+  const size_t wholeCuts = cuts.size();
+  for (size_t c = 0; c < wholeCuts; ++c) {
+    std::string pruned = WithoutLeakingAlternatives(cuts[c], source.reveals);
+    if (pruned != cuts[c] && pruned.size() >= kShortestCut && !EndsOnDanglingWord(pruned)) {
+      cuts.push_back(std::move(pruned));
+    }
+  }
+  for (const std::string& cut : cuts) {
+    if (source.reveals(cut)) continue;
+    fromDefinition = true;
+    return cut;
+  }
+  return NearWordsClue(source.lemma, sense, source.blocked, source.knownWords, source.reveals,
+                       commonest);
+}
+
+// Adds the clue unless it is there already; true when added.
+bool AddOnce(std::vector<std::string>& meanings, std::string clue) {
+  if (std::find(meanings.begin(), meanings.end(), clue) != meanings.end()) return false;
+  meanings.push_back(std::move(clue));
+  return true;
 }
 
 }  // namespace
 
 LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
-                        const BlockList& blocked, const std::set<std::string>& knownWords) {
+                        const BlockList& blocked, const std::set<std::string>& knownWords,
+                        const WordFamilies* families) {
+  const LeakCheck reveals{lemma, families};
   std::stable_sort(senses.begin(), senses.end(), [](const Sense& a, const Sense& b) {
     if (a.tagCount != b.tagCount) return a.tagCount > b.tagCount;
     if (a.number != b.number) return a.number < b.number;
@@ -88,36 +174,39 @@ LemmaClues CluesOfLemma(const std::string& lemma, std::vector<Sense> senses,
     return result;
   }
 
-  std::vector<std::string> common, synonymMeanings, proper;
+  result.commonestRanked = !senses.empty() && senses[0].tagCount >= kRankedTags;
+  std::vector<std::string> common, proper;
   bool anyDropped = false;
   auto drop = [&](DropReason reason) {
     ++result.dropped[static_cast<size_t>(reason)];
     if (!anyDropped) result.wordReason = reason;  // the most common sense's reason
     anyDropped = true;
   };
-  for (const Sense& sense : senses) {
+  const ClueSource source{lemma, blocked, knownWords, reveals};
+  for (size_t s = 0; s < senses.size(); ++s) {
+    const Sense& sense = senses[s];
     const std::string definition = DefinitionOfGloss(sense.gloss);
+    const bool commonest = s == 0 && result.commonestRanked;
     if (IsOffensiveTerm(sense, definition) || blocked.BlocksText(definition)) {
       drop(DropReason::Unsavoury);
+      result.commonestBarred |= commonest;
       continue;
     }
-    const std::vector<std::string> cuts = ClueCuts(definition);
-    auto clean = std::find_if(cuts.begin(), cuts.end(),
-                              [&](const std::string& cut) { return !RevealsWord(cut, lemma); });
     const bool properNoun = NamesProperNoun(sense, definition);
-    if (clean != cuts.end()) {
-      AddOnce(properNoun ? proper : common, *clean);
-      continue;
-    }
-    std::string clue = SynonymClue(lemma, sense, blocked, knownWords);
+    result.commonestBarred |= commonest && properNoun;
+    bool fromDefinition = false, anyCut = false;
+    std::string clue = ClueOfSense(source, sense, definition, commonest, fromDefinition, anyCut);
     if (clue.empty()) {
-      drop(cuts.empty() ? DropReason::Cut : DropReason::Stem);
+      drop(anyCut ? DropReason::Stem : DropReason::Cut);
       continue;
     }
-    ++result.synonymClues;
-    AddOnce(properNoun ? proper : synonymMeanings, std::move(clue));
+    if (!fromDefinition) ++result.synonymClues;
+    const bool firstClue = !properNoun && common.empty();
+    if (AddOnce(properNoun ? proper : common, std::move(clue)) && firstClue && s == 0) {
+      result.commonestFirst = true;
+    }
   }
-  for (std::string& clue : synonymMeanings) AddOnce(common, std::move(clue));
+  if (result.commonestBarred) result.commonestRanked = false;
   if (common.empty()) {
     // Without a common sense a proper noun would be the first clue: the word goes.
     result.dropped[static_cast<size_t>(DropReason::ProperNoun)] += static_cast<int>(proper.size());

@@ -87,4 +87,62 @@ std::vector<std::string> ClueCuts(std::string_view definition, size_t maxLength)
   return cuts;
 }
 
+namespace {
+
+// A token that is a plain word, with at most a comma or semicolon after it.
+bool IsPlainToken(const std::string& token, bool trailingMarkAllowed) {
+  size_t end = token.size();
+  if (trailingMarkAllowed && end > 0 && (token[end - 1] == ',' || token[end - 1] == ';')) --end;
+  if (end == 0) return false;
+  for (size_t i = 0; i < end; ++i) {
+    if (!IsAsciiLetter(token[i]) && token[i] != '-') return false;
+  }
+  static const char* const kLinkWords[] = {"to", "in", "of", "by", "for", "with", "the", "a",
+                                           "an", "as", "at", "on", "or", "and", "not", "from"};
+  for (const char* word : kLinkWords) {
+    if (token.compare(0, end, word) == 0 && std::string_view(word).size() == end) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string WithoutLeakingAlternatives(std::string_view clue,
+                                       const std::function<bool(const std::string&)>& leaks) {
+  std::vector<std::string> tokens;
+  for (size_t at = 0; at < clue.size();) {
+    const size_t end = std::min(clue.find(' ', at), clue.size());
+    if (end > at) tokens.emplace_back(clue.substr(at, end - at));
+    at = end + 1;
+  }
+  for (size_t i = 1; i + 1 < tokens.size(); ++i) {
+    if (tokens[i] != "or") continue;
+    const std::string& left = tokens[i - 1];
+    const std::string& right = tokens[i + 1];
+    if (!IsPlainToken(left, false) || !IsPlainToken(right, true)) continue;
+    const std::string rightWord = right.substr(0, right.find_first_of(",;"));
+    const bool leftLeaks = leaks(left), rightLeaks = leaks(rightWord);
+    if (leftLeaks == rightLeaks) continue;
+    std::vector<std::string> shorter = tokens;
+    const auto at = shorter.begin() + static_cast<std::ptrdiff_t>(i);
+    // The place taken out now lies between tokens join - 1 and join.
+    size_t join = i;
+    if (leftLeaks) {
+      shorter.erase(at - 1, at + 1);
+      join = i - 1;
+    } else {
+      shorter[i - 1] += right.substr(rightWord.size());  // the mark after the dropped word
+      shorter.erase(at, at + 2);
+    }
+    // "inhibits oxidation or inhibits reactions" are alternatives of two words: taking out one
+    // word would leave "inhibits inhibits".
+    if (join >= 1 && join < shorter.size() && shorter[join - 1] == shorter[join]) continue;
+    tokens = std::move(shorter);
+    i = 0;  // look again from the start
+  }
+  std::string text;
+  for (const std::string& token : tokens) text += (text.empty() ? "" : " ") + token;
+  return text;
+}
+
 }  // namespace sl::wordlists

@@ -1,6 +1,7 @@
 #pragma once
 // Cutting a long definition down to a clue that still reads as a whole phrase.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,13 @@ inline constexpr size_t kShortestCut = 10;
 // a cut there leaves half of a list. A cut shorter than kShortestCut or ending on a dangling word
 // is not offered. Empty when no cut is left.
 std::vector<std::string> ClueCuts(std::string_view definition, size_t maxLength = kMaxClueLength);
+
+// The clue without the alternatives of "X or Y" that give the answer away, when the other one
+// is left to say it: "promoting agriculture or farming" gives "promoting farming" when
+// "agriculture" leaks. Only single words are taken out, never a word such as "to" or "the" that
+// would leave the phrase broken. The clue itself when nothing can go.
+std::string WithoutLeakingAlternatives(std::string_view clue,
+                                       const std::function<bool(const std::string&)>& leaks);
 
 // True when the text's last word is one a phrase cannot end on ("the", "of", "and", ...).
 bool EndsOnDanglingWord(std::string_view text);

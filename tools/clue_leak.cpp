@@ -43,6 +43,10 @@ void AddStemSpellings(const std::string& stem, std::set<std::string>& out) {
   }
   if (EndsWith(stem, "bil")) out.insert(stem.substr(0, n - 3) + "ble");  // ability -> able
   if (EndsWith(stem, "ic")) out.insert(stem.substr(0, n - 2) + "y");  // application -> apply
+  if (stem[n - 1] == 'c') {  // revocable -> revoke
+    out.insert(stem.substr(0, n - 1) + "k");
+    out.insert(stem.substr(0, n - 1) + "ke");
+  }
 }
 
 }  // namespace

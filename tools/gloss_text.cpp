@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
+#include <vector>
 
 #include "word_text.h"
 
@@ -77,6 +79,24 @@ std::string DefinitionOfGloss(std::string_view gloss) {
     }
   }
   return definitionText;
+}
+
+std::string WithoutUsageNote(std::string_view definition) {
+  static const std::set<std::string> kUsageWords = {
+      "used", "usually", "often", "sometimes", "followed", "preceded", "plural", "singular",
+      "informal", "colloquial", "always", "normally", "chiefly", "mostly", "frequently", "rarely",
+      "with", "also", "esp", "especially"};
+  constexpr size_t kShortestRest = 3;
+  if (definition.empty() || definition[0] != '(') return std::string(definition);
+  const size_t close = definition.find(')');
+  if (close == std::string_view::npos) return std::string(definition);
+  const std::vector<std::string> noteWords = LowerWordsOf(definition.substr(1, close - 1));
+  std::string_view rest = definition.substr(close + 1);
+  while (!rest.empty() && (rest[0] == ' ' || rest[0] == ':' || rest[0] == ',')) rest.remove_prefix(1);
+  if (noteWords.empty() || kUsageWords.count(noteWords[0]) == 0 || rest.size() < kShortestRest) {
+    return std::string(definition);
+  }
+  return std::string(rest);
 }
 
 TermMark MarkOfDefinition(std::string_view definition) {

@@ -11,6 +11,12 @@ namespace sl::wordlists {
 // ("e.g.", "i.e.", "for example", "as in").
 std::string DefinitionOfGloss(std::string_view gloss);
 
+// The definition without a leading usage note in brackets, a note on how the word is used
+// rather than what it means: "(used as intensives ...) it is sincerely the case that" gives "it
+// is sincerely the case that", "(often followed by of) not knowing" gives "not knowing". A field
+// ("(law)") or what the word applies to ("(of hair)") stays, as it helps the clue.
+std::string WithoutUsageNote(std::string_view definition);
+
 // What a definition says about its word as a term: nothing, that it is an offensive or derogatory
 // term or a slur ("offensive term for ...", "(ethnic slur) ..."), or that it is obscene or vulgar
 // ("vulgar slang for ...").

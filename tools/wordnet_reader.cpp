@@ -11,8 +11,18 @@ namespace sl::wordlists {
 
 namespace {
 
+// A pointer between two words of two synsets: derivation ("+") or antonymy ("!").
+struct LexicalLink {
+  bool antonym = false;
+  uint64_t target = 0;  // key of the target synset
+  int sourceWord = 0;   // 1-based word numbers within the two synsets
+  int targetWord = 0;
+};
+
 struct Synset {
   std::string gloss;
+  std::vector<LexicalLink> lexicalLinks;
+  std::vector<uint64_t> broader, similar;   // keys of the "@" and "&" targets
   std::vector<uint64_t> usageDomains;       // keys of the synsets its ";u" pointers name
   std::vector<std::string> words;           // as the data file writes them
   std::vector<std::string> capitalized;     // its words written with a capital, in lower case
@@ -83,6 +93,51 @@ std::string IndexForm(const std::string& word) {
   return form;
 }
 
+// The word as a lemma: the index form with blanks between words.
+std::string LemmaForm(const std::string& word) {
+  std::string form = IndexForm(word);
+  std::replace(form.begin(), form.end(), '_', ' ');
+  return form;
+}
+
+// A synset word as a clue writes it: without an adjective's position marker, blanks between
+// words.
+std::string ClueForm(const std::string& word) {
+  std::string form = word.substr(0, word.find('('));
+  std::replace(form.begin(), form.end(), '_', ' ');
+  return form;
+}
+
+// The first word of each synset named.
+std::vector<std::string> FirstWords(const std::vector<uint64_t>& keys,
+                                    const std::unordered_map<uint64_t, Synset>& synsets) {
+  std::vector<std::string> words;
+  for (uint64_t key : keys) {
+    auto found = synsets.find(key);
+    if (found != synsets.end() && !found->second.words.empty()) {
+      words.push_back(ClueForm(found->second.words.front()));
+    }
+  }
+  return words;
+}
+
+// The lemmas the word (1-based number within the synset) is linked to by "+" pointers, or by
+// "!" pointers when antonyms are asked for.
+std::vector<std::string> RelatedWords(const Synset& synset, int wordNumber, bool antonyms,
+                                      const std::unordered_map<uint64_t, Synset>& synsets) {
+  std::vector<std::string> related;
+  for (const LexicalLink& link : synset.lexicalLinks) {
+    if (link.sourceWord != wordNumber || link.antonym != antonyms) continue;
+    auto target = synsets.find(link.target);
+    if (target == synsets.end() || link.targetWord < 1 ||
+        link.targetWord > static_cast<int>(target->second.words.size())) {
+      continue;
+    }
+    related.push_back(LemmaForm(target->second.words[static_cast<size_t>(link.targetWord - 1)]));
+  }
+  return related;
+}
+
 // One line of a data file: "offset lex_filenum ss_type w_cnt (word lex_id)... p_cnt
 // (symbol offset pos source/target)... [frames] | gloss".
 bool ParseDataLine(const std::string& line, int pos, std::unordered_map<uint64_t, Synset>& synsets,
@@ -111,6 +166,14 @@ bool ParseDataLine(const std::string& line, int pos, std::unordered_map<uint64_t
     if (targetPart < 0) return false;
     if (symbol == ";u") synset.usageDomains.push_back(Key(targetPart, target));
     if (symbol == "@i") synset.instance = true;
+    if (symbol == "@") synset.broader.push_back(Key(targetPart, target));
+    if (symbol == "&") synset.similar.push_back(Key(targetPart, target));
+    if ((symbol == "+" || symbol == "!") && sourceTarget.size() == 4) {
+      int source = 0, targetWord = 0;
+      std::istringstream numbers(sourceTarget.substr(0, 2) + " " + sourceTarget.substr(2));
+      numbers >> std::hex >> source >> targetWord;
+      synset.lexicalLinks.push_back({symbol == "!", Key(targetPart, target), source, targetWord});
+    }
   }
   if (bar != std::string::npos) synset.gloss = line.substr(bar + 3);
   uint64_t key = Key(pos, offset);
@@ -187,12 +250,17 @@ bool ReadWordNet(const std::string& folder, Lemmas& lemmas, std::string& error) 
         sense.instance = synset.instance;
         sense.capitalized = std::find(synset.capitalized.begin(), synset.capitalized.end(),
                                       lemma) != synset.capitalized.end();
-        for (const std::string& word : synset.words) {
-          if (IndexForm(word) == lemma) continue;
-          std::string synonym = word.substr(0, word.find('('));
-          std::replace(synonym.begin(), synonym.end(), '_', ' ');
-          sense.synonyms.push_back(std::move(synonym));
+        for (size_t w = 0; w < synset.words.size(); ++w) {
+          if (IndexForm(synset.words[w]) != lemma) continue;
+          const int number = static_cast<int>(w) + 1;
+          sense.derived = RelatedWords(synset, number, false, synsets);
+          sense.antonyms = RelatedWords(synset, number, true, synsets);
         }
+        for (const std::string& word : synset.words) {
+          if (IndexForm(word) != lemma) sense.synonyms.push_back(ClueForm(word));
+        }
+        sense.broader = FirstWords(synset.broader, synsets);
+        sense.similar = FirstWords(synset.similar, synsets);
         for (uint64_t key : synset.usageDomains) {
           auto domain = domains.find(key);
           if (domain == domains.end()) continue;
@@ -221,6 +289,24 @@ bool ReadWordNet(const std::string& folder, Lemmas& lemmas, std::string& error) 
     if (lemma == lemmas.end()) continue;
     for (auto& sense : lemma->second) {
       if (sense.partOfSpeech == kTypeToPos[type] && sense.number == number) sense.tagCount = tagCount;
+    }
+  }
+  return true;
+}
+
+bool ReadExceptions(const std::string& folder, Exceptions& exceptions, std::string& error) {
+  exceptions.clear();
+  std::vector<std::string> lines;
+  for (const char* part : kPartsOfSpeech) {
+    if (!ReadFileLines(folder + "/" + part + ".exc", lines, error)) return false;
+    for (const std::string& line : lines) {
+      std::istringstream in(line);
+      std::string form, base;
+      if (!(in >> form)) continue;
+      while (in >> base) {
+        std::replace(base.begin(), base.end(), '_', ' ');
+        exceptions[form].push_back(base);
+      }
     }
   }
   return true;

@@ -23,7 +23,20 @@ struct Sense {
   // The synset's other words as it writes them, in its order, with blanks between words
   // ("ice cream", "Thatcher").
   std::vector<std::string> synonyms;
+  // Words WordNet links to the lemma in this sense, lower case with blanks between words:
+  // derivationally related forms ("+" pointers: OBEDIENT and "obedience") and antonyms ("!":
+  // "obedient" for DISOBEDIENT, "leader" for FOLLOWER).
+  std::vector<std::string> derived;
+  std::vector<std::string> antonyms;
+  // The first word of each broader synset ("@": "warship" for SUBMARINE) and of each similar
+  // one ("&", adjectives: "deferential" for RESPECTFUL), as the synsets write them.
+  std::vector<std::string> broader;
+  std::vector<std::string> similar;
 };
+
+// Irregular forms and the base forms WordNet's exception lists give them ("children" ->
+// "child", "hid" -> "hide"), all parts of speech together, lower case.
+using Exceptions = std::map<std::string, std::vector<std::string>>;
 
 // Every lemma (lower case, as the index files hold it) with its senses, sorted by lemma.
 using Lemmas = std::map<std::string, std::vector<Sense>>;
@@ -31,5 +44,9 @@ using Lemmas = std::map<std::string, std::vector<Sense>>;
 // Reads index.*, data.* and cntlist.rev from the folder. False, with a message on failure: the
 // file that cannot be read, or the file and line that is not in WordNet's format.
 bool ReadWordNet(const std::string& folder, Lemmas& lemmas, std::string& error);
+
+// Reads noun.exc, verb.exc, adj.exc and adv.exc from the folder. False, with a message, when one
+// cannot be read.
+bool ReadExceptions(const std::string& folder, Exceptions& exceptions, std::string& error);
 
 }  // namespace sl::wordlists

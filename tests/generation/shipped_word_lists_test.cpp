@@ -78,8 +78,30 @@ TEST_F(ShippedWordLists, DictionaryIsBigSortedAndEveryWordHasAMeaning) {
     EXPECT_GE(meanings.Find(word + ":").first, 0) << word;
   }
   EXPECT_EQ(perLength.size(), 5u);
-  const std::map<size_t, int> floors{{8, 3000}, {9, 3000}, {10, 2500}, {11, 1500}, {12, 1000}};
+  const std::map<size_t, int> floors{{8, 2000}, {9, 2000}, {10, 1500}, {11, 900}, {12, 500}};
   for (const auto& [length, floor] : floors) EXPECT_GE(perLength[length], floor) << length;
+  // The second dictionary holds every clean word, the everyday ones among them.
+  std::vector<std::string> clean;
+  ASSERT_TRUE(ReadLines(kFolder + "english2.txt", clean));
+  EXPECT_TRUE(std::is_sorted(clean.begin(), clean.end()));
+  EXPECT_TRUE(std::includes(clean.begin(), clean.end(), dictionary.begin(), dictionary.end()));
+  EXPECT_GT(clean.size(), dictionary.size() * 3 / 2);
+}
+
+// The words in SCOWL's lists up to size 35: the everyday words, read here on their own.
+std::set<std::string> EverydayWords() {
+  std::set<std::string> words;
+  for (const char* level : {"10", "20", "35"}) {
+    for (const char* list : {"english-words.", "american-words."}) {
+      std::vector<std::string> lines;
+      EXPECT_TRUE(ReadLines(std::string("/usr/share/dict/scowl/") + list + level, lines));
+      for (std::string& line : lines) {
+        for (char& ch : line) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        words.insert(line);
+      }
+    }
+  }
+  return words;
 }
 
 TEST_F(ShippedWordLists, MeaningsAreWholeShortAdjacentAndNeverGiveTheirWordAway) {
@@ -133,6 +155,19 @@ TEST_F(ShippedWordLists, KnownBadCluesAreGone) {
                        "swept back on either side accompanied by a"},
       {"CATALYSIS", "acceleration of a chemical reaction induced the presence of material that is "
                     "chemically unchanged at the end of the"},
+      // A word of the family, a negation or a compound's part.
+      {"DISOBEDIENT", "not obeying or complying with commands of those in authority"},
+      {"UNSUSPECTING", "not suspicious"}, {"HELIPORT", "an airport for helicopters"},
+      {"IRREPARABLE", "impossible to repair, rectify, or amend"},
+      {"DEHUMIDIFY", "make less humid"}, {"REVOCABLE", "capable of being revoked or annulled"},
+      {"BALLPLAYER", "an athlete who plays baseball"},
+      // A usage note in front, a typo, words a family game does without.
+      {"CANDIDLY", "(used as intensives reflecting the speaker's attitude) it is sincerely the "
+                   "case that"},
+      {"TINCTURE", "a substances that colors metals"},
+      {"INCONTINENT", "not having control over urination and defecation"},
+      {"IMBECILITY", "retardation more severe than a moron but not as severe as an idiot"},
+      {"CIRCUMCISE", "cut the foreskin off male babies or teenage boys"},
       // Unsavoury.
       {"SLUTTISH", "characteristic of or befitting a slut or slattern; used especially of women"},
       {"SHITTING", "the elimination of fecal waste through the anus"},
@@ -163,7 +198,7 @@ TEST_F(ShippedWordLists, KnownBadCluesAreGone) {
 
 TEST_F(ShippedWordLists, BlockedWordsAreAbsent) {
   const std::set<std::string> words(dictionary.begin(), dictionary.end());
-  for (const char* blocked : {"SHITTING", "FELLATIO", "SLUTTISH", "CUNNILINGUS", "MASTURBATION",
+  for (const char* blocked : {"RETARDED", "IMBECILITY", "SHITTING", "FELLATIO", "SLUTTISH", "CUNNILINGUS", "MASTURBATION",
                               "WHOREHOUSE", "FORNICATION", "BORDELLO", "STREETWALKER"}) {
     EXPECT_EQ(words.count(blocked), 0u) << blocked;
     EXPECT_EQ(meaningsOf.count(blocked), 0u) << blocked;
@@ -177,13 +212,19 @@ TEST_F(ShippedWordLists, BlockedWordsAreAbsent) {
   }
 }
 
-// Every starter puzzle is one the generator could have made from the shipped dictionary, with
-// no word twice, and its meaning numbers point at meanings of its words.
+// Every starter puzzle is a linked chain of shipped dictionary words with no word twice, and its
+// meaning numbers point at meanings of its words. The puzzles do not repeat themselves (no word
+// in more than 4, no two sharing more than 3 words) and most of their words are everyday words.
 TEST_F(ShippedWordLists, StarterPuzzlesAreLinkedPuzzlesOfDifferentDictionaryWords) {
   std::vector<std::string> lines;
   ASSERT_TRUE(ReadLines(kFolder + "puzzles.txt", lines));
-  const std::set<std::string> words(dictionary.begin(), dictionary.end());
-  std::map<int32_t, int> perSize;
+  std::vector<std::string> clean;
+  ASSERT_TRUE(ReadLines(kFolder + "english2.txt", clean));
+  const std::set<std::string> words(clean.begin(), clean.end());
+  const std::set<std::string> everyday = EverydayWords();
+  std::map<int32_t, int> perSize, everydayPerSize;
+  std::map<std::string, int> uses;
+  std::vector<std::set<std::string>> wordSets;
   std::set<std::vector<std::string>> puzzles;
   for (const std::string& line : lines) {
     const std::optional<PuzzleRecord> record = ParsePuzzleRecord(line);
@@ -193,14 +234,53 @@ TEST_F(ShippedWordLists, StarterPuzzlesAreLinkedPuzzlesOfDifferentDictionaryWord
     EXPECT_TRUE(puzzles.insert(record->words).second) << "twice: " << line;
     const std::set<std::string> different(record->words.begin(), record->words.end());
     EXPECT_EQ(different.size(), record->words.size()) << "a word twice: " << line;
+    for (const std::set<std::string>& other : wordSets) {
+      size_t shared = 0;
+      for (const std::string& word : different) shared += other.count(word);
+      EXPECT_LE(shared, 3u) << line;
+    }
+    wordSets.push_back(different);
+    for (const std::string& word : different) {
+      EXPECT_LE(++uses[word], 4) << word;
+      everydayPerSize[record->size] += static_cast<int>(everyday.count(word));
+    }
     for (size_t k = 0; k < record->words.size(); ++k) {
       const std::string& word = record->words[k];
-      EXPECT_EQ(words.count(word), 1u) << word << " is not in english1.txt";
+      EXPECT_EQ(words.count(word), 1u) << word << " is not in english2.txt";
       const int32_t m = record->meanings[k];
       EXPECT_TRUE(m >= 1 && m <= meanings.Find(word + ":").count) << line;
     }
   }
   EXPECT_EQ(perSize, (std::map<int32_t, int>{{8, 100}, {9, 100}, {10, 100}, {11, 100}, {12, 100}}));
+  int everydayWords = 0, allWords = 0;
+  for (const auto& [size, count] : everydayPerSize) {
+    EXPECT_GE(count * 100, size * 100 * 60) << "size " << size;
+    everydayWords += count;
+    allWords += size * 100;
+  }
+  EXPECT_GE(everydayWords * 100, allWords * 75);
+}
+
+// A negated answer's clue must not begin a word like the rest of the answer: UNSUSPECTING and
+// "suspicious", IRREPARABLE and "repair". The rule here is separate from the builder's.
+TEST_F(ShippedWordLists, NegatedAnswersKeepTheirRestOutOfTheClue) {
+  int found = 0;
+  for (const std::string& word : dictionary) {
+    for (const char* prefix : {"UN", "DIS", "IR", "IL", "IM", "IN", "NON"}) {
+      const std::string head(prefix);
+      if (word.compare(0, head.size(), head) != 0 || word.size() < head.size() + 6) continue;
+      const std::string rest = word.substr(head.size(), 5);
+      for (const std::string& clue : meaningsOf[word]) {
+        for (const std::string& inClue : CapitalWords(clue)) {
+          if (inClue.compare(0, 5, rest) == 0) {
+            ADD_FAILURE() << word << ":" << clue;
+            ++found;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(found, 0);
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ TEST_F(InstallTreeTest, ProgramsDataMenuEntryIconsAndMetainfo) {
     EXPECT_TRUE(st.st_mode & S_IXOTH) << program;
   }
   for (const char* data :
-       {"english1.txt", "mean6.txt", "puzzles.txt", "all.col", "stacklinks.htm"}) {
+       {"english1.txt", "english2.txt", "mean6.txt", "puzzles.txt", "all.col", "stacklinks.htm"}) {
     EXPECT_TRUE(FileExists(Installed(std::string("share/stacklinks/") + data))) << data;
   }
   EXPECT_TRUE(FileExists(Installed("share/icons/hicolor/scalable/apps/stacklinks.svg")));

@@ -6,7 +6,8 @@ std::string WriteWordNet(const TempFolder& folder,
                          const std::map<std::string, std::vector<std::string>>& files) {
   std::map<std::string, std::vector<std::string>> all = files;
   for (const char* name : {"index.noun", "data.noun", "index.verb", "data.verb", "index.adj",
-                           "data.adj", "index.adv", "data.adv", "cntlist.rev"}) {
+                           "data.adj", "index.adv", "data.adv", "cntlist.rev", "noun.exc", "verb.exc",
+                           "adj.exc", "adv.exc"}) {
     all.emplace(name, std::vector<std::string>{});
   }
   for (const auto& [name, lines] : all) {

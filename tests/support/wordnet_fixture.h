@@ -9,7 +9,7 @@
 
 namespace sl::test {
 
-// Writes index.*, data.* and cntlist.rev into the folder: the given lines for the files named,
+// Writes index.*, data.*, *.exc and cntlist.rev into the folder: the given lines for the files named,
 // empty files for the others. Returns the folder's path.
 std::string WriteWordNet(const TempFolder& folder,
                          const std::map<std::string, std::vector<std::string>>& files);

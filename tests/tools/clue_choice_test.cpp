@@ -33,7 +33,8 @@ class CluesOfLemmaTest : public ::testing::Test {
   }
   BlockList blocked;
   const std::set<std::string> known{"sparingly", "frugal", "economically", "culprit", "put",
-                                    "under", "stingy", "campground", "bivouac", "encampment"};
+                                    "under", "stingy", "campground", "bivouac", "encampment", "honorific",
+                                    "deferential", "respecting"};
 };
 
 TEST_F(CluesOfLemmaTest, CommonSensesFirstMostSeenFirstProperNounsLast) {
@@ -66,11 +67,41 @@ TEST_F(CluesOfLemmaTest, LeakingOrUncuttableDefinitionsFallBackOnEverydaySynonym
       Clues("campsite", {Make("a site for camping", 0, {"campground", "bivouac", "encampment"})})
           .meanings,
       Texts{"bivouac"});
-  // A definition clue, even of a rarer sense, comes before a synonym clue.
-  EXPECT_EQ(Clues("perpetrator", {Make("someone who perpetrates wrongdoing", 9, {"culprit"}),
-                                  Make("one who does a wrong", 1)})
+  // A synonym clue keeps its sense's place: the commonest sense comes first however it is clued.
+  const LemmaClues perpetrator =
+      Clues("perpetrator", {Make("one who does a wrong", 1),
+                            Make("someone who perpetrates wrongdoing", 9, {"culprit"})});
+  EXPECT_EQ(perpetrator.meanings, (Texts{"culprit", "one who does a wrong"}));
+  EXPECT_TRUE(perpetrator.commonestRanked && perpetrator.commonestFirst);
+  // An adjective without plain synonyms is clued by the heads of similar senses.
+  Sense respectful = Make("full of or exhibiting respect", 5);
+  respectful.partOfSpeech = 2;
+  respectful.similar = {"respecting", "honorific", "deferential"};
+  EXPECT_EQ(Clues("respectful", {respectful}).meanings, Texts{"honorific, deferential"});
+  // The commonest sense of a noun, else left without a clue, names its class; a rarer one does
+  // not, nor does a class that says nothing.
+  Sense warship = Make("a submersible warship", 7);
+  warship.broader = {"craft", "warship"};
+  const std::set<std::string> vessels{"craft", "warship", "ship"};
+  const LemmaClues submarine = CluesOfLemma("warship", {warship}, blocked, vessels);
+  EXPECT_EQ(submarine.meanings, Texts{"a kind of craft"});
+  warship.broader = {"thing", "act"};
+  EXPECT_TRUE(CluesOfLemma("warship", {warship}, blocked, vessels).meanings.empty());
+  warship.tagCount = 2;
+  warship.broader = {"craft"};
+  EXPECT_TRUE(CluesOfLemma("warship", {warship}, blocked, vessels).meanings.empty());
+  // A commonest sense that is unsavoury is barred from the first place and not counted.
+  const LemmaClues barred = Clues("tapestry", {Make("a slut", 9), Make("a wall hanging", 1)});
+  EXPECT_TRUE(barred.commonestBarred && !barred.commonestRanked);
+  // A commonest sense with no clean clue leaves the first place to a rarer one.
+  const LemmaClues lost = Clues("perpetrator", {Make("one who does a wrong", 1),
+                                                Make("someone who perpetrates wrongdoing", 9)});
+  EXPECT_TRUE(lost.commonestRanked && !lost.commonestFirst);
+  // A leading usage note goes; a field label stays.
+  EXPECT_EQ(Clues("candidly", {Make("(used as intensives) it is sincerely the case that"),
+                               Make("(law) in an open and honest way")})
                 .meanings,
-            (Texts{"one who does a wrong", "culprit"}));
+            (Texts{"it is sincerely the case that", "(law) in an open and honest way"}));
   const LemmaClues dropped = Clues("bassoonist", {Make("a musician who plays the bassoon"),
                                                   Make(std::string(130, 'x'))});
   EXPECT_TRUE(dropped.meanings.empty());

@@ -42,6 +42,24 @@ TEST(ClueCuts, LongDefinitionsAreCutAtClauseBoundariesOnly) {
   }
 }
 
+TEST(WithoutLeakingAlternatives, TakesOutTheAlternativeThatLeaksWhenAWordRemains) {
+  const auto leaks = [](const std::string& word) {
+    return word.rfind("agricultur", 0) == 0 || word == "cohering" || word == "art" ||
+           word == "artists" || word == "biology";
+  };
+  const std::pair<const char*, const char*> kCases[] = {
+      {"promoting agriculture or farming", "promoting farming"},
+      {"the state of cohering or sticking together", "the state of sticking together"},
+      {"farming or agriculture; tillage", "farming; tillage"},
+      {"relating to art or artists", "relating to art or artists"},  // both leak: nothing left
+      {"pertaining to biology or to life", "pertaining to biology or to life"},  // "to" alone
+      {"a plan or (agriculture) scheme", "a plan or (agriculture) scheme"},  // not a plain word
+      {"to plough or agriculture", "to plough"},
+      {"that inhibits agriculture or inhibits growth", "that inhibits agriculture or inhibits growth"},
+  };
+  for (const auto& [clue, pruned] : kCases) EXPECT_EQ(WithoutLeakingAlternatives(clue, leaks), pruned);
+}
+
 TEST(EndsOnDanglingWord, ArticlesConjunctionsAndPrepositions) {
   for (const char* dangling : {"described by the", "a member of", "tall and", "extent, or",
                                "a kind of a"}) {

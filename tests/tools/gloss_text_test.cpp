@@ -1,3 +1,4 @@
+#include "gloss_errata.h"
 #include "gloss_text.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,33 @@ TEST(HasLifeDates, DatesOfALifeOrPeriodOnly) {
                             "the 20th century (1901-2000 inclusive)", "an unclosed (1723-1796"}) {
     EXPECT_FALSE(HasLifeDates(plain)) << plain;
   }
+}
+
+TEST(WithoutUsageNote, DropsANoteOnUsageButKeepsAFieldOrWhatTheWordAppliesTo) {
+  const std::pair<const char*, const char*> kCases[] = {
+      {"(used as intensives reflecting the speaker's attitude) it is sincerely the case that",
+       "it is sincerely the case that"},
+      {"(often followed by of) not knowing or expecting", "not knowing or expecting"},
+      {"(usually plural): the goods", "the goods"},
+      {"(law) a rule of conduct", "(law) a rule of conduct"},
+      {"(of hair) having curls", "(of hair) having curls"},
+      {"(used) ok", "(used) ok"},  // too little would be left
+      {"(used as intensives without its end", "(used as intensives without its end"},
+      {"a rule (used in law)", "a rule (used in law)"},
+  };
+  for (const auto& [definition, clue] : kCases) EXPECT_EQ(WithoutUsageNote(definition), clue);
+}
+
+TEST(GlossErrata, CorrectsEveryPlaceAndRejectsALineWithoutABar) {
+  GlossErrata errata;
+  std::string error;
+  ASSERT_TRUE(errata.Parse({"# typos", "", "a substances that|a substance that  # TINCTURE"},
+                           "errata", error))
+      << error;
+  EXPECT_EQ(errata.Corrected("a substances that colors; a substances that stains"),
+            "a substance that colors; a substance that stains");
+  EXPECT_FALSE(errata.Parse({"fine|right", "no bar here"}, "errata", error));
+  EXPECT_EQ(error, "errata:2: a correction is: wrong text|right text");
 }
 
 }  // namespace
