@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BIN_DIR := $(BUILD_DIR)/bin
 PREFIX ?= /usr/local
 
-.PHONY: deps configure build run test sanitize bench install package fuzz clean
+.PHONY: deps configure build run test sanitize tsan bench install package fuzz clean
 
 deps:
 	bash scripts/setup-deps.sh
@@ -42,6 +42,24 @@ sanitize: deps
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j 2
 
+# The window tests that start worker threads (creations, list tools, and the meanings read that
+# every Form1 start begins) under ThreadSanitizer, in a folder of their own.
+# tests/sanitize/tsan.supp leaves out what Qt, whose own code is not instrumented, does inside
+# itself. Not yet part of CI: Qt hands a QtConcurrent task to its pool thread under its own locks,
+# so the task's captures still read as a race until Qt itself is built with ThreadSanitizer.
+TSAN_DIR ?= build-tsan
+TSAN_FLAGS := -fsanitize=thread -fno-omit-frame-pointer -g -O1
+TSAN_TESTS := CreationJob|ListToolJob|CreationTest|HelpToolCommands|Form1Test|NavigationTest
+TSAN_ENV := QT_QPA_PLATFORM=offscreen \
+  TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$(CURDIR)/tests/sanitize/tsan.supp
+
+tsan: deps
+	cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ \
+	  -DCMAKE_CXX_FLAGS="$(TSAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(TSAN_FLAGS)" \
+	  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+	$(TSAN_ENV) cmake --build $(TSAN_DIR) -j $(JOBS) --target gui_tests
+	cd $(TSAN_DIR) && $(TSAN_ENV) ctest --output-on-failure -j 2 -R '$(TSAN_TESTS)'
+
 bench: build
 	@for b in $(BIN_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done
 
@@ -61,4 +79,4 @@ fuzz:
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR) build-fuzz

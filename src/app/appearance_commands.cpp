@@ -13,8 +13,10 @@ namespace sl {
 
 AppearanceCommands::AppearanceCommands(Form1& form) : form_(form) {
   const Form1Widgets& w = form_.Controls();
-  connect(w.Command2, &BoxControl::MouseUp, this, [this] { ReapplyAppearance(); });
-  connect(w.mnucolsch, &QAction::triggered, this, [this] { EditOptions(); });
+  connect(w.Command2, &BoxControl::MouseUp, this,
+          [this] { form_.Run(GameCommand::ReapplyColours, [this] { ReapplyAppearance(); }); });
+  connect(w.mnucolsch, &QAction::triggered, this,
+          [this] { form_.Run(GameCommand::EditOptions, [this] { EditOptions(); }); });
 }
 
 std::string AppearanceCommands::SchemeListPath() const {

@@ -3,19 +3,17 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QShortcut>
-#include <QTimer>
 
 #include "app/form1.h"
 #include "app/notices.h"
 #include "common/numbers.h"
 #include "common/text_lines.h"
 #include "generation/dictionary.h"
-#include "output/gui/picture_box.h"
 #include "output/render/qpainter_surface.h"
-#include "puzzle/puzzle_file.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/msg_form.h"
 #include "toolkit/gui/native_path.h"
+#include "toolkit/gui/picture_box.h"
 
 namespace sl {
 namespace {
@@ -28,27 +26,12 @@ void TellBatchOutcome(QWidget& window, const std::string& text) {
 
 }  // namespace
 
-int32_t CreationSize(const std::string& labelText) {
-  const int32_t size = RoundHalfEven(Val(labelText));
-  return IsCreatedSize(size) ? size : kMaxPuzzleSize;
-}
-
-std::string CreatingStatus(int32_t size) { return "Creating a" + Str(size) + " words Puzzle ..."; }
-
 CreationCommands::CreationCommands(Form1& form) : form_(form) {
   const Form1Widgets& w = form_.Controls();
   connect(w.cmdcreate, &BoxControl::MouseUp, this, [this] { Create(); });
   connect(w.mnucreate, &QAction::triggered, this, [this] { Create(); });
   connect(w.Command16, &BoxControl::MouseUp, this, [this] { Cancel(); });
   connect(w.Command18, &BoxControl::MouseUp, this, [this] { CreateMulti(); });
-  // Stepping to another puzzle while a creation runs writes its own status texts; once that
-  // command is done the creation's text comes back.
-  connect(&form_, &Form1::PuzzleShown, this, [this] {
-    if (!Creating()) return;
-    QTimer::singleShot(0, this, [this] {
-      if (Creating()) form_.SetStatus(runningStatus_);
-    });
-  });
   escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), &form_);
   escape_->setContext(Qt::WindowShortcut);
   escape_->setEnabled(false);  // Escape clears a cell unless a creation runs
@@ -57,44 +40,43 @@ CreationCommands::CreationCommands(Form1& form) : form_(form) {
   connect(&job_, &CreationJob::Finished, this, &CreationCommands::OnFinished);
 }
 
+CreationCommands::~CreationCommands() = default;
+
 void CreationCommands::Create() {
-  if (Creating()) return;
-  GameState& state = form_.State();
-  if (state.dictionary.ListCount() == 0) {
+  form_.Run(GameCommand::Create, [this] { StartCreate(); });
+}
+
+void CreationCommands::StartCreate() {
+  const CreationStart start = form_.Controller().StartCreation(form_.Label3().text().toStdString());
+  if (!start.started) {
     MsgboxA(kLoadADictionaryFirst, "vbcritical+vbok");
     QCoreApplication::processEvents();
     return;
   }
-  const int32_t size = CreationSize(form_.Label3().text().toStdString());
-  if (size != state.puzzle.PuzzleSize) {
-    // The dictionary holds only words of the current size.
-    state.puzzle.PuzzleSize = size;
-    form_.FollowPuzzleSize();
-  }
+  if (start.sizeChanged) form_.ComputeGridLayout();
   form_.SetBusyPointer(true);
   DrawGrid(form_.Picture2().Drawing(), form_.Scene());
-  savedPuzzleFile_ = state.play.PuzzleFile;
-  savedPuzzleNumber_ = state.play.PuzzleNumber;
   form_.Shape1().hide();
-  state.play.CursorRow = -1;
-  SetRunningStatus(CreatingStatus(size));
+  SetRunningStatus(CreatingStatus(start.size));
   form_.picouter().Inner().Clear();
   form_.picouter().Inner().hide();
-  StartJob(Running::Create, state.dictionary.Items(), size, 1);
+  StartJob(Running::Create, start.words, start.size, 1);
 }
 
 void CreationCommands::Cancel() {
-  SetRunningStatus(kCancelingCreation);
-  job_.RequestCancel();
+  form_.Run(GameCommand::CancelCreation, [this] {
+    SetRunningStatus(kCancelingCreation);
+    job_.RequestCancel();
+  });
 }
 
-void CreationCommands::SetRunningStatus(const std::string& text) {
-  runningStatus_ = text;
-  form_.SetStatus(text);
-}
+void CreationCommands::SetRunningStatus(const std::string& text) { form_.SetStatus(text); }
 
 void CreationCommands::CreateMulti() {
-  if (Creating()) return;
+  form_.Run(GameCommand::CreateMulti, [this] { StartBatch(); });
+}
+
+void CreationCommands::StartBatch() {
   GameState& state = form_.State();
   // The batch reads its own words of its size, so the shown puzzle, its size and the dictionary
   // of the window stay as they are.
@@ -108,12 +90,13 @@ void CreationCommands::CreateMulti() {
                                 " letters: no puzzles were made.");
     return;
   }
-  batchFile_ = state.folders.BatchFile(std::to_string(kBatchSize) + kBatchFileSuffix);
-  batchWritten_ = 0;
-  batchWriteFailed_ = false;
   if (state.clues) state.clues->EnsureLoaded();
+  batch_ = std::make_unique<PuzzleBatch>(
+      state.folders.BatchFile(std::to_string(kBatchSize) + kBatchFileSuffix), &state.meanings,
+      state.random);
+  form_.Controller().Begin(Activity::Creation);
   form_.SetBusyPointer(true);
-  SetRunningStatus(Str(kBatchSize) + Str(batchWritten_));
+  SetRunningStatus(Str(kBatchSize) + Str(0));
   StartJob(Running::Batch, words.Items(), kBatchSize, kBatchCount);
 }
 
@@ -133,7 +116,11 @@ void CreationCommands::SetCreating(bool creating) {
 
 void CreationCommands::OnPuzzleMade(const GeneratedPuzzle& generated) {
   if (running_ == Running::Batch) {
-    AppendBatchRecord(generated);
+    if (!batch_->Add(generated)) {
+      job_.RequestCancel();
+      return;
+    }
+    SetRunningStatus(Str(kBatchSize) + Str(batch_->Written()));
   } else {
     created_ = generated;
     haveCreated_ = true;
@@ -143,95 +130,48 @@ void CreationCommands::OnPuzzleMade(const GeneratedPuzzle& generated) {
 void CreationCommands::OnFinished(CreateOutcome outcome) {
   const Running ended = running_;
   running_ = Running::Nothing;
-  if (ended == Running::Batch) {
-    EndBatch(outcome);
-  } else if (outcome == CreateOutcome::Created && haveCreated_) {
-    ShowCreated(created_);
-  } else {
-    // Cancelled, or no start word of the dictionary makes a chain: the previous puzzle comes
-    // back either way, and the status line says which it was.
-    form_.SetBusyPointer(false);
-    MsgboxA(kCannotCreateAPuzzle, "vbok+vbcritical");
-    QCoreApplication::processEvents();
-    RestorePrevious();
-    form_.SetStatus(std::string(outcome == CreateOutcome::NoChain ? kCannotCreateAPuzzle
-                                                                  : kPuzzleCanceled));
-  }
+  SetCreating(false);
+  form_.SetBusyPointer(false);
+  ended == Running::Batch ? EndBatch(outcome) : EndCreate(outcome);
+  form_.Controller().End();
   Q_EMIT CreationEnded();
 }
 
-void CreationCommands::ShowCreated(const GeneratedPuzzle& generated) {
-  GameState& state = form_.State();
-  Puzzle created = state.puzzle;
-  StorePuzzle(generated, created);
-  LookUpRandomClues(state, created);
-  const std::string tempFile = state.folders.TempPuzzleFile();
-  if (!AppendPuzzle(tempFile, created, false)) {
-    // Without the temporary file the puzzle cannot be shown or saved the usual way.
-    form_.SetBusyPointer(false);
-    MsgboxA("Cannot write the puzzle to file:" + std::string(kCrLf) +
-                ToCp1252(FromNativePath(tempFile)),
-            "vbok+vbcritical");
-    RestorePrevious();
-    form_.SetStatus(std::string(kErrorInWritingPuzzle));
-    return;
-  }
-  // A puzzle of another size shown while the worker ran has moved the layout and the dictionary.
-  const bool sizeMoved = state.puzzle.PuzzleSize != created.PuzzleSize;
-  state.puzzle = std::move(created);
-  if (sizeMoved) form_.FollowPuzzleSize();
-  form_.RedrawPuzzle();
-  state.play.PuzzleCount = 1;
-  const bool shown = form_.ShowPuzzle(tempFile, 1) == ShowStatus::Shown;
+void CreationCommands::EndCreate(CreateOutcome outcome) {
+  const CreationEnd end =
+      form_.Controller().FinishCreation(outcome, haveCreated_ ? &created_ : nullptr);
+  form_.ShowCurrentPuzzle(end.sizeChanged);
   form_.picouter().Inner().show();
-  // A failed read has said so on the status line already.
-  if (shown) form_.SetStatus(std::string(kPuzzleCreated));
-  SetCreating(false);
-  form_.SetBusyPointer(false);
-}
-
-void CreationCommands::RestorePrevious() {
-  PlayState& play = form_.State().play;
-  play.PuzzleFile = savedPuzzleFile_;
-  play.PuzzleNumber = savedPuzzleNumber_;
-  // Another file may have been shown meanwhile: the count must be this file's again.
-  play.PuzzleCount = savedPuzzleFile_.empty() ? 0 : CountPuzzles(savedPuzzleFile_);
-  const bool shown = savedPuzzleNumber_ >= 1 &&
-                     form_.ShowPuzzle(savedPuzzleFile_, savedPuzzleNumber_) == ShowStatus::Shown;
-  if (!shown) {
-    // No puzzle was shown before, or it cannot be read back: an empty grid, rather than a
-    // puzzle of another file under this file's name.
-    form_.ClearPuzzle();
-    form_.RedrawPuzzle();
+  switch (end.result) {
+    case CreationEnd::Result::Created:
+      form_.SetStatus(std::string(kPuzzleCreated));
+      break;
+    case CreationEnd::Result::Cancelled:
+      // The player asked for it: the status line says so, no message box.
+      form_.SetStatus(std::string(kPuzzleCanceled));
+      break;
+    case CreationEnd::Result::NoChain:
+      MsgboxA(kCannotCreateAPuzzle, "vbok+vbcritical");
+      QCoreApplication::processEvents();
+      form_.SetStatus(std::string(kCannotCreateAPuzzle));
+      break;
+    case CreationEnd::Result::WriteFailed:
+      // The path is the system's text; the box shows code-page text.
+      MsgboxA("Cannot write the puzzle to file:" + std::string(kCrLf) +
+                  ToCp1252(FromNativePath(form_.State().folders.TempPuzzleFile())),
+              "vbok+vbcritical");
+      form_.SetStatus(std::string(kErrorInWritingPuzzle));
+      break;
   }
-  form_.picouter().Inner().show();
-  SetCreating(false);
-  // The marker stays hidden: no cell is selected after a creation (it shows again on the next
-  // selection).
-  form_.SetBusyPointer(false);
-}
-
-void CreationCommands::AppendBatchRecord(const GeneratedPuzzle& generated) {
-  if (batchWriteFailed_) return;
-  Puzzle record;
-  StorePuzzle(generated, record);
-  LookUpRandomClues(form_.State(), record);
-  if (!AppendPuzzle(batchFile_, record, true)) {
-    batchWriteFailed_ = true;
-    job_.RequestCancel();
-    return;
-  }
-  ++batchWritten_;
-  SetRunningStatus(Str(kBatchSize) + Str(batchWritten_));
 }
 
 void CreationCommands::EndBatch(CreateOutcome outcome) {
-  SetCreating(false);
-  form_.SetBusyPointer(false);
-  if (batchWriteFailed_) {
+  const PuzzleBatch batch = *batch_;
+  batch_.reset();
+  if (batch.WriteFailed()) {
     TellBatchOutcome(form_, "The puzzles could not be written to file:" + std::string(kCrLf) +
-                                batchFile_);
-  } else if (outcome == CreateOutcome::NoChain && batchWritten_ == 0) {
+                                batch.File());
+  } else if (outcome == CreateOutcome::NoChain && batch.Written() == 0) {
     TellBatchOutcome(form_, "No puzzle of" + Str(kBatchSize) +
                                 " words can be made from this dictionary: no puzzles were made.");
   } else {

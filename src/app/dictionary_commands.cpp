@@ -53,15 +53,15 @@ DictionaryCommands::DictionaryCommands(Form1& form) : form_(form) {
 }
 
 void DictionaryCommands::LoadDictionary() {
-  if (form_.CreationRunning()) return;
-  const std::string name =
-      AskForFile(form_, {"Select a Dictionary file", "*.txt;*.dic", "OPEN"});
-  if (!name.empty()) LoadDictionaryNamed(name);
+  form_.Run(GameCommand::LoadDictionary, [this] {
+    const std::string name =
+        AskForFile(form_, {"Select a Dictionary file", "*.txt;*.dic", "OPEN"});
+    if (!name.empty()) ReadDictionary(name);
+  });
 }
 
 void DictionaryCommands::LoadDictionaryNamed(const std::string& path) {
-  if (form_.CreationRunning()) return;
-  ReadDictionary(path);
+  form_.Run(GameCommand::LoadDictionary, [this, path] { ReadDictionary(path); });
 }
 
 bool DictionaryCommands::ReadDictionary(const std::string& path) {

@@ -11,8 +11,10 @@
 namespace sl {
 
 ExitCommands::ExitCommands(Form1& form) : form_(form) {
-  connect(form_.Controls().cmdexitx, &QAction::triggered, this, [this] { Exit(); });
-  connect(form_.Controls().mnusaveopts, &QAction::triggered, this, [this] { SaveOptions(); });
+  connect(form_.Controls().cmdexitx, &QAction::triggered, this,
+          [this] { form_.Run(GameCommand::Exit, [this] { Exit(); }); });
+  connect(form_.Controls().mnusaveopts, &QAction::triggered, this,
+          [this] { form_.Run(GameCommand::SaveOptions, [this] { SaveOptions(); }); });
 }
 
 void ExitCommands::Exit() {

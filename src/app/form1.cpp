@@ -19,7 +19,7 @@
 #include "app/tool_commands.h"
 #include "common/files.h"
 #include "options/gui/player_folders.h"
-#include "output/gui/picture_box.h"
+#include "toolkit/gui/picture_box.h"
 #include "output/render/qpainter_surface.h"
 #include "puzzle/gui/clue_panel.h"
 #include "puzzle/gui/grid_view.h"
@@ -41,7 +41,7 @@ constexpr const char* kCaption = "   Stacklinks";
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
-  state_.folders = PlayerGameFolders();
+  State().folders = PlayerGameFolders();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kCaption));
   w_ = BuildForm1Controls(*this, roles_);
@@ -63,9 +63,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 
 Form1::~Form1() { SetBusyPointer(false); }
 
-bool Form1::CreationRunning() const {
-  const CreationCommands* creation = FindCommands<CreationCommands>();
-  return creation != nullptr && creation->Creating();
+void Form1::Run(GameCommand command, std::function<void()> action) {
+  const auto [admission, refusal] = game_.Request(command, std::move(action));
+  if (admission == Admission::Refused && !refusal.empty()) SetStatus(refusal);
 }
 
 QWidget& Form1::Shape1() { return w_.Picture2->Marker(); }
@@ -74,10 +74,10 @@ QWidget& Form1::Shape1() { return w_.Picture2->Marker(); }
 // Appearance). The print dialog object is made with the window (by the paper commands); the
 // options window's font list is filled when that window is first made.
 void Form1::StartUp() {
-  PlayState& play = state_.play;
-  const GameFolders& folders = state_.folders;
+  PlayState& play = State().play;
+  const GameFolders& folders = State().folders;
   MakeWritableFolders(folders);
-  if (state_.clues) state_.clues->StartLoading();
+  if (State().clues) State().clues->StartLoading();
   MsgForm::SetUp(this);
   roles_.Register(MsgForm::Instance(), ColourRole::MessageWindow);
   appearance_->ReadSchemeList();
@@ -89,19 +89,19 @@ void Form1::StartUp() {
   }
   SetBusyPointer(true);
   Shape1().hide();
-  w_.Label3->setText(QString::number(state_.puzzle.PuzzleSize));
+  w_.Label3->setText(QString::number(State().puzzle.PuzzleSize));
   w_.Timer1->start();
 }
 
 void Form1::FirstTick() {
-  PlayState& play = state_.play;
+  PlayState& play = State().play;
   SetBusyPointer(true);
   ComputeGridLayout();
   w_.Timer1->stop();
   Q_EMIT DictionaryNeeded();
   ClearPuzzle();
   if (play.PuzzleFile.empty() || !FileExists(play.PuzzleFile)) {
-    play.PuzzleFile = StartingFile(kDefaultPuzzleFile, state_.folders);
+    play.PuzzleFile = StartingFile(kDefaultPuzzleFile, State().folders);
     if (!FileExists(play.PuzzleFile)) {
       play.PuzzleFile.clear();
       SetStatus(QString());
@@ -117,58 +117,68 @@ void Form1::FirstTick() {
   if (ShowPuzzle(play.PuzzleFile, play.PuzzleNumber) == ShowStatus::Failed) {
     play.PuzzleNumber = 0;
     play.PuzzleFile.clear();
+    ClearPuzzle();
   }
   SetStatus(QString());
   SetBusyPointer(false);
 }
 
 void Form1::ClearPuzzle() {
-  Puzzle& puzzle = state_.puzzle;
-  for (auto& row : puzzle.Entry) row.fill(std::string());
-  for (auto& row : puzzle.Solution) row.fill(std::string());
-  puzzle.Wlist.clear();
+  game_.ClearPuzzle();
   w_.picouter->Clear();
   w_.Label1->clear();
   w_.label4->clear();
 }
 
 ShowStatus Form1::ShowPuzzle(const std::string& path, int32_t n) {
-  PlayState& play = state_.play;
-  if (n > play.PuzzleCount) return ShowStatus::NothingDone;
+  if (n > State().play.PuzzleCount) return ShowStatus::NothingDone;
   SetStatus(std::string(kReadingPuzzleFile));
-  const ShowOutcome outcome =
-      ReadPuzzleInto(state_.puzzle, path, n, play.PuzzleCount, state_.clues.get());
-  if (outcome.status == ShowStatus::Failed) {
-    SetStatus(std::string(kErrorInReadingPuzzle));
-    return outcome.status;
+  return Present(game_.ShowPuzzle(path, n));
+}
+
+ShowStatus Form1::Present(const ShowReport& report) {
+  if (report.status == ShowStatus::NothingDone) return report.status;
+  ShowCurrentPuzzle(report.sizeChanged);
+  if (report.status == ShowStatus::Failed) SetStatus(std::string(kErrorInReadingPuzzle));
+  return report.status;
+}
+
+void Form1::ShowCurrentPuzzle(bool sizeChanged) {
+  const Puzzle& puzzle = State().puzzle;
+  const PlayState& play = State().play;
+  if (sizeChanged) FollowPuzzleSize();
+  w_.Label5->setText(FromCp1252(LinkedLettersText(puzzle)));
+  if (puzzle.Empty()) {
+    // No puzzle, or one that could not be read: a blank surface, no clues.
+    w_.Picture2->Clear();
+    w_.picouter->Clear();
+  } else {
+    RedrawPuzzle();
+    DrawClueList();
   }
-  if (outcome.status != ShowStatus::Shown) return outcome.status;
-  if (outcome.sizeChanged) FollowPuzzleSize();
-  w_.Label5->setText(FromCp1252(LinkedLettersText(state_.puzzle)));
-  RedrawPuzzle();
-  DrawClueList();
-  play.PuzzleNumber = n;
-  play.PuzzleFile = path;
-  ShowPositionLabels();
-  w_.label4->setText(FromNativePath(FileNameOf(path)));
-  w_.label4->setToolTip(FromNativePath(path));
-  w_.Label3->setText(QString::number(state_.puzzle.PuzzleSize));
+  if (play.PuzzleFile.empty() || play.PuzzleNumber < 1) {
+    w_.Label1->clear();
+    w_.label4->clear();
+  } else {
+    ShowPositionLabels();
+    w_.label4->setText(FromNativePath(FileNameOf(play.PuzzleFile)));
+    w_.label4->setToolTip(FromNativePath(play.PuzzleFile));
+  }
+  w_.Label3->setText(QString::number(puzzle.PuzzleSize));
   Shape1().hide();
-  play.CursorRow = -1;
   Q_EMIT PuzzleShown();
-  return ShowStatus::Shown;
 }
 
 void Form1::ShowPositionLabels() {
   const QString position =
-      QString::fromStdString(PositionText(state_.play.PuzzleNumber, state_.play.PuzzleCount));
+      QString::fromStdString(PositionText(State().play.PuzzleNumber, State().play.PuzzleCount));
   w_.Label1->setText(position);
   w_.Command8->setToolTip(position);
   w_.Command5->setToolTip(position);
 }
 
 void Form1::ComputeGridLayout() {
-  sl::ComputeGridLayout(state_.geometry, state_.puzzle.PuzzleSize, kGridSurfaceWidth);
+  sl::ComputeGridLayout(State().geometry, State().puzzle.PuzzleSize, kGridSurfaceWidth);
 }
 
 void Form1::FollowPuzzleSize() {
@@ -177,8 +187,9 @@ void Form1::FollowPuzzleSize() {
 }
 
 GridScene Form1::Scene() const {
-  return GridScene{state_.puzzle, state_.geometry, state_.look,
-                   state_.appearance.SchemeColours[kBackgroundSlot], state_.appearance.FontColour};
+  const GameState& state = State();
+  return GridScene{state.puzzle, state.geometry, state.look,
+                   state.appearance.SchemeColours[kBackgroundSlot], state.appearance.FontColour};
 }
 
 void Form1::RedrawPuzzle() { sl::RedrawPuzzle(w_.Picture2->Drawing(), Scene()); }
@@ -188,9 +199,10 @@ void Form1::DrawCell(const std::string& text, int r, int c) {
 }
 
 void Form1::DrawClueList() {
-  w_.picouter->DrawClues(state_.puzzle, state_.look.GridFontName,
-                         state_.look.GridFontSize / 2.0, state_.appearance.FontColour,
-                         state_.appearance.SchemeColours[kBackgroundSlot]);
+  const GameState& state = State();
+  w_.picouter->DrawClues(state.puzzle, state.look.GridFontName, state.look.GridFontSize / 2.0,
+                         state.appearance.FontColour,
+                         state.appearance.SchemeColours[kBackgroundSlot]);
 }
 
 void Form1::SetStatus(const QString& text) { w_.Statx->SetFittedText(text); }

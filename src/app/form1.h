@@ -7,12 +7,13 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/form1_layout.h"
-#include "app/state/game_state.h"
+#include "game/game_controller.h"
 #include "options/gui/colour_roles.h"
 #include "puzzle/grid_drawing.h"
 #include "puzzle/gui/clue_panel.h"
@@ -34,8 +35,12 @@ class Form1 : public QMainWindow {
   explicit Form1(QWidget* parent = nullptr);
   ~Form1() override;
 
-  GameState& State() { return state_; }
-  const GameState& State() const { return state_; }
+  GameController& Controller() { return game_; }
+  GameState& State() { return game_.State(); }
+  const GameState& State() const { return game_.State(); }
+  // Every command goes through here: it runs now, after the job that is running, or not at
+  // all, as the controller's command table says; a refusal's reason goes on the status line.
+  void Run(GameCommand command, std::function<void()> action);
 
   // --- Controls ---
   GridView& Picture2() { return *w_.Picture2; }
@@ -56,14 +61,10 @@ class Form1 : public QMainWindow {
   // made later registers its own widgets here.
   ColourRoles& Roles() { return roles_; }
 
-  // True while a puzzle or a batch is being created. The creation commands own this fact; every
-  // command that must wait for a creation asks here.
-  bool CreationRunning() const;
-
   // --- Start-up ---
   // The folders the game reads its data from and writes its files to (those of this run unless
   // set before StartUp, as tests do to run on folders of their own).
-  void SetFolders(const GameFolders& folders) { state_.folders = folders; }
+  void SetFolders(const GameFolders& folders) { State().folders = folders; }
   // The load step: built-in defaults, folders, colours, then arms Timer1.
   void StartUp();
   // The one tick after the window is shown: grid layout, dictionary, puzzle file, first puzzle.
@@ -73,8 +74,14 @@ class Form1 : public QMainWindow {
   // Empties entries, solution and words, the clue panel, Label1 and label4.
   void ClearPuzzle();
   // Reads puzzle n of the file (PuzzleCount must be set for it) and shows it: grid, linked
-  // letters, clues and labels. Nothing happens when n is beyond PuzzleCount.
+  // letters, clues and labels. Nothing happens when n is beyond PuzzleCount; a puzzle that
+  // cannot be read shows as an empty grid at its position, with "Error in reading puzzle".
   ShowStatus ShowPuzzle(const std::string& path, int32_t n);
+  // Draws what the controller reports it has shown.
+  ShowStatus Present(const ShowReport& report);
+  // Draws the puzzle in play as it stands: grid, linked letters, clues and labels; the grid
+  // layout and the dictionary follow a changed size first.
+  void ShowCurrentPuzzle(bool sizeChanged);
 
   // --- Drawing ---
   void ComputeGridLayout();
@@ -121,7 +128,7 @@ class Form1 : public QMainWindow {
  private:
   void ShowPositionLabels();
 
-  GameState state_;
+  GameController game_;
   ColourRoles roles_;
   Form1Widgets w_;
   std::vector<std::unique_ptr<QObject>> commands_;

@@ -10,7 +10,7 @@
 
 #include "app/button_icons.h"
 #include "options/gui/colour_roles.h"
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "puzzle/gui/clue_panel.h"
 #include "puzzle/gui/grid_view.h"
 #include "puzzle/grid_layout.h"

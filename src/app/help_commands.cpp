@@ -14,8 +14,10 @@
 namespace sl {
 
 HelpCommands::HelpCommands(Form1& form) : form_(form) {
-  connect(form_.Controls().mnuhelp, &QAction::triggered, this, [this] { Help(); });
-  connect(form_.Controls().mnuabout, &QAction::triggered, this, [this] { About(); });
+  connect(form_.Controls().mnuhelp, &QAction::triggered, this,
+          [this] { form_.Run(GameCommand::Help, [this] { Help(); }); });
+  connect(form_.Controls().mnuabout, &QAction::triggered, this,
+          [this] { form_.Run(GameCommand::About, [this] { About(); }); });
 }
 
 void HelpCommands::Help() {

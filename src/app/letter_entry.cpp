@@ -27,25 +27,24 @@ void LetterEntry::OnKeyReleased(int key) {
 }
 
 void LetterEntry::MoveCursor(const std::string& direction) {
-  const PlayState& play = form_.State().play;
-  const std::optional<Cell> cell =
-      sl::MoveCursor(form_.State().puzzle, play.CursorRow, play.CursorCol, direction);
-  if (cell) Select(*cell, KeyboardMarkerPosition(form_.State().geometry, *cell));
+  form_.Run(GameCommand::SelectCell, [this, direction] {
+    const PlayState& play = form_.State().play;
+    const std::optional<Cell> cell =
+        sl::MoveCursor(form_.State().puzzle, play.CursorRow, play.CursorCol, direction);
+    if (cell) Select(*cell, KeyboardMarkerPosition(form_.State().geometry, *cell));
+  });
 }
 
 void LetterEntry::SelectAt(int xTwips, int yTwips) {
-  GameState& state = form_.State();
-  if (form_.CreationRunning()) {
-    form_.Picture2().ShowMarker(false);
-    state.play.CursorRow = -1;
-    return;
-  }
-  if (state.puzzle.Empty()) {
-    form_.Picture2().ShowMarker(false);
-    return;
-  }
-  const std::optional<Cell> cell = CellAtPoint(state.puzzle, state.geometry, xTwips, yTwips);
-  if (cell) Select(*cell, MouseMarkerPosition(state.geometry, *cell));
+  form_.Run(GameCommand::SelectCell, [this, xTwips, yTwips] {
+    const GameState& state = form_.State();
+    if (state.puzzle.Empty()) {
+      form_.Picture2().ShowMarker(false);
+      return;
+    }
+    const std::optional<Cell> cell = CellAtPoint(state.puzzle, state.geometry, xTwips, yTwips);
+    if (cell) Select(*cell, MouseMarkerPosition(state.geometry, *cell));
+  });
 }
 
 void LetterEntry::Select(const Cell& cell, const Point& marker) {
@@ -59,17 +58,21 @@ void LetterEntry::Select(const Cell& cell, const Point& marker) {
 
 void LetterEntry::TypeCharacter(const QString& text) {
   if (text.isEmpty()) return;
-  const PlayState& play = form_.State().play;
-  const std::optional<std::string> letter =
-      EnterLetter(form_.State().puzzle, play.CursorRow, play.CursorCol, text.toUcs4().front());
-  if (letter) form_.DrawCell(*letter, play.CursorRow, play.CursorCol);
+  form_.Run(GameCommand::TypeLetter, [this, code = text.toUcs4().front()] {
+    const PlayState& play = form_.State().play;
+    const std::optional<std::string> letter =
+        EnterLetter(form_.State().puzzle, play.CursorRow, play.CursorCol, code);
+    if (letter) form_.DrawCell(*letter, play.CursorRow, play.CursorCol);
+  });
 }
 
 void LetterEntry::ClearSelectedCell() {
-  const PlayState& play = form_.State().play;
-  if (sl::ClearSelectedCell(form_.State().puzzle, play.CursorRow, play.CursorCol)) {
-    form_.DrawCell(".", play.CursorRow, play.CursorCol);
-  }
+  form_.Run(GameCommand::TypeLetter, [this] {
+    const PlayState& play = form_.State().play;
+    if (sl::ClearSelectedCell(form_.State().puzzle, play.CursorRow, play.CursorCol)) {
+      form_.DrawCell(".", play.CursorRow, play.CursorCol);
+    }
+  });
 }
 
 }  // namespace sl

@@ -29,47 +29,51 @@ void NavigationCommands::ConnectButton(BoxControl& button, NavCommand command) {
 }
 
 void NavigationCommands::LoadPuzzleFile() {
-  const std::string name = AskForFile(form_, {"Select a puzzle file to load", "*.txt", "OPEN"});
-  if (!name.empty()) LoadPuzzleFileNamed(name);
+  form_.Run(GameCommand::LoadPuzzleFile, [this] {
+    const std::string name =
+        AskForFile(form_, {"Select a puzzle file to load", "*.txt", "OPEN"});
+    if (!name.empty()) form_.Present(form_.Controller().LoadPuzzleFile(name));
+  });
 }
 
 void NavigationCommands::LoadPuzzleFileNamed(const std::string& path) {
-  const int32_t count = CountPuzzles(path);
-  if (count == 0) return;
-  form_.State().play.PuzzleCount = count;
-  form_.ShowPuzzle(path, 1);
+  form_.Run(GameCommand::LoadPuzzleFile,
+            [this, path] { form_.Present(form_.Controller().LoadPuzzleFile(path)); });
 }
 
 void NavigationCommands::Navigate(NavCommand command, int button) {
-  PlayState& play = form_.State().play;
-  if (play.PuzzleFile.empty()) return;
-  play.PuzzleCount = CountPuzzles(play.PuzzleFile);
-  // A file that has become empty or unreadable since it was opened is a read error, not a
-  // "Puzzle read".
-  if (play.PuzzleCount == 0) {
-    form_.SetStatus(std::string(kErrorInReadingPuzzle));
-    return;
-  }
-  if (play.PuzzleCount == 1) return;
-  play.PuzzleNumber = ChooseNavigationNumber(command, play.PuzzleNumber, play.PuzzleCount, button,
-                                             form_.State().random);
-  if (form_.ShowPuzzle(play.PuzzleFile, play.PuzzleNumber) == ShowStatus::Shown) {
-    form_.SetStatus(std::string(kPuzzleRead));
-  }
+  form_.Run(GameCommand::Navigate, [this, command, button] {
+    bool unreadable = false;
+    const std::optional<int32_t> target =
+        form_.Controller().NavigationTarget(command, button, unreadable);
+    // A file that has become empty or unreadable since it was opened is a read error, not a
+    // "Puzzle read".
+    if (unreadable) form_.SetStatus(std::string(kErrorInReadingPuzzle));
+    if (!target) return;
+    if (form_.ShowPuzzle(form_.State().play.PuzzleFile, *target) == ShowStatus::Shown) {
+      form_.SetStatus(std::string(kPuzzleRead));
+    }
+  });
 }
 
 void NavigationCommands::SavePuzzle() {
-  // An empty puzzle would be written as a record without words: refuse before asking.
-  if (form_.State().puzzle.Empty()) {
-    Inform(form_, QStringLiteral("There is no puzzle to save: show or create one first."));
-    return;
-  }
-  const std::string name = EnsureExtension(
-      AskForFile(form_, {"Select a file to save current puzzle", "*.txt", "SAVE"}), "txt");
-  if (!name.empty()) SavePuzzleTo(name);
+  form_.Run(GameCommand::SavePuzzle, [this] {
+    // An empty puzzle would be written as a record without words: refuse before asking.
+    if (form_.State().puzzle.Empty()) {
+      Inform(form_, QStringLiteral("There is no puzzle to save: show or create one first."));
+      return;
+    }
+    const std::string name = EnsureExtension(
+        AskForFile(form_, {"Select a file to save current puzzle", "*.txt", "SAVE"}), "txt");
+    if (!name.empty()) WritePuzzle(name);
+  });
 }
 
 void NavigationCommands::SavePuzzleTo(const std::string& path) {
+  form_.Run(GameCommand::SavePuzzle, [this, path] { WritePuzzle(path); });
+}
+
+void NavigationCommands::WritePuzzle(const std::string& path) {
   if (form_.State().puzzle.Empty()) return;
   if (!AppendPuzzle(path, form_.State().puzzle, true)) {
     Warn(form_, QStringLiteral("The puzzle could not be written to file:\r\n") +

@@ -32,6 +32,7 @@ class NavigationCommands : public QObject {
 
  private:
   void ConnectButton(BoxControl& button, NavCommand command);
+  void WritePuzzle(const std::string& path);
 
   Form1& form_;
 };

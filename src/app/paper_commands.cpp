@@ -10,7 +10,7 @@
 #include <initializer_list>
 
 #include "app/form1.h"
-#include "app/state/paper_of_state.h"
+#include "game/paper_of_state.h"
 #include "output/gui/clipboard.h"
 #include "output/gui/print_dialog.h"
 #include "output/gui/printing.h"
@@ -43,8 +43,10 @@ PaperCommands::PaperCommands(Form1& form)
 PaperCommands::~PaperCommands() = default;
 
 void PaperCommands::Print() {
-  // A creation shows its puzzle when it ends; printing waits for it, as the other commands do.
-  if (printing_ || form_.CreationRunning()) return;
+  form_.Run(GameCommand::Print, [this] { AskAndPrint(); });
+}
+
+void PaperCommands::AskAndPrint() {
   const GameState& state = form_.State();
   const PlayState& play = state.play;
   if (!printWindow_) {
@@ -85,27 +87,27 @@ void PaperCommands::PrintRange(int32_t first, int32_t last) {
   const int32_t remembered = play.PuzzleNumber;
   const PrintJob job = PrintJobOf(state, first, last, CountPuzzles(play.PuzzleFile));
 
-  printing_ = true;
+  form_.Controller().Begin(Activity::PrintRun);
   form_.SetBusyPointer(true);
   const PrinterRun run = PrintOnPrinter(*printDialog_, job, state.clues.get(), &form_);
   form_.SetBusyPointer(false);
-  printing_ = false;
-  if (run.declined) return;
-
-  form_.ShowPuzzle(play.PuzzleFile, remembered);
-  if (run.outcome.failed) {
-    MsgboxA(PrintFailedText(run.outcome), kRangeMessageStyle);
-  } else {
-    MsgboxA(PuzzlesPrintedText(run.outcome.printed), "vbinformation+vbok");
+  if (!run.declined) {
+    form_.ShowPuzzle(play.PuzzleFile, remembered);
+    if (run.outcome.failed) {
+      MsgboxA(PrintFailedText(run.outcome), kRangeMessageStyle);
+    } else {
+      MsgboxA(PuzzlesPrintedText(run.outcome.printed), "vbinformation+vbok");
+    }
+    QCoreApplication::processEvents();
   }
-  QCoreApplication::processEvents();
+  form_.Controller().End();
 }
 
 void PaperCommands::CopyToClipboard() {
-  if (form_.CreationRunning()) return;
-  const GameState& state = form_.State();
-  CopyPictureToClipboard(
-      SheetPicture(CurrentSheet(state), TwipsPerPixelX(form_), form_.devicePixelRatioF()));
+  form_.Run(GameCommand::CopyToClipboard, [this] {
+    CopyPictureToClipboard(SheetPicture(CurrentSheet(form_.State()), TwipsPerPixelX(form_),
+                                        form_.devicePixelRatioF()));
+  });
 }
 
 }  // namespace sl

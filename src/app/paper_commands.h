@@ -33,6 +33,7 @@ class PaperCommands : public QObject {
   clsPrintDialog& PrintDialog() { return *printDialog_; }
 
  private:
+  void AskAndPrint();
   // The print window's widgets take the scheme's colours by role.
   void RegisterColourRoles(PrntForm& window);
 
@@ -40,7 +41,6 @@ class PaperCommands : public QObject {
   std::unique_ptr<clsPrintDialog> printDialog_;
   // The print window; null until first used, and again after its close box unloaded it.
   std::unique_ptr<PrntForm> printWindow_;
-  bool printing_ = false;  // a range is printing: the menu entry waits
 };
 
 }  // namespace sl

@@ -20,32 +20,41 @@ PlayCommands::PlayCommands(Form1& form) : form_(form) {
   connect(w.command15, &BoxControl::MouseUp, this, [this] { RefreshClues(); });
 }
 
-void PlayCommands::Check() { form_.SetStatus(CheckPuzzle(form_.State().puzzle)); }
-
-void PlayCommands::ShowSolution() {
-  if (form_.CreationRunning() || form_.State().puzzle.Empty()) return;
-  DrawSolution(form_.Picture2().Drawing(), form_.Scene());
+void PlayCommands::Check() {
+  form_.Run(GameCommand::Check, [this] { form_.SetStatus(CheckPuzzle(form_.State().puzzle)); });
 }
 
-void PlayCommands::HideSolution() { form_.RedrawPuzzle(); }
+void PlayCommands::ShowSolution() {
+  form_.Run(GameCommand::ShowSolution, [this] {
+    if (!form_.State().puzzle.Empty()) DrawSolution(form_.Picture2().Drawing(), form_.Scene());
+  });
+}
+
+void PlayCommands::HideSolution() {
+  form_.Run(GameCommand::ShowSolution, [this] { form_.RedrawPuzzle(); });
+}
 
 void PlayCommands::Reset() {
-  PlayState& play = form_.State().play;
-  if (play.PuzzleFile.empty()) return;
-  if (MsgboxA(kResetQuestion, "vbquestion+vbyesno") != kMsgYes) return;
-  // Copies: showing the puzzle sets both fields again.
-  const std::string file = play.PuzzleFile;
-  const int32_t number = play.PuzzleNumber;
-  if (form_.ShowPuzzle(file, number) != ShowStatus::Failed) {
-    form_.SetStatus(std::string(kPuzzleReset));
-  }
+  form_.Run(GameCommand::Reset, [this] {
+    const PlayState& play = form_.State().play;
+    if (play.PuzzleFile.empty()) return;
+    if (MsgboxA(kResetQuestion, "vbquestion+vbyesno") != kMsgYes) return;
+    // Copies: showing the puzzle sets both fields again.
+    const std::string file = play.PuzzleFile;
+    const int32_t number = play.PuzzleNumber;
+    if (form_.ShowPuzzle(file, number) != ShowStatus::Failed) {
+      form_.SetStatus(std::string(kPuzzleReset));
+    }
+  });
 }
 
 void PlayCommands::RefreshClues() {
-  GameState& state = form_.State();
-  if (state.puzzle.Empty()) return;
-  LookUpRandomClues(state, state.puzzle);
-  form_.DrawClueList();
+  form_.Run(GameCommand::RefreshClues, [this] {
+    GameState& state = form_.State();
+    if (state.puzzle.Empty()) return;
+    LookUpRandomClues(state, state.puzzle);
+    form_.DrawClueList();
+  });
 }
 
 }  // namespace sl

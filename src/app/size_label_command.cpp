@@ -15,8 +15,10 @@ std::string NextSizeLabelText(const std::string& text) {
 
 SizeLabelCommand::SizeLabelCommand(Form1& form) : form_(form) {
   connect(&form_.Label3(), &ClickLabel::MouseUp, this, [this] {
-    ClickLabel& label = form_.Label3();
-    label.setText(QString::fromStdString(NextSizeLabelText(label.text().toStdString())));
+    form_.Run(GameCommand::StepSizeLabel, [this] {
+      ClickLabel& label = form_.Label3();
+      label.setText(QString::fromStdString(NextSizeLabelText(label.text().toStdString())));
+    });
   });
 }
 

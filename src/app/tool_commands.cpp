@@ -45,10 +45,15 @@ std::string ToolCommands::SourceOf(ListTool tool) const {
 }
 
 void ToolCommands::Run(ListTool tool, BoxControl& button) {
-  if (job_.Running()) {
-    if (&button == running_) job_.RequestCancel();
+  // While a tool runs its button reads "Stop".
+  if (&button == running_) {
+    form_.Run(GameCommand::StopListTool, [this] { job_.RequestCancel(); });
     return;
   }
+  form_.Run(GameCommand::ListTool, [this, tool, &button] { Start(tool, button); });
+}
+
+void ToolCommands::Start(ListTool tool, BoxControl& button) {
   GameState& state = form_.State();
   const Meanings* meanings = nullptr;
   if (tool == ListTool::AddMeanIndex) {
@@ -64,6 +69,7 @@ void ToolCommands::Run(ListTool tool, BoxControl& button) {
   button.SetCaption(QString::fromLatin1(kStopCaption));
   form_.SetStatus(caption_ + QStringLiteral(" ..."));
   form_.SetBusyPointer(true);
+  form_.Controller().Begin(Activity::ListTool);
   job_.Start(tool, SourceOf(tool), static_cast<uint32_t>(state.random.Engine()()), meanings);
 }
 
@@ -77,9 +83,13 @@ void ToolCommands::OnFinished(const ListToolResult& result) {
     form_.SetStatus(QString());
     Inform(form_, FromNativePath(result.message));
   }
+  form_.Controller().End();
   Q_EMIT ToolEnded();
 }
 
-void ToolCommands::DrawGrid() { sl::DrawGrid(form_.Picture2().Drawing(), form_.Scene()); }
+void ToolCommands::DrawGrid() {
+  form_.Run(GameCommand::DrawGrid,
+            [this] { sl::DrawGrid(form_.Picture2().Drawing(), form_.Scene()); });
+}
 
 }  // namespace sl

@@ -25,7 +25,6 @@ class ToolCommands : public QObject {
   // Starts the tool of that button on its source; while a tool runs, its own button stops it and
   // the others do nothing.
   void Run(ListTool tool, BoxControl& button);
-  bool Running() const { return job_.Running(); }
   // Draws the empty grid again.
   void DrawGrid();
 
@@ -34,6 +33,7 @@ class ToolCommands : public QObject {
   void ToolEnded();
 
  private:
+  void Start(ListTool tool, BoxControl& button);
   std::string SourceOf(ListTool tool) const;
   void OnFinished(const ListToolResult& result);
 

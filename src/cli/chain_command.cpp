@@ -5,6 +5,7 @@
 #include "cli/command_registry.h"
 #include "cli/options.h"
 #include "cli/puzzle_making.h"
+#include "game/puzzle_batch.h"
 #include "puzzle/puzzle_record.h"
 
 namespace sl::cli {
@@ -37,7 +38,7 @@ int RunChain(const std::vector<std::string>& args) {
     std::cout << "no chain\n";
     return kExitFailed;
   }
-  std::cout << FormatPuzzleRecord(GeneratedToPuzzle(ChainPuzzle(table, chain))) << "\n";
+  std::cout << FormatPuzzleRecord(RecordOf(ChainPuzzle(table, chain))) << "\n";
   return kExitOk;
 }
 

@@ -11,6 +11,7 @@
 #include "cli/command_registry.h"
 #include "cli/options.h"
 #include "cli/puzzle_making.h"
+#include "game/puzzle_batch.h"
 #include "generation/meanings.h"
 #include "puzzle/puzzle_file.h"
 
@@ -89,26 +90,21 @@ int RunCreate(const std::vector<std::string>& args) {
 
   Random random = options->Has("seed") ? Random(static_cast<uint32_t>(*seed)) : Random();
   PuzzleGenerator generator(*words, *size);
+  PuzzleBatch batch(out, withMeanings ? &meanings : nullptr, random);
   const InterruptGuard guard;
-  int32_t written = 0;
-  while (written < *count) {
-    GeneratedPuzzle generated;
-    const CreateOutcome outcome = generator.CreatePuzzle(random, interrupted, generated);
-    if (outcome == CreateOutcome::Cancelled) break;
-    if (outcome == CreateOutcome::NoChain) {
-      return Failure("no puzzle of size " + std::to_string(*size) + " can be made from " + dict);
-    }
-    Puzzle puzzle = GeneratedToPuzzle(generated);
-    if (withMeanings) LookUpClues(puzzle, -1, meanings, random);
-    if (!AppendPuzzle(out, puzzle, true)) {
-      if (ShowsProgress()) std::cerr << "\n";  // below the progress bar
-      return Failure("cannot write to " + out);
-    }
-    ShowProgress(++written, *count);
+  const CreateOutcome outcome =
+      MakePuzzles(generator, random, interrupted, *count, [&](GeneratedPuzzle&& made) {
+        if (!batch.Add(made)) return false;
+        ShowProgress(batch.Written(), *count);
+        return true;
+      });
+  if (ShowsProgress()) std::cerr << "\n";  // below the progress bar
+  if (batch.WriteFailed()) return Failure("cannot write to " + out);
+  if (outcome == CreateOutcome::NoChain) {
+    return Failure("no puzzle of size " + std::to_string(*size) + " can be made from " + dict);
   }
-  if (ShowsProgress()) std::cerr << "\n";
-  if (written < *count) {
-    std::cerr << "interrupted: " << written << " puzzles written to " << out << "\n";
+  if (outcome == CreateOutcome::Cancelled) {
+    std::cerr << "interrupted: " << batch.Written() << " puzzles written to " << out << "\n";
     return kExitInterrupted;
   }
   return kExitOk;

@@ -18,11 +18,5 @@ std::optional<std::vector<std::string>> ReadDictionaryFile(const std::string& pa
   return dictionary.Items();
 }
 
-Puzzle GeneratedToPuzzle(const GeneratedPuzzle& generated) {
-  Puzzle puzzle;
-  StorePuzzle(generated, puzzle);
-  puzzle.MeaningNumber.fill(0);
-  return puzzle;
-}
 
 }  // namespace sl::cli

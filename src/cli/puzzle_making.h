@@ -18,7 +18,5 @@ std::optional<int32_t> ParsePuzzleSize(const std::string& text);
 // cannot be read.
 std::optional<std::vector<std::string>> ReadDictionaryFile(const std::string& path, int32_t size);
 
-// The generated words and links as a puzzle, every meaning number 0.
-Puzzle GeneratedToPuzzle(const GeneratedPuzzle& generated);
 
 }  // namespace sl::cli

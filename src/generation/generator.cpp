@@ -140,4 +140,16 @@ CreateOutcome PuzzleGenerator::CreatePuzzle(Random& random, const std::atomic<bo
   return CreateOutcome::NoChain;
 }
 
+CreateOutcome MakePuzzles(PuzzleGenerator& generator, Random& random,
+                          const std::atomic<bool>& cancel, int32_t count,
+                          const std::function<bool(GeneratedPuzzle&&)>& made) {
+  for (int32_t n = 0; n < count; ++n) {
+    GeneratedPuzzle puzzle;
+    const CreateOutcome outcome = generator.CreatePuzzle(random, cancel, puzzle);
+    if (outcome != CreateOutcome::Created) return outcome;
+    if (!made(std::move(puzzle))) return CreateOutcome::Cancelled;
+  }
+  return CreateOutcome::Created;
+}
+
 }  // namespace sl

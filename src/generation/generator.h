@@ -4,6 +4,7 @@
 // the attempt is thrown away and another start word is tried.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -86,5 +87,12 @@ class PuzzleGenerator {
   std::unordered_map<int32_t, GeneratedPuzzle> succeeded_;
   int64_t computedAttempts_ = 0;
 };
+
+// Makes up to `count` puzzles, handing each to `made` as it comes; stops early on a cancel (or
+// when `made` returns false, which counts as a cancel) and when no puzzle can be made. Created
+// when all were made.
+CreateOutcome MakePuzzles(PuzzleGenerator& generator, Random& random,
+                          const std::atomic<bool>& cancel, int32_t count,
+                          const std::function<bool(GeneratedPuzzle&&)>& made);
 
 }  // namespace sl

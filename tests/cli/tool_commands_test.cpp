@@ -170,26 +170,5 @@ TEST(ShowCommand, PrintsWhatTheGameShowsOrWhyNotWithItsExitCode) {
   }
 }
 
-TEST(ToolHelp, ListsEveryCommandWithEachOfItsExitCodes) {
-  const test::CommandResult help = Tool("help");
-  EXPECT_EQ(help.exitCode, 0);
-  ASSERT_FALSE(help.out.empty());
-  EXPECT_EQ(help.out.back(), '\n');
-  const std::pair<const char*, std::vector<const char*>> commands[] = {
-      {"chain", {"0", "1", "2", "3"}}, {"create", {"0", "1", "2", "130"}},
-      {"show", {"0", "1", "2", "3"}}};
-  for (const auto& [name, codes] : commands) {
-    // The usage line, then the line of exit codes below it.
-    const size_t usage = help.out.find(std::string("\n  ") + name + " ");
-    ASSERT_NE(usage, std::string::npos) << name;
-    const size_t exits = help.out.find('\n', usage + 1);
-    const std::string line = " " + help.out.substr(exits, help.out.find('\n', exits + 1) - exits);
-    EXPECT_NE(line.find("exit codes:"), std::string::npos) << line;
-    for (const char* code : codes) {
-      EXPECT_NE(line.find(std::string(" ") + code + " "), std::string::npos) << name << code;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace sl

@@ -40,11 +40,10 @@ void CreationJob::Run(QPromise<GeneratedPuzzle>& promise, std::vector<std::strin
       generator_ = std::make_shared<PuzzleGenerator>(words, size);
     }
     Random random(seed);
-    for (int made = 0; made < count && outcome == CreateOutcome::Created; ++made) {
-      GeneratedPuzzle puzzle;
-      outcome = generator_->CreatePuzzle(random, cancel_, puzzle);
-      if (outcome == CreateOutcome::Created) promise.addResult(std::move(puzzle));
-    }
+    outcome = MakePuzzles(*generator_, random, cancel_, count, [&promise](GeneratedPuzzle&& made) {
+      promise.addResult(std::move(made));
+      return true;
+    });
   } catch (const std::bad_alloc&) {
     // Out of memory inside an attempt ends the run like a cancel; nothing half made is kept.
     generator_.reset();

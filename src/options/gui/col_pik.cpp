@@ -10,9 +10,9 @@
 #include "common/numbers.h"
 #include "options/colour_picker.h"
 #include "options/colour_table.h"
-#include "options/gui/screen_colours.h"
-#include "output/gui/picture_box.h"
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/screen_colours.h"
+#include "toolkit/gui/picture_box.h"
+#include "toolkit/gui/twip_geometry.h"
 
 namespace sl {
 

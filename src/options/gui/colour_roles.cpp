@@ -12,8 +12,8 @@
 #include <algorithm>
 
 #include "options/gui/col_pik.h"
-#include "options/gui/screen_colours.h"
-#include "output/gui/picture_box.h"
+#include "toolkit/gui/screen_colours.h"
+#include "toolkit/gui/picture_box.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/msg_form.h"
 

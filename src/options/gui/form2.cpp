@@ -13,7 +13,7 @@
 
 #include "common/numbers.h"
 #include "options/gui/col_pik.h"
-#include "options/gui/screen_colours.h"
+#include "toolkit/gui/screen_colours.h"
 #include "options/scheme_file.h"
 #include "output/render/qpainter_surface.h"
 #include "toolkit/gui/box_control.h"

@@ -10,7 +10,7 @@
 
 #include "options/gui/col_pik.h"
 #include "options/gui/colour_roles.h"
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/click_label.h"
 #include "toolkit/gui/plain_frame.h"

@@ -5,9 +5,9 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "options/gui/screen_colours.h"
-#include "output/gui/picture_box.h"
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/screen_colours.h"
+#include "toolkit/gui/picture_box.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "output/render/qpainter_surface.h"
 #include "puzzle/clue_list.h"
 

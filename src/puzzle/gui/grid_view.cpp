@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "puzzle/cursor.h"
 #include "toolkit/gui/box_control.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The grid surface Picture2: a kept drawing of the grid that reports the mouse moving over it,
 // released keys and typed characters (positions in twips), and carries the cursor marker Shape1.
-#include "output/gui/picture_box.h"
+#include "toolkit/gui/picture_box.h"
 
 namespace sl {
 

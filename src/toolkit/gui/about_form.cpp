@@ -6,8 +6,8 @@
 #include <QLocale>
 
 #include "options/colour_table.h"
-#include "options/gui/screen_colours.h"
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/screen_colours.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/program_icon.h"
 

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "output/render/qpainter_surface.h"
 
 namespace sl {

@@ -4,7 +4,7 @@
 #include <QResizeEvent>
 
 #include "common/files.h"
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "toolkit/file_dialog_request.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/native_path.h"

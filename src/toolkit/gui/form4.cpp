@@ -2,7 +2,7 @@
 
 #include <QResizeEvent>
 
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "toolkit/gui/web_browser.h"
 #include "toolkit/help_page.h"
 

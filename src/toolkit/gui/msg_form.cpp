@@ -11,7 +11,7 @@
 #include <cmath>
 #include <functional>
 
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "output/render/qpainter_surface.h"
 #include "toolkit/gui/msg_pictures.h"
 #include "toolkit/msgbox_style.h"

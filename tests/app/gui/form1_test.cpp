@@ -111,7 +111,8 @@ TEST_F(Form1Test, EveryStatusTextIsReadableWhole) {
   // The longest texts the game shows there, and a short one.
   QLabel& status = form->Statx();
   for (const char* text : {"Reading Meanings file ...", "Creating a 12 words Puzzle ...",
-                           "Canceling puzzle creation ...", "All done !"}) {
+                           "Canceling puzzle creation ...", "Wait: puzzles are being printed",
+                           "All done !"}) {
     form->SetStatus(std::string(text));
     const QString shown = status.text();
     EXPECT_LE(status.fontMetrics().horizontalAdvance(shown), status.contentsRect().width())

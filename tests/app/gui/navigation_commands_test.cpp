@@ -25,8 +25,8 @@ TEST_F(NavigationTest, ButtonsStepThroughTheFileWithEitherMouseButton) {
       {"Command8", Qt::LeftButton, "p# 2 of 5", kRead, "8"},
       {"Command5", Qt::RightButton, "p# 1 of 5", kRead, "8"},
       {"Command8", Qt::RightButton, "p# 5 of 5", kRead, "10"},
-      // The broken record 4 keeps puzzle 5 on screen; the next one reads again.
-      {"Command5", Qt::LeftButton, "p# 5 of 5", "Error in reading puzzle", "10"},
+      // The broken record 4 is the position in play, with an empty grid; the next one is 3.
+      {"Command5", Qt::LeftButton, "p# 4 of 5", "Error in reading puzzle", "10"},
       {"Command5", Qt::LeftButton, "p# 3 of 5", kRead, "12"},
   };
   for (const auto& step : steps) {
@@ -36,6 +36,7 @@ TEST_F(NavigationTest, ButtonsStepThroughTheFileWithEitherMouseButton) {
     EXPECT_EQ(form->Label3().text(), QString::fromLatin1(step.size));
     EXPECT_EQ(Status(), QString::fromLatin1(step.status)) << step.position;
     EXPECT_EQ(Button("Command5").toolTip(), Position());
+    EXPECT_EQ(form->State().puzzle.Empty(), Position() == QStringLiteral("p# 4 of 5"));
   }
   Click("Command11", Qt::RightButton);  // random, with either button
   EXPECT_TRUE(Play().PuzzleNumber >= 1 && Play().PuzzleNumber <= 5);

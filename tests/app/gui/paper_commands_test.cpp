@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "app/gui/form1_fixture.h"
-#include "options/gui/screen_colours.h"
+#include "toolkit/gui/screen_colours.h"
 #include "output/gui/print_dialog.h"
 #include "output/gui/prnt_form.h"
 #include "support/run_command.h"

@@ -5,7 +5,7 @@
 #include <QMenuBar>
 
 #include "app/gui/form1_fixture.h"
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "puzzle/cursor.h"
 
 namespace sl {

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <vector>
 
-#include "output/gui/picture_box.h"
+#include "toolkit/gui/picture_box.h"
 #include "output/render/qpainter_surface.h"
 
 namespace sl {

@@ -13,7 +13,7 @@
 #include "gui_support/choose_scheme.h"
 #include "gui_support/modal_watch.h"
 #include "options/gui/col_pik.h"
-#include "options/gui/screen_colours.h"
+#include "toolkit/gui/screen_colours.h"
 #include "options/scheme_file.h"
 #include "support/scheme_blocks.h"
 #include "support/temp_folder.h"

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "output/gui/picture_box.h"
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/picture_box.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "puzzle/grid_layout.h"
 #include "puzzle/gui/clue_panel.h"
 #include "puzzle/gui/grid_view.h"

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "gui_support/modal_watch.h"
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/twip_geometry.h"
 
 namespace sl {
 namespace {

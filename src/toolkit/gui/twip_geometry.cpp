@@ -1,4 +1,4 @@
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/twip_geometry.h"
 
 #include <QWidget>
 #include <cmath>

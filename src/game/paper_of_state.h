@@ -3,7 +3,7 @@
 // the puzzle file in play as a print job, both in the grid font of the settings.
 #include <cstdint>
 
-#include "app/state/game_state.h"
+#include "game/game_state.h"
 #include "output/print_run.h"
 #include "output/puzzle_sheet.h"
 

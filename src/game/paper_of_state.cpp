@@ -1,4 +1,4 @@
-#include "app/state/paper_of_state.h"
+#include "game/paper_of_state.h"
 
 namespace sl {
 namespace {

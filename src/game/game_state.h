@@ -1,6 +1,6 @@
 #pragma once
-// Everything the game holds while it runs, owned by the main window and changed through the
-// core's functions. Commands reach it through Form1::State().
+// Everything the game holds while it runs, owned by the game controller and changed through the
+// core's functions. The window's commands reach it through Form1::State().
 #include <memory>
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "app/state/game_state.h"
+#include "game/game_state.h"
 
 namespace sl {
 

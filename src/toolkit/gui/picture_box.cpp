@@ -1,10 +1,10 @@
-#include "output/gui/picture_box.h"
+#include "toolkit/gui/picture_box.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
-#include "output/gui/twip_geometry.h"
+#include "toolkit/gui/twip_geometry.h"
 #include "output/render/qpainter_surface.h"
 
 namespace sl {

@@ -1,4 +1,4 @@
-#include "options/gui/screen_colours.h"
+#include "toolkit/gui/screen_colours.h"
 
 #include <QGuiApplication>
 #include <QWidget>
