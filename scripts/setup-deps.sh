@@ -13,6 +13,7 @@ PACKAGES=(
   cups-daemon
   poppler-utils
   desktop-file-utils appstream
+  man-db
   "$@"
 )
 

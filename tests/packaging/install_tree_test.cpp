@@ -6,7 +6,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "common/files.h"
 #include "support/run_command.h"
@@ -33,6 +36,14 @@ class InstallTreeTest : public ::testing::Test {
   test::TempFolder prefix;
 };
 
+// What a tool prints for the first puzzle shipped under prefix, run from an unrelated folder.
+test::CommandResult ShowFirstPuzzle(const std::string& tool, const std::string& prefix) {
+  test::TempFolder elsewhere;
+  return RunCommand("cd " + ShellQuote(elsewhere.Path()) + " && " + ShellQuote(tool) +
+                    " show --file " + ShellQuote(prefix + "/share/stacklinks/puzzles.txt") +
+                    " --number 1");
+}
+
 // Width and height from a PNG's header, or 0 x 0 when it is no PNG.
 std::pair<int, int> PngSize(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -55,6 +66,9 @@ TEST_F(InstallTreeTest, ProgramsDataMenuEntryIconsAndMetainfo) {
        {"english1.txt", "english2.txt", "mean6.txt", "puzzles.txt", "all.col", "stacklinks.htm"}) {
     EXPECT_TRUE(FileExists(Installed(std::string("share/stacklinks/") + data))) << data;
   }
+  for (const char* doc : {"copyright", "changelog.gz"}) {
+    EXPECT_TRUE(FileExists(Installed(std::string("share/doc/stacklinks/") + doc))) << doc;
+  }
   EXPECT_TRUE(FileExists(Installed("share/icons/hicolor/scalable/apps/stacklinks.svg")));
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     const std::string png = Installed("share/icons/hicolor/" + std::to_string(size) + "x" +
@@ -76,30 +90,139 @@ TEST_F(InstallTreeTest, ProgramsDataMenuEntryIconsAndMetainfo) {
   EXPECT_EQ(info.out.find(": "), std::string::npos) << info.out;  // no warning or hint lines
 }
 
+// The lines of a text file; empty when it cannot be read.
+std::vector<std::string> Lines(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string WithoutTrailingBlanks(std::string line) {
+  line.erase(line.find_last_not_of(" \t") + 1);
+  return line;
+}
+
+// The installed copyright file is well formed (a blank line inside a field is written " .", a
+// licence paragraph has its text) and carries the word data's notices in full, as the Debian
+// packages the word lists come from give them.
+TEST_F(InstallTreeTest, CopyrightFileCarriesTheWordDataNoticesInFull) {
+  const std::vector<std::string> lines = Lines(Installed("share/doc/stacklinks/copyright"));
+  ASSERT_FALSE(lines.empty());
+  std::set<std::string> shipped;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    shipped.insert(WithoutTrailingBlanks(lines[i]));
+    EXPECT_FALSE(!lines[i].empty() && WithoutTrailingBlanks(lines[i]).empty()) << "line " << i + 1;
+    if (lines[i].rfind("License:", 0) == 0 && (i == 0 || lines[i - 1].empty())) {
+      EXPECT_TRUE(i + 1 < lines.size() && lines[i + 1].rfind(" ", 0) == 0) << lines[i];
+    }
+  }
+  for (const char* source :
+       {"/usr/share/doc/wamerican/copyright", "/usr/share/doc/scowl/copyright"}) {
+    for (const std::string& line : Lines(source)) {
+      const std::string text = WithoutTrailingBlanks(line);
+      if (!text.empty()) EXPECT_EQ(shipped.count(" " + text), 1u) << source << ": " << text;
+    }
+  }
+  // wordnet-base's first paragraph is WordNet's own: its copyright line and its licence text.
+  bool firstCopyright = true;
+  bool inLicence = false;
+  for (const std::string& line : Lines("/usr/share/doc/wordnet-base/copyright")) {
+    if (firstCopyright && line.rfind("Copyright:", 0) == 0) {
+      firstCopyright = false;
+      EXPECT_EQ(shipped.count(line), 1u) << line;
+    }
+    if (line.rfind("License: WordNet", 0) == 0) {
+      inLicence = true;
+    } else if (inLicence) {
+      if (line.rfind(" ", 0) != 0) break;
+      EXPECT_EQ(shipped.count(WithoutTrailingBlanks(line)), 1u) << line;
+    }
+  }
+}
+
+// The roff form of a name as the manual pages write it: every "-" escaped.
+std::string RoffName(const std::string& name) {
+  std::string roff;
+  for (char c : name) roff += c == '-' ? std::string("\\-") : std::string(1, c);
+  return roff;
+}
+
+TEST_F(InstallTreeTest, ManualPagesRenderCleanlyAndNameEveryToolCommandAndOption) {
+  for (const char* page : {"stacklinks.6.gz", "stacklinks-tool.6.gz"}) {
+    const std::string path = ShellQuote(Installed(std::string("share/man/man6/") + page));
+    const test::CommandResult rendered =
+        RunCommand("gzip -dc " + path + " | groff -man -Tutf8 -ww -z");
+    EXPECT_EQ(rendered.exitCode, 0) << page;
+    EXPECT_EQ(rendered.err, "") << page;
+    const test::CommandResult whatis = RunCommand("lexgrog " + path);
+    EXPECT_EQ(whatis.exitCode, 0) << page << whatis.out << whatis.err;
+  }
+
+  // Every command of `stacklinks-tool help` ("  NAME --option ...") and each of its options.
+  const test::CommandResult help = RunCommand(ShellQuote(Installed("bin/stacklinks-tool")) + " help");
+  ASSERT_EQ(help.exitCode, 0);
+  const test::CommandResult page =
+      RunCommand("gzip -dc " + ShellQuote(Installed("share/man/man6/stacklinks-tool.6.gz")));
+  std::istringstream lines(help.out);
+  int commands = 0;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("  ", 0) != 0 || line[2] == ' ') continue;
+    std::istringstream words(line);
+    std::string word;
+    words >> word;
+    ++commands;
+    EXPECT_NE(page.out.find("\n.B " + RoffName(word) + " "), std::string::npos) << word;
+    while (words >> word) {
+      const auto dashes = word.find("--");
+      if (dashes == std::string::npos) continue;
+      const std::string option = word.substr(dashes, word.find_first_of("]=", dashes) - dashes);
+      EXPECT_NE(page.out.find(RoffName(option)), std::string::npos) << line;
+    }
+  }
+  EXPECT_GE(commands, 9) << help.out;
+}
+
+// "k<TAB>word<TAB>clue" of the first word has a clue: the meanings were found.
+bool FirstWordHasAClue(const std::string& shown) {
+  const auto firstWord = shown.find("\n1\t");
+  if (firstWord == std::string::npos) return false;
+  const auto clue = shown.find('\t', firstWord + 3);
+  return clue != std::string::npos && clue + 1 < shown.size() && shown[clue + 1] != '\n';
+}
+
 TEST_F(InstallTreeTest, InstalledToolFindsTheInstalledMeaningsFromAnyFolder) {
-  test::TempFolder elsewhere;
-  const std::string show = ShellQuote(Installed("bin/stacklinks-tool")) + " show --file " +
-                           ShellQuote(Installed("share/stacklinks/puzzles.txt")) + " --number 1";
-  const test::CommandResult shown =
-      RunCommand("cd " + ShellQuote(elsewhere.Path()) + " && " + show);
+  const test::CommandResult shown = ShowFirstPuzzle(Installed("bin/stacklinks-tool"), prefix.Path());
   ASSERT_EQ(shown.exitCode, 0) << shown.err;
-  // "k<TAB>word<TAB>clue": the first word's clue comes from the installed meanings.
-  const auto firstWord = shown.out.find("\n1\t");
-  ASSERT_NE(firstWord, std::string::npos) << shown.out;
-  const auto clue = shown.out.find('\t', firstWord + 3);
-  ASSERT_NE(clue, std::string::npos);
-  EXPECT_NE(shown.out[clue + 1], '\n') << shown.out;
+  EXPECT_TRUE(FirstWordHasAClue(shown.out)) << shown.out;
 
   // A copy of the tool alone, with no data beside it or installed around it, finds none.
+  test::TempFolder elsewhere;
   const std::string alone = elsewhere.File("stacklinks-tool");
   std::filesystem::copy_file(Installed("bin/stacklinks-tool"), alone);
   std::filesystem::permissions(alone, std::filesystem::perms::owner_exec,
                                std::filesystem::perm_options::add);
-  const test::CommandResult lost = RunCommand(
-      ShellQuote(alone) + " show --file " +
-      ShellQuote(Installed("share/stacklinks/puzzles.txt")) + " --number 1");
+  const test::CommandResult lost = ShowFirstPuzzle(alone, prefix.Path());
   EXPECT_EQ(lost.exitCode, 1);
   EXPECT_NE(lost.out.find("Error in reading puzzle"), std::string::npos) << lost.out << lost.err;
+}
+
+// The Debian package installs the programs in games/ (as cpack does: the install script with
+// STACKLINKS_PROGRAM_DIR set); from there they still find the data in share/stacklinks/.
+TEST(PackageTreeTest, ProgramsInTheGamesFolderFindTheInstalledData) {
+  test::TempFolder root;
+  const test::CommandResult install = RunCommand(
+      ShellQuote(CMAKE_COMMAND) + " -DCMAKE_INSTALL_PREFIX=" + ShellQuote(root.Path()) +
+      " -DSTACKLINKS_PROGRAM_DIR=games -P " +
+      ShellQuote(std::string(STACKLINKS_BUILD_DIR) + "/cmake_install.cmake"));
+  ASSERT_EQ(install.exitCode, 0) << install.out << install.err;
+  EXPECT_FALSE(std::filesystem::exists(root.File("bin")));
+  for (const char* program : {"games/stacklinks", "games/stacklinks-tool"}) {
+    EXPECT_TRUE(FileExists(root.File(program))) << program;
+  }
+  const test::CommandResult shown = ShowFirstPuzzle(root.File("games/stacklinks-tool"), root.Path());
+  ASSERT_EQ(shown.exitCode, 0) << shown.err;
+  EXPECT_TRUE(FirstWordHasAClue(shown.out)) << shown.out;
 }
 
 }  // namespace

@@ -15,7 +15,11 @@ namespace sl {
 namespace {
 
 constexpr int kClientWidth = 6150;
-constexpr int kClientHeight = 2655;
+// The design's text, version label and button, with one text line more (the word data's sources)
+// between the text and the row below it.
+constexpr int kExtraLine = 240;
+constexpr int kClientHeight = 2655 + kExtraLine;
+constexpr int kBottomRowTop = 2310 + kExtraLine;
 
 QFont DesignFont(const QStringList& families, double points, bool bold) {
   QFont font;
@@ -42,6 +46,7 @@ QStringList AboutLines() {
       QStringLiteral("Neither the program nor the game concept may be used for commercial "
                      "purposes."),
       QStringLiteral("There are no warranties of any kind."),
+      QString::fromLatin1(kWordDataSources),
   };
 }
 
@@ -65,7 +70,7 @@ AboutForm::AboutForm(QWidget* parent)
   text_->setContentsMargins(4, 0, 4, 0);
   text_->setAutoFillBackground(true);
   text_->installEventFilter(this);
-  PlaceInTwips(*text_, 30, 30, 5505, 2220);
+  PlaceInTwips(*text_, 30, 30, 5505, 2220 + kExtraLine);
 
   image_->setObjectName(QStringLiteral("Image1"));
   PlaceInTwips(*image_, 5616, 96, 480, 432);
@@ -74,13 +79,13 @@ AboutForm::AboutForm(QWidget* parent)
   version_->setAutoFillBackground(true);
   version_->setContentsMargins(4, 0, 4, 0);
   SetPaletteColour(*version_, {QPalette::WindowText}, ScreenColour(kMessageTextColour));
-  PlaceInTwips(*version_, 30, 2310, 5520, 315);
+  PlaceInTwips(*version_, 30, kBottomRowTop, 5520, 315);
 
   ok_->setObjectName(QStringLiteral("aboutok"));
   ok_->SetCaption(QStringLiteral("OK"));
   ok_->SetFont(DesignFont({QStringLiteral("Arial")}, 7.5, false));
   ok_->SetForeColor(kMessageTextColour);
-  PlaceInTwips(*ok_, 5616, 2310, 480, 315);
+  PlaceInTwips(*ok_, 5616, kBottomRowTop, 480, 315);
   connect(ok_, &BoxControl::MouseUp, this, [this] { accept(); });
 
   setFixedSize(TwipsToPixelsX(*this, kClientWidth), TwipsToPixelsY(*this, kClientHeight));

@@ -13,6 +13,11 @@ namespace sl {
 class BoxControl;
 class IconView;
 
+// The about text's last line: where the word lists and clues come from (the help page names
+// them in the same words).
+inline constexpr const char* kWordDataSources =
+    "Word data: WordNet 3.0 (Princeton University) and SCOWL word lists.";
+
 // The about text, one entry per line.
 QStringList AboutLines();
 

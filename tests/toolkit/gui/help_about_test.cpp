@@ -1,6 +1,7 @@
 // The help window with its web view, the about box, and the program icon they show.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -71,6 +72,36 @@ TEST(AboutTest, ClosesOnOkTheTextEscapeAndTheCloseBox) {
   about.open();
   QTest::mousePress(&about.aboutok(), Qt::LeftButton);
   EXPECT_TRUE(about.isVisible());
+}
+
+QString ReadText(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The help page and the package's copyright file give the about box's contact, terms of use and
+// word data sources: they are written separately and must not drift apart.
+TEST(AboutTest, HelpPageAndCopyrightFileSayWhatTheAboutBoxSays) {
+  const QStringList about = AboutLines();
+  ASSERT_TRUE(about[2].startsWith(QStringLiteral("Contact: ")));
+  const QString contact = about[2].mid(9);
+  const QStringList terms = about.mid(7, 3);
+  ASSERT_TRUE(terms[0].startsWith(QStringLiteral("Stacklinks is free")));
+  EXPECT_EQ(about.last(), QString::fromLatin1(kWordDataSources));
+
+  const QString help = ReadText(QStringLiteral(STACKLINKS_BIN_DIR "/stacklinks.htm")).simplified();
+  ASSERT_FALSE(help.isEmpty());
+  const QString copyright = ReadText(QStringLiteral(STACKLINKS_COPYRIGHT_FILE));
+  ASSERT_FALSE(copyright.isEmpty());
+  EXPECT_TRUE(help.contains(contact));
+  EXPECT_TRUE(copyright.contains(QStringLiteral("Upstream-Contact: Stacklinks maintainers <") +
+                                 contact + QLatin1Char('>')));
+  EXPECT_TRUE(help.contains(about.last()));
+  for (const QString& line : terms) {
+    EXPECT_TRUE(help.contains(line)) << line.toStdString();
+    EXPECT_TRUE(copyright.contains(QLatin1Char(' ') + line + QLatin1Char('\n')))
+        << line.toStdString();
+  }
 }
 
 TEST(ProgramIconTest, DrawsBlackArrowsWithRedSquaresSharplyAtEverySize) {
