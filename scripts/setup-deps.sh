@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev
+  qt6-base-private-dev
   libgtest-dev libbenchmark-dev
   wordnet-base wamerican wbritish-huge scowl
   fonts-liberation2

@@ -1,5 +1,6 @@
 #include "app/configuration.h"
 
+#include "app/entries_keeper.h"
 #include "app/form1.h"
 #include "output/render/qpainter_surface.h"
 #include "toolkit/gui/msg_form.h"
@@ -41,6 +42,7 @@ void ReadcfgFile(Form1& form) {
 }
 
 void SavecfgFile(Form1& form) {
+  KeepEntries(form);
   const std::string path = form.State().folders.ConfigFile();
   if (SavecfgFile(path, ConfigFromState(form.State()))) return;
   MsgboxA(ConfigSaveFailedMessage(ToCp1252(FromNativePath(path))), "vbcritical+vbok");

@@ -14,8 +14,8 @@ void ApplyConfigToState(const ConfigValues& values, GameState& state);
 // Start-up: reads "stacklinks.cfg" in the settings folder into the state (writing the defaults
 // when it cannot be read). No message is shown.
 void ReadcfgFile(Form1& form);
-// Writes the state to "stacklinks.cfg"; when that fails the message box says so and nothing
-// else changes.
+// Writes the state to "stacklinks.cfg" (and the letters typed beside it); when that fails the
+// message box says so and nothing else changes.
 void SavecfgFile(Form1& form);
 
 }  // namespace sl

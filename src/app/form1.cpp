@@ -9,13 +9,16 @@
 #include "app/creation_commands.h"
 #include "app/configuration.h"
 #include "app/dictionary_commands.h"
+#include "app/entries_keeper.h"
 #include "app/exit_commands.h"
 #include "app/help_commands.h"
+#include "app/keyboard_access.h"
 #include "app/letter_entry.h"
 #include "app/navigation_commands.h"
 #include "app/paper_commands.h"
 #include "app/play_commands.h"
 #include "app/size_label_command.h"
+#include "app/spoken_controls.h"
 #include "app/tool_commands.h"
 #include "common/files.h"
 #include "options/gui/player_folders.h"
@@ -59,6 +62,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   AddCommands<ToolCommands>();
   appearance_ = &AddCommands<AppearanceCommands>();
   AddCommands<PaperCommands>();
+  AddCommands<KeyboardAccess>();
+  AddCommands<SpokenControls>();
+  AddCommands<EntriesKeeper>();
 }
 
 Form1::~Form1() { SetBusyPointer(false); }

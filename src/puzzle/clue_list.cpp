@@ -22,8 +22,9 @@ int ClueTextLeft(Surface& surface) {
 }  // namespace
 
 int DrawClueList(Surface& surface, const Puzzle& puzzle, int innerWidth, double fontPoints,
-                 Colour text) {
+                 Colour text, std::vector<ClueSpan>* spans) {
   SetFontPoints(surface, fontPoints);
+  if (spans) spans->clear();
 
   int y = PrintLine(surface, kClueNumberLeft, 0, kListEnd, text);
   int endOfClues = y;
@@ -31,12 +32,14 @@ int DrawClueList(Surface& surface, const Puzzle& puzzle, int innerWidth, double 
   const int wrapWidth = innerWidth - kRightMargin - textLeft;
   const size_t clues = std::min(puzzle.Wlist.size(), static_cast<size_t>(kMaxPuzzleSize));
   for (size_t i = 1; i <= clues; ++i) {
+    const int top = y;
     // The number sits on the first line of its clue.
     surface.DrawText(kClueNumberLeft, y, Str(static_cast<long long>(i)) + ".", text);
     for (const std::string& line : WrapText(puzzle.Clue[i], surface, wrapWidth)) {
       y = PrintLine(surface, textLeft, y, line, text);
     }
     endOfClues = y;
+    if (spans) spans->push_back({top, y});
     y += kGapBetweenClues;
   }
   PrintLine(surface, kClueNumberLeft, y, kListEnd, text);

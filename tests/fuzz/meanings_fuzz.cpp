@@ -10,10 +10,10 @@
 #include <cwctype>
 
 #include "common/codepage.h"
-#include "common/text_lines.h"
 #include "generation/meanings.h"
 #include "generation/text_case.h"
 #include "fuzz_support.h"
+#include "plain_references.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace sl;
   if (size == 0) return 0;
   const std::string_view text = fuzz::Bytes(data + 1, size - 1);
-  const std::vector<std::string> lines = SplitLines(text);
+  const std::vector<std::string> lines = fuzz::ReferenceLines(text);
   const fuzz::TempFile file("meanings", text);
   Meanings meanings;
   FUZZ_CHECK(meanings.Read(file.Path()));
@@ -67,11 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<std::string> words;
   for (size_t i = 0; i < lines.size() && words.size() < 36; ++i) {
     const std::string word = lines[i].substr(0, lines[i].find(':'));
-    std::string lower = word;
-    for (char& ch : lower) {
-      if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch + 32);
-    }
-    words.insert(words.end(), {word, lower, word.substr(0, word.size() / 2)});
+    words.insert(words.end(),
+                 {word, fuzz::ReferenceAsciiLower(word), word.substr(0, word.size() / 2)});
   }
 
   Random random(data[0]);

@@ -35,18 +35,9 @@ const std::pair<const char*, const char*> kButtons[] = {
 };
 
 Expected ReferenceStyle(std::string_view style) {
-  std::string lower;
-  for (char c : style) lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
   Expected expected;
-  std::vector<std::string> tokens(1);
-  for (char c : lower) {
-    if (c == '+') {
-      tokens.emplace_back();
-    } else {
-      tokens.back() += c;
-    }
-  }
-  for (std::string token : tokens) {
+  const std::string lower = sl::fuzz::ReferenceAsciiLower(std::string(style));
+  for (std::string token : sl::fuzz::ReferenceSplit(lower, '+')) {
     while (!token.empty() && token.front() == ' ') token.erase(0, 1);
     while (!token.empty() && token.back() == ' ') token.pop_back();
     for (const auto& [name, place] : kPictures) {
@@ -71,21 +62,14 @@ Expected ReferenceStyle(std::string_view style) {
   return expected;
 }
 
-// Lines end at CR LF, CR or LF; every break starts a line. 100 twips a byte, 200 a line.
+// Every line break starts a line, a trailing one too. 100 twips a byte, 200 a line.
 sl::TextExtent ReferenceExtent(const std::string& text) {
-  sl::TextExtent extent{0, 0};
-  int32_t lines = 1;
-  int32_t length = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      ++lines;
-      length = 0;
-    } else {
-      extent.width = std::max(extent.width, ++length * 100);
-    }
+  const std::vector<std::string> lines = sl::fuzz::ReferenceLines(text + "x");
+  sl::TextExtent extent{0, static_cast<int32_t>(lines.size()) * 200};
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const size_t length = lines[i].size() - (i + 1 == lines.size() ? 1 : 0);
+    extent.width = std::max(extent.width, static_cast<int32_t>(length) * 100);
   }
-  extent.height = lines * 200;
   return extent;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// Plain references shared by harnesses, written from the rules: the lines of a text, and the
-// lenient number reading (blanks and tabs, a sign, digits, a fraction, an exponent with digits;
-// the number ends where it cannot go on).
+// Plain references shared by harnesses, written from the rules: the lines of a text, splitting
+// at a separator, ASCII lower case, the lenient number reading (blanks and tabs, a sign, digits,
+// a fraction, an exponent with digits; the number ends where it cannot go on) and the link rule.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -31,6 +31,25 @@ inline std::vector<std::string> ReferenceLines(std::string_view text) {
   }
   if (open) lines.push_back(line);
   return lines;
+}
+
+// The parts of a text between the separators: one more than there are separators.
+inline std::vector<std::string> ReferenceSplit(std::string_view text, char separator) {
+  std::vector<std::string> parts(1);
+  for (char c : text) {
+    if (c == separator) {
+      parts.emplace_back();
+    } else {
+      parts.back() += c;
+    }
+  }
+  return parts;
+}
+
+// Only A-Z become lower case, whatever the locale.
+inline std::string ReferenceAsciiLower(std::string text) {
+  for (char& c : text) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+  return text;
 }
 
 // The leading number of the text; 0 when it has no digits. Infinity becomes the largest double.
@@ -65,6 +84,28 @@ inline int32_t ReferenceWhole(double value) {
   if (value >= 2147483647.0) return std::numeric_limits<int32_t>::max();
   if (value <= -2147483648.0) return std::numeric_limits<int32_t>::min();
   return static_cast<int32_t>(std::nearbyint(value));
+}
+
+struct ReferenceLink {
+  std::string letters, positions;  // letters empty: not linked
+};
+
+// From column 2 on, equal letters that are not "A" or "E"; the first three count, and link only
+// when the letters differ pairwise and no two columns are neighbours.
+inline ReferenceLink PlainLink(const std::string& upper, const std::string& lower) {
+  std::vector<size_t> columns;
+  for (size_t c = 2; c <= upper.size() && c <= lower.size() && columns.size() < 3; ++c) {
+    const char letter = upper[c - 1];
+    if (letter == lower[c - 1] && letter != 'A' && letter != 'E') columns.push_back(c);
+  }
+  if (columns.size() < 3) return {};
+  ReferenceLink link;
+  for (size_t c : columns) link.letters += upper[c - 1];
+  const std::string& l = link.letters;
+  if (l[0] == l[1] || l[0] == l[2] || l[1] == l[2]) return {};
+  if (columns[1] == columns[0] + 1 || columns[2] == columns[1] + 1) return {};
+  for (size_t c : columns) link.positions += std::string(1, char('0' + c / 10)) + char('0' + c % 10);
+  return link;
 }
 
 }  // namespace sl::fuzz

@@ -2,9 +2,10 @@
 // command's append. The count is the number of lines (CR LF, lone CR and lone LF end a line; a
 // blank line is a puzzle); puzzle n is line n and reads as the record's rules say, or fails
 // leaving the shown puzzle as it was; a number beyond the count does nothing. Appending the shown
-// puzzle adds exactly one line and keeps every line before it.
-// Input: one byte choosing the puzzle number (-1 .. count + 1), then the file. The file is also
-// the meanings file, so its lines are the clues' source.
+// puzzle adds exactly one line and keeps every line before it; a puzzle read from the file reads
+// back from that line as the same puzzle.
+// Input: one byte choosing the puzzle number (-1 .. count + 1; a first byte 2 always picks line
+// 1), then the file. The file is also the meanings file, so its lines are the clues' source.
 #include "common/text_lines.h"
 #include "generation/meanings_clue_source.h"
 #include "puzzle/puzzle_file.h"
@@ -39,12 +40,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const ShowOutcome outcome = ReadPuzzleInto(puzzle, file.Path(), n, count, &clues);
   const std::optional<fuzz::ExpectedRecord> expected =
       n >= 1 && n <= count ? fuzz::ExpectRecord(lines[n - 1]) : std::nullopt;
+  if (n >= 1 && n <= count) {
+    FUZZ_CHECK(ParsePuzzleRecord(lines[n - 1]).has_value() == expected.has_value());
+  }
   if (n > count) {
     FUZZ_CHECK(outcome.status == ShowStatus::NothingDone && fuzz::SamePuzzle(puzzle, before));
   } else if (!expected) {
     FUZZ_CHECK(outcome.status == ShowStatus::Failed && fuzz::SamePuzzle(puzzle, before));
   } else {
     FUZZ_CHECK(outcome.status == ShowStatus::Shown);
+    FUZZ_CHECK(outcome.sizeChanged == (expected->size != before.PuzzleSize));
     fuzz::CheckShown(puzzle, *expected, lines);
   }
 
@@ -57,5 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(SplitLines(after) == expectedLines, "append gave %zu lines, expected %zu",
              SplitLines(after).size(), expectedLines.size());
   FUZZ_CHECK(CountPuzzles(file.Path()) == count + 1);
+  if (expected) {  // a shown puzzle reads back as the same puzzle
+    Puzzle again;
+    FUZZ_CHECK(ReadPuzzleInto(again, file.Path(), count + 1, count + 1, &clues).status ==
+               ShowStatus::Shown);
+    FUZZ_CHECK(fuzz::SamePuzzle(again, puzzle), "written back as %s",
+               FormatPuzzleRecord(puzzle).c_str());
+  }
   return 0;
 }

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/numbers.h"
 #include "fuzz_support.h"
+#include "plain_references.h"
 #include "generation/text_case.h"
 #include "puzzle/puzzle.h"
 
@@ -22,21 +22,16 @@ struct ExpectedRecord {
 };
 
 inline std::optional<ExpectedRecord> ExpectRecord(std::string_view line) {
-  std::vector<std::string_view> fields;
-  for (size_t start = 0;;) {
-    const size_t semi = line.find(';', start);
-    fields.push_back(line.substr(start, semi == std::string_view::npos ? semi : semi - start));
-    if (semi == std::string_view::npos) break;
-    start = semi + 1;
-  }
+  const std::vector<std::string> fields = ReferenceSplit(line, ';');
   ExpectedRecord r;
-  r.size = RoundHalfEven(Val(fields[0]));
+  r.size = ReferenceWhole(ReferenceVal(fields[0]));
   const int32_t n = r.size;
   if (n < 0 || n > kMaxPuzzleSize || fields.size() < static_cast<size_t>(2 * n)) return {};
   for (int32_t i = 1; i < n; ++i) {
     const std::string_view link = fields[i];
     for (size_t at = 0; at < 6; at += 2) {
-      const int32_t column = RoundHalfEven(Val(at < link.size() ? link.substr(at, 2) : ""));
+      const std::string_view digits = at < link.size() ? link.substr(at, 2) : "";
+      const int32_t column = ReferenceWhole(ReferenceVal(digits));
       if (column < 1 || column > n) return {};
     }
     r.links.emplace_back(link);
@@ -46,7 +41,7 @@ inline std::optional<ExpectedRecord> ExpectRecord(std::string_view line) {
     const size_t comma = field.find(',');
     if (comma == std::string_view::npos || comma > 12) return {};
     r.words.emplace_back(field.substr(0, comma));
-    r.meanings.push_back(RoundHalfEven(Val(field.substr(comma + 1))));
+    r.meanings.push_back(ReferenceWhole(ReferenceVal(field.substr(comma + 1))));
   }
   return r;
 }

@@ -21,14 +21,7 @@ using Components = std::array<int64_t, 3>;
 // The first three ";"-separated fields, each its leading number to the nearest whole number;
 // nothing for fewer than three fields or a number outside 0..2147483647.
 std::optional<Components> ColourLine(const std::string& line) {
-  std::vector<std::string> fields(1);
-  for (char c : line) {
-    if (c == ';') {
-      fields.emplace_back();
-    } else {
-      fields.back() += c;
-    }
-  }
+  const std::vector<std::string> fields = sl::fuzz::ReferenceSplit(line, ';');
   if (fields.size() < 3) return std::nullopt;
   Components components{};
   for (int i = 0; i < 3; ++i) {
@@ -79,9 +72,7 @@ bool ReferenceLoad(const std::vector<std::string>& lines, const std::string& nam
 // The preview: every slot as its line stands; "default.col" in any case reads nothing.
 bool ReferencePreview(const std::vector<std::string>& lines, const std::string& name,
                       Table& table, uint32_t& preview) {
-  std::string lower = name;
-  for (char& c : lower) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-  if (lower == "default.col") {
+  if (sl::fuzz::ReferenceAsciiLower(name) == "default.col") {
     table[2] = table[4] = 0x80000005;  // a list box's background
     table[3] = 0x1C1C1C;
     preview = table[2];

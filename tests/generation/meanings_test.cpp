@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -59,28 +58,6 @@ TEST_F(MeaningsTest, FirstOrRandomMeaningOfTheFirstBlockOfTheWordInUpperCase) {
   EXPECT_EQ(draw("cow"), "#-1");  // a word without meanings leaves m alone
 }
 
-TEST_F(MeaningsTest, LookUpCluesFillsThePuzzle) {
-  Load({"ONE:first", "ONE:uno", "TWO:second", "THREE:third"});
-  Puzzle puzzle;
-  puzzle.PuzzleSize = 4;
-  puzzle.Wlist = {"ONE", "TWO", "NONE", "THREE"};
-  puzzle.MeaningNumber = {9, 9, 9, 9, 9};
-
-  LookUpClues(puzzle, 1, meanings, random);
-  EXPECT_EQ(std::vector<std::string>(puzzle.Clue.begin() + 1, puzzle.Clue.begin() + 5),
-            (std::vector<std::string>{"first", "second", "", "third"}));
-  // First-meaning mode zeroes the first and last number and keeps the middle ones.
-  EXPECT_EQ(
-      std::vector<int32_t>(puzzle.MeaningNumber.begin() + 1, puzzle.MeaningNumber.begin() + 5),
-      (std::vector<int32_t>{0, 9, 9, 0}));
-
-  LookUpClues(puzzle, -1, meanings, random);
-  EXPECT_GE(puzzle.MeaningNumber[1], 1);
-  EXPECT_EQ(puzzle.MeaningNumber[2], 1);
-  EXPECT_EQ(puzzle.MeaningNumber[3], -1);  // no meanings: -1 is stored
-  EXPECT_EQ(puzzle.MeaningNumber[4], 1);
-}
-
 TEST_F(MeaningsTest, ReadOncePerRunAndMissingFilesFail) {
   Meanings fresh;
   EXPECT_FALSE(fresh.Read(folder.File("missing.txt")));
@@ -91,39 +68,6 @@ TEST_F(MeaningsTest, ReadOncePerRunAndMissingFilesFail) {
   EXPECT_TRUE(meanings.Read(folder.Write("other.txt", "CAT:other\r\n")));
   int32_t m = 1;
   EXPECT_EQ(Clue("CAT", m), "a pet");  // the list is not read again
-}
-
-// The index must give what a scan from the top gives: the first line starting with the key and
-// how many adjacent lines from there also start with it (at most 101).
-TEST(MeaningsIndex, GivesTheAnswersOfAStraightScan) {
-  Random maker(12345);
-  std::vector<std::string> lines;  // colons anywhere or none, lower case, some long blocks
-  std::set<std::string> keys{":", "A:", "ZZ:", "AB"};
-  while (lines.size() < 4000) {
-    std::string line;
-    // Now and then a line longer than any key the index holds.
-    for (int32_t n = maker.Below(30) == 0 ? 90 : maker.Below(9); n > 0; --n) {
-      line += "ABa:"[maker.Below(4)];
-    }
-    for (int32_t r = maker.Below(10) == 0 ? 120 : 1 + maker.Below(4); r > 0; --r) {
-      lines.push_back(line + std::to_string(r));
-    }
-    for (size_t colon = line.find(':'); colon != std::string::npos;
-         colon = line.find(':', colon + 1)) {
-      keys.insert(line.substr(0, colon + 1));
-    }
-  }
-  test::TempFolder folder;
-  Meanings meanings;
-  ASSERT_TRUE(meanings.Read(folder.Write("mean6.txt", test::WordFile(lines))));
-  for (const auto& key : keys) {
-    const auto starts = [&](const std::string& line) { return line.rfind(key, 0) == 0; };
-    const auto first = std::find_if(lines.begin(), lines.end(), starts);
-    const auto end = std::find_if_not(first, lines.end(), starts);
-    const Meanings::Block got = meanings.Find(key);
-    EXPECT_EQ(got.first, first == lines.end() ? -1 : first - lines.begin()) << key;
-    EXPECT_EQ(got.count, std::min<int32_t>(end - first, kMaxMeaningsPerWord)) << key;
-  }
 }
 
 TEST(MeaningsPreload, HandsOverWhatItReadOnceAndNothingWhenTheFileIsMissing) {

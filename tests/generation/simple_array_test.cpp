@@ -61,32 +61,11 @@ TEST(SimpleArray, AddingAndRemovingMoveLaterItemsWithTheirData) {
   EXPECT_EQ(copies.Items(), (Items{"A", "B", "\xE9t\xE9", "ete"}));
 }
 
-TEST(SimpleArray, Searches) {
-  clsSimpleArray a = Of({"dog", "BLACKCAT", "CAT:a pet", "cat:a pet", "CAT"});
-  // Whether found, then NewIndex.
-  const auto found = [&](bool hit) {
-    return std::to_string(hit) + "@" + std::to_string(a.NewIndex());
-  };
-  EXPECT_EQ(found(a.FindItem("cat", false)), "1@1");
-  EXPECT_EQ(found(a.FindItem("cat", true)), "1@4");
-  EXPECT_EQ(found(a.FindItem("cow", false)), "0@-1");
-  EXPECT_EQ(a.FindStringOnce("CAT"), 4);
-  EXPECT_EQ(a.FindStringOnce("Dog"), -1);
-  EXPECT_EQ(a.FindStringLeftOne("CAT"), 2);
-  EXPECT_EQ(a.FindStringLeftOne("cat:"), 3);
-  EXPECT_EQ(a.FindStringLeftOne("CAT:a pets"), -1);
-  a.SetItemData(3, 42);
-  EXPECT_EQ(found(a.FindItemData(42)), "1@3");
-  EXPECT_EQ(found(a.FindItemData(43)), "0@-1");
-  EXPECT_EQ(a.FindStringOnceWild("C*"), 2);
-  EXPECT_EQ(a.FindStringOnceWild("c?t"), -1);
-  // FindString lists the matches' indexes in the item data of the first slots.
-  EXPECT_EQ(a.FindString("?AT*"), 1);
-  EXPECT_EQ(std::vector<int32_t>({a.ItemData(0), a.ItemData(1), a.ItemData(3)}),
-            std::vector<int32_t>({2, 4, 42}));
-  EXPECT_EQ(a.FindString("X*"), -1);
+// The searches, step by step against a plain model, are the simple array fuzz harness's; a
+// model that small never reaches this limit.
+TEST(SimpleArray, FindStringStopsAfterStoringIndex32001) {
   clsSimpleArray big = Of(Items(32005, "W"));
-  EXPECT_EQ(big.FindString("W"), 32001);  // stops after storing index 32001
+  EXPECT_EQ(big.FindString("W"), 32001);
   EXPECT_EQ(big.ItemData(32001), 32001);
 }
 

@@ -6,23 +6,15 @@
 #include <utility>
 
 #include "output/ipuz.h"
-#include "puzzle/puzzle_record.h"
+#include "support/blank_puzzle.h"
 
 namespace sl {
 namespace {
 
-Puzzle FromRecord(const std::string& line) {
-  const std::optional<PuzzleRecord> record = ParsePuzzleRecord(line);
-  EXPECT_TRUE(record) << line;
-  Puzzle puzzle;
-  if (record) ApplyRecord(puzzle, *record);
-  return puzzle;
-}
-
 TEST(IpuzTest, BarsAreOpenOnlyAtTheLinksAndRowNumbersStandInColumnOne) {
   // Row 1 links at every column (no bar under it), row 2 at column 2 only (given three times);
   // the last row never has a bar. (tests/cli/ipuz_reader reads whole files with a real parser.)
-  const Puzzle puzzle = FromRecord("3;030102;020202;ABC,1;DEF,1;GHI,2;");
+  const Puzzle puzzle = test::PuzzleOf("3;030102;020202;ABC,1;DEF,1;GHI,2;");
   const std::string text = IpuzText(puzzle, "puzzles.txt", 7);
   EXPECT_NE(text.find("  \"puzzle\": [\n"
                       "    [1, 0, 0],\n"
@@ -45,7 +37,7 @@ TEST(IpuzTest, OnlyAFullGridIsACrossword) {
       {"3;010203;010203;ABC,0;DEFG,0;GHI,0;", false}, // a long word sticks out
   };
   for (const auto& [line, full] : cases) {
-    EXPECT_EQ(IpuzGridProblem(FromRecord(line)).empty(), full) << line;
+    EXPECT_EQ(IpuzGridProblem(test::PuzzleOf(line)).empty(), full) << line;
   }
   EXPECT_FALSE(IpuzGridProblem(Puzzle{}).empty());  // nothing read at all
 }

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 
-#include "output/page_limits.h"
 #include "output/print_range.h"
 
 namespace sl {
@@ -47,29 +45,6 @@ TEST(PrintRange, DefaultPdfNamesBesideTheFileOrInTheCurrentFolder) {
   EXPECT_EQ(DefaultPdfName("puzzles.txt", 7, 7), "puzzles-7.pdf");
   EXPECT_EQ(DefaultPdfName("/a.b/book", 1, 2), "/a.b/book-1-2.pdf");
   EXPECT_EQ(DefaultPdfName("", 1, 1), "puzzles-1.pdf");
-}
-
-TEST(PageLimits, EverySetterKeepsTheOrderOfTheFour) {
-  using Setter = void (PageLimits::*)(int16_t);
-  using Four = std::array<int16_t, 4>;  // min, from, to, max
-  const struct {
-    Setter set;
-    int16_t value;
-    Four expected;
-  } steps[] = {
-      {&PageLimits::SetMin, 5, {5, 5, 5, 5}},       {&PageLimits::SetMax, 9, {5, 5, 5, 9}},
-      {&PageLimits::SetFromPage, 2, {2, 2, 5, 9}},  {&PageLimits::SetFromPage, 9, {2, 9, 9, 9}},
-      {&PageLimits::SetToPage, 12, {2, 9, 12, 12}}, {&PageLimits::SetMin, 10, {10, 10, 12, 12}},
-      {&PageLimits::SetToPage, 1, {1, 1, 1, 12}},
-      {&PageLimits::SetMax, -7, {0, 0, 0, 0}},  // a negative value is taken as 0
-  };
-  PageLimits limits;
-  for (const auto& step : steps) {
-    (limits.*step.set)(step.value);
-    EXPECT_EQ((Four{limits.min(), limits.FromPage(), limits.ToPage(), limits.max()}),
-              step.expected)
-        << "step " << &step - steps;
-  }
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include "puzzle/clue_list.h"
 #include "puzzle/linked_letters.h"
-#include "puzzle/puzzle_record.h"
 #include "puzzle/wrap_text.h"
+#include "support/blank_puzzle.h"
 #include "support/recording_surface.h"
 
 namespace sl {
@@ -13,11 +13,7 @@ using test::DrawCall;
 using test::RecordingSurface;
 using Lines = std::vector<std::string>;
 
-Puzzle PuzzleOf(const char* record) {
-  Puzzle puzzle;
-  ApplyRecord(puzzle, *ParsePuzzleRecord(record));
-  return puzzle;
-}
+using test::PuzzleOf;
 
 TEST(LinkedLetters, DistinctLettersOfTheWordsBelowEachLinkSorted) {
   // Link 1 takes E, A, E from word 2; link 2 takes T, A, S from word 3, in any order of columns.
@@ -50,7 +46,8 @@ TEST(ClueList, NumbersWrappedCluesAndReturnsTheHeight) {
   puzzle.Clue[2] = "";
   RecordingSurface surface;
   // The recording's characters are 100 wide: " 12. " is 500, so the texts start at 600, not 450.
-  const int height = DrawClueList(surface, puzzle, 1000 + 20 + 600, 8.5, kBlack);
+  std::vector<ClueSpan> spans;
+  const int height = DrawClueList(surface, puzzle, 1000 + 20 + 600, 8.5, kBlack, &spans);
 
   const auto texts = surface.CallsOf(DrawCall::Text);
   std::vector<std::string> printed;
@@ -61,6 +58,12 @@ TEST(ClueList, NumbersWrappedCluesAndReturnsTheHeight) {
   EXPECT_EQ(printed, (Lines{"--@100,0", " 1.@100,200", "one two@600,200", "three@600,400",
                             " 2.@100,648", "@600,648", "--@100,896"}));
   EXPECT_EQ(height, 848 + 400);
+  // Each clue's place covers its lines, the gap between clues left out.
+  ASSERT_EQ(spans.size(), 2u);
+  EXPECT_EQ(spans[0].top, 200);
+  EXPECT_EQ(spans[0].bottom, 600);
+  EXPECT_EQ(spans[1].top, 648);
+  EXPECT_EQ(spans[1].bottom, 848);
   EXPECT_EQ(texts[0].font.points, 8.5);  // half of an odd grid font size
 
   surface.Clear();

@@ -4,7 +4,7 @@
 
 #include "puzzle/grid_drawing.h"
 #include "puzzle/grid_layout.h"
-#include "puzzle/puzzle_record.h"
+#include "support/blank_puzzle.h"
 #include "support/recording_surface.h"
 
 namespace sl {
@@ -34,8 +34,7 @@ struct Scene {
   Puzzle puzzle;
   GridGeometry geometry;
   GridLook look;
-  explicit Scene(int style = 2) {
-    ApplyRecord(puzzle, *ParsePuzzleRecord("3;010302;010203;ABC,1;ABC,2;ABC,3;"));
+  explicit Scene(int style = 2) : puzzle(test::PuzzleOf("3;010302;010203;ABC,1;ABC,2;ABC,3;")) {
     ComputeGridLayout(geometry, puzzle.PuzzleSize);
     look.GridStyle = style;
   }

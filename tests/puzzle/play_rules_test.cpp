@@ -96,10 +96,10 @@ TEST(CellAtPoint, FindsOnlyLetterCellsInsideTheGrid) {
   EXPECT_EQ(CellAtPoint(p, g, 500, 100), (Cell{1, 1}));
   EXPECT_EQ(CellAtPoint(p, g, 900, 640), (Cell{2, 2}));  // the next row's top edge
   EXPECT_EQ(CellAtPoint(p, g, 5299, 6040 + 539), (Cell{12, 12}));
-  EXPECT_FALSE(CellAtPoint(p, g, 499, 300));   // left of the grid
-  EXPECT_FALSE(CellAtPoint(p, g, 600, 99));    // above it
-  EXPECT_FALSE(CellAtPoint(p, g, 5300, 300));  // right of it
-  EXPECT_FALSE(CellAtPoint(p, g, 600, 100 + 12 * 540));
+  // Left of the grid, above it, right of it and below it.
+  for (const auto& [x, y] : {std::pair{499, 300}, {600, 99}, {5300, 300}, {600, 100 + 12 * 540}}) {
+    EXPECT_FALSE(CellAtPoint(p, g, x, y)) << x << "," << y;
+  }
   p.Entry[1][1] = "";
   EXPECT_FALSE(CellAtPoint(p, g, 550, 150));
   // The keyboard puts the marker on the cell's corner, the mouse 32 twips further in.

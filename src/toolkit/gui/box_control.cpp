@@ -7,6 +7,7 @@
 
 #include "toolkit/gui/twip_geometry.h"
 #include "output/render/qpainter_surface.h"
+#include "toolkit/gui/accessible_controls.h"
 
 namespace sl {
 namespace {
@@ -32,6 +33,23 @@ int ShiftStateValue(Qt::KeyboardModifiers modifiers) {
   return shift;
 }
 
+bool IsPressKey(const QKeyEvent& event) {
+  if (event.isAutoRepeat() || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    return false;
+  }
+  const int key = event.key();
+  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+void DrawFocusFrame(QPainter& painter, const QRect& area) {
+  painter.save();
+  painter.setClipping(false);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+  painter.drawRect(area.adjusted(2, 2, -4, -4));
+  painter.restore();
+}
+
 MouseArgs MouseArgsOf(const QMouseEvent& event, const QWidget& widget) {
   MouseArgs args;
   args.button = MouseButtonValue(event.button());
@@ -45,7 +63,8 @@ BoxControl::BoxControl(QWidget* parent) : QWidget(parent) {
   QFont caption = font();
   caption.setPointSizeF(kDefaultFontPoints);
   setFont(caption);
-  setFocusPolicy(Qt::NoFocus);  // the keyboard does not operate the button
+  setFocusPolicy(Qt::TabFocus);  // reached with Tab; a click does not take the focus
+  InstallAccessibleControls();
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -136,6 +155,7 @@ void BoxControl::paintEvent(QPaintEvent*) {
                     kPictureSize);
     picture_.paint(&painter, box);
   }
+  if (hasFocus()) DrawFocusFrame(painter, rect());
 }
 
 void BoxControl::mousePressEvent(QMouseEvent* event) {
@@ -144,6 +164,39 @@ void BoxControl::mousePressEvent(QMouseEvent* event) {
 
 void BoxControl::mouseReleaseEvent(QMouseEvent* event) {
   ReportMouse(*this, *event, &BoxControl::MouseUp);
+}
+
+}  // namespace sl
+
+namespace sl {
+
+void BoxControl::ReportCentre(void (BoxControl::*signal)(int, int, float, float), int button,
+                              int shift) {
+  Q_EMIT (this->*signal)(button, shift, static_cast<float>(PixelsToTwipsX(*this, width() / 2)),
+                         static_cast<float>(PixelsToTwipsY(*this, height() / 2)));
+}
+
+void BoxControl::Press(int button) {
+  if (!isEnabled()) return;
+  ReportCentre(&BoxControl::MouseDown, button, 0);
+  ReportCentre(&BoxControl::MouseUp, button, 0);
+}
+
+// Space and Enter press on the way down and release on the way up, so a button that acts while
+// held (the solution display) works from the keyboard too.
+void BoxControl::keyPressEvent(QKeyEvent* event) {
+  if (!ReportKey(*event, &BoxControl::MouseDown)) QWidget::keyPressEvent(event);
+}
+
+void BoxControl::keyReleaseEvent(QKeyEvent* event) {
+  if (!ReportKey(*event, &BoxControl::MouseUp)) QWidget::keyReleaseEvent(event);
+}
+
+bool BoxControl::ReportKey(QKeyEvent& event, void (BoxControl::*signal)(int, int, float, float)) {
+  if (!IsPressKey(event)) return false;
+  ReportCentre(signal, kMouseLeft, ShiftStateValue(event.modifiers()));
+  event.accept();
+  return true;
 }
 
 }  // namespace sl

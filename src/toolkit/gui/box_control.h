@@ -1,13 +1,17 @@
 #pragma once
 // The game's own command button: self-drawn (a caption centred on a plain background with a
-// raised edge, optionally a small picture), no pressed, focused or disabled look. It only reports
-// mouse presses and releases; hosts act on the release.
+// raised edge, optionally a small picture), no pressed or disabled look. It reports mouse presses
+// and releases; hosts act on the release. Reached with Tab, it shows a dotted focus frame, and
+// Space or Enter press and release it like the left mouse button.
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
 #include "common/colour.h"
 #include "common/mouse_buttons.h"
+
+class QPainter;
 
 namespace sl {
 
@@ -24,6 +28,13 @@ struct MouseArgs {
   float y = 0;
 };
 MouseArgs MouseArgsOf(const QMouseEvent& event, const QWidget& widget);
+
+// Space, Enter or Return without Ctrl or Alt: the keys that press a focused button. Held keys
+// repeat; only their first press and last release count.
+bool IsPressKey(const QKeyEvent& event);
+
+// The dotted frame a focused self-drawn control shows inside its edge.
+void DrawFocusFrame(QPainter& painter, const QRect& area);
 
 // Reports a press or release through the control's signal (button, shift, x, y) when the button
 // is one the game knows; the event is consumed either way.
@@ -67,6 +78,10 @@ class BoxControl : public QWidget {
 
   void Refresh() { update(); }
 
+  // A full click at the button's centre (an assistive tool's press, a shortcut key); button 1
+  // left, 2 right.
+  void Press(int button = kMouseLeft);
+
   QSize sizeHint() const override;
 
  Q_SIGNALS:
@@ -78,9 +93,16 @@ class BoxControl : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
+  // The left button's report at the centre, as a key or an assistive tool gives it.
+  void ReportCentre(void (BoxControl::*signal)(int, int, float, float), int button, int shift);
+  // A press key reported through the signal; false for any other key.
+  bool ReportKey(QKeyEvent& event, void (BoxControl::*signal)(int, int, float, float));
+
   QString caption_;
   Colour foreColor_ = kButtonText;
   Colour backColor_ = kButtonFace;

@@ -1,6 +1,9 @@
 #include "toolkit/gui/fit_label.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
+
+#include "toolkit/gui/accessible_controls.h"
 
 namespace sl {
 namespace {
@@ -9,11 +12,20 @@ constexpr double kPointStep = 0.5;
 
 }  // namespace
 
-FitLabel::FitLabel(QWidget* parent) : QLabel(parent), base_(font()) {}
+FitLabel::FitLabel(QWidget* parent) : QLabel(parent), base_(font()) {
+  InstallAccessibleControls();
+}
 
 void FitLabel::SetFittedText(const QString& text) {
+  const QString shown = this->text();
   full_ = text;
   Fit();
+  // A changed text is announced by the label itself; the same text again ("Not done yet" after
+  // a second check) is news to the player too.
+  if (this->text() == shown && accessibleName().isEmpty()) {
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+  }
 }
 
 void FitLabel::resizeEvent(QResizeEvent* event) {

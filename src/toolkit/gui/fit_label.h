@@ -16,6 +16,8 @@ class FitLabel : public QLabel {
   explicit FitLabel(QWidget* parent = nullptr);
 
   void SetFittedText(const QString& text);
+  // The text as given, before any shortening.
+  QString FullText() const { return full_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -1,17 +1,21 @@
 // The grid surface and the clue panel.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 
+#include "gui_support/heard_events.h"
 #include "toolkit/gui/picture_box.h"
 #include "toolkit/gui/twip_geometry.h"
 #include "puzzle/grid_layout.h"
 #include "puzzle/gui/clue_panel.h"
 #include "puzzle/gui/grid_view.h"
+#include "puzzle/puzzle_record.h"
 
 namespace sl {
 namespace {
@@ -90,18 +94,179 @@ TEST(CluePanelTest, TheWheelScrollsALongListBetweenItsEnds) {
 }
 
 // Moves and key presses on the grid are played through in the play command tests.
-TEST(GridViewTest, TabIsTypedOnTheGridInsteadOfMovingTheFocus) {
+TEST(GridViewTest, TabMovesOnFromTheGridAndTypesNothing) {
+  QWidget window;
+  auto* view = new GridView(&window);
+  PlaceInTwips(*view, 30, 30, kGridSurfaceWidth, kGridSurfaceHeight);
+  auto* next = new QPushButton(&window);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QSignalSpy typed(view, &GridView::CharTyped);
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_Left);
+  QTest::keyClick(view, Qt::Key_Tab);
+  EXPECT_TRUE(next->hasFocus());
+  EXPECT_EQ(typed.count(), 0);
+}
+
+// A 4 by 4 puzzle on a grid that speaks: words 1-2 linked in columns 1, 3 and 4.
+class SpokenGridTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ApplyRecord(puzzle, *ParsePuzzleRecord("4;010304;020304;020304;BEAT,1;BOAT,1;COAT,1;MOAT,1;"));
+    puzzle.Clue[2] = "a small ship";
+    ComputeGridLayout(geometry, 4, kGridSurfaceWidth);
+    PlaceInTwips(view, 30, 30, kGridSurfaceWidth, kGridSurfaceHeight);
+    view.ShowsPuzzle(puzzle, geometry);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.setFocus();
+    // What letter entry does with a typed letter.
+    QObject::connect(&view, &GridView::CharTyped, [this](const QString& text) {
+      if (auto cell = view.SelectedCell()) {
+        puzzle.Entry[cell->row][cell->col] = text.toUpper().toStdString();
+      }
+    });
+    heard.Clear();
+  }
+  void Select(int row, int col) {
+    const Point corner = KeyboardMarkerPosition(geometry, {row, col});
+    view.MoveMarker(corner.x, corner.y);
+    view.ShowMarker(true);
+  }
+  QAccessibleInterface& Table() { return *QAccessible::queryAccessibleInterface(&view); }
+
+  test::HeardEvents heard;
+  Puzzle puzzle;
+  GridGeometry geometry;
   GridView view;
-  PlaceInTwips(view, 30, 30, kGridSurfaceWidth, kGridSurfaceHeight);
-  view.show();
-  QSignalSpy released(&view, &GridView::KeyReleased);
-  QSignalSpy typed(&view, &GridView::CharTyped);
-  view.setFocus();
-  QTest::keyClick(&view, Qt::Key_Left);
-  QTest::keyClick(&view, Qt::Key_Tab);
-  ASSERT_EQ(typed.count(), 1);  // the arrow types nothing
-  EXPECT_EQ(typed[0][0].toString(), QStringLiteral("\t"));
-  EXPECT_EQ(released.count(), 2);
+};
+
+TEST_F(SpokenGridTest, IsATableOfTheCellsWithTheirLettersLinksAndPlaces) {
+  QAccessibleTableInterface* table = Table().tableInterface();
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(Table().role(), QAccessible::Table);
+  EXPECT_EQ(table->rowCount(), 4);
+  EXPECT_EQ(Table().childCount(), 16);
+  QAccessibleInterface* cell = table->cellAt(1, 2);  // row 2, column 3
+  ASSERT_NE(cell, nullptr);
+  EXPECT_EQ(cell->role(), QAccessible::Cell);
+  EXPECT_EQ(cell->text(QAccessible::Name),
+            QStringLiteral("empty, linked to the cells above and below"));
+  EXPECT_EQ(cell->text(QAccessible::Description),
+            QStringLiteral("Row 2, column 3. Clue 2: a small ship"));
+  EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
+  EXPECT_EQ(Table().indexOfChild(cell), 6);
+  // The cell's place on the screen is where it is drawn: the tool finds it there again.
+  EXPECT_EQ(Table().childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+
+  puzzle.Wlist.clear();  // no puzzle: no cells
+  EXPECT_EQ(table->rowCount(), 0);
+  EXPECT_EQ(Table().childCount(), 0);
+}
+
+TEST_F(SpokenGridTest, TheSelectedCellTakesTheFocusAndItsNewLetterIsHeard) {
+  QSignalSpy moved(&view, &GridView::SelectedCellChanged);
+  Select(2, 3);
+  EXPECT_EQ(heard.Names(QAccessible::Focus),
+            QStringList{QStringLiteral("empty, linked to the cells above and below")});
+  ASSERT_EQ(moved.count(), 1);
+  EXPECT_EQ(moved[0], (QList<QVariant>{2, 3}));
+  EXPECT_EQ(Table().focusChild(), Table().tableInterface()->cellAt(1, 2));
+  EXPECT_TRUE(Table().focusChild()->state().focused);
+
+  QTest::keyClick(&view, Qt::Key_Q);
+  EXPECT_EQ(heard.Names(QAccessible::NameChanged),
+            QStringList{QStringLiteral("Q, linked to the cells above and below")});
+  QTest::keyClick(&view, Qt::Key_Right);  // a key that changes no letter says nothing
+  EXPECT_EQ(heard.Names(QAccessible::NameChanged).size(), 1);
+
+  // The mouse puts the marker further into the cell: still the same cell, nothing new.
+  const Point corner = MouseMarkerPosition(geometry, {2, 3});
+  view.MoveMarker(corner.x, corner.y);
+  EXPECT_EQ(moved.count(), 1);
+  view.Marker().hide();  // a new puzzle hides the marker
+  EXPECT_EQ(moved.count(), 2);
+  EXPECT_EQ(moved[1], (QList<QVariant>{-1, -1}));
+  EXPECT_EQ(Table().focusChild(), nullptr);
+}
+
+TEST_F(SpokenGridTest, AnAssistiveToolPicksARowAndTheGridAsksForItsCell) {
+  QSignalSpy requested(&view, &GridView::CellRequested);
+  puzzle.Entry[3][1] = "";  // a row whose first column has no cell
+  EXPECT_TRUE(Table().tableInterface()->selectRow(2));
+  Select(1, 4);
+  Table().tableInterface()->cellAt(3, 0)->actionInterface()->doAction(
+      QAccessibleActionInterface::setFocusAction());
+  ASSERT_EQ(requested.count(), 2);
+  EXPECT_EQ(requested[0], (QList<QVariant>{3, 2}));  // the row's first letter cell
+  EXPECT_EQ(requested[1], (QList<QVariant>{4, 4}));  // the selected cell's column
+}
+
+TEST(CluePanelSpeech, ListsTheCluesAndTheKeysPickTheCurrentOne) {
+  test::HeardEvents heard;
+  CluePanel panel;
+  PlaceInTwips(panel, 0, 0, 3195, 6510);
+  panel.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+  Puzzle puzzle;
+  for (const char* word : {"BEAT", "BOAT", "COAT"}) puzzle.Wlist.push_back(word);
+  puzzle.Clue = {"", "to strike", "a small ship", "a\rcover"};
+  panel.DrawClues(puzzle, "Arial", 8, kBlack, kWhite);
+  QAccessibleInterface& list = *QAccessible::queryAccessibleInterface(&panel);
+  EXPECT_EQ(list.role(), QAccessible::List);
+  ASSERT_EQ(list.childCount(), 3);
+  EXPECT_EQ(list.child(2)->role(), QAccessible::ListItem);
+  EXPECT_EQ(list.child(2)->text(QAccessible::Name), QStringLiteral("3. a cover"));
+
+  QSignalSpy chosen(&panel, &CluePanel::ClueChosen);
+  heard.Clear();
+  panel.setFocus();  // the first clue becomes current
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+    QTest::keyClick(&panel, key);
+  }
+  EXPECT_EQ(panel.CurrentClue(), 2);
+  EXPECT_EQ(heard.Names(QAccessible::Focus),
+            (QStringList{QStringLiteral("1. to strike"), QStringLiteral("2. a small ship"),
+                         QStringLiteral("3. a cover"), QStringLiteral("2. a small ship")}));
+  EXPECT_TRUE(list.tableInterface()->isRowSelected(1));
+  QTest::keyClick(&panel, Qt::Key_Return);
+  ASSERT_EQ(chosen.count(), 1);
+  EXPECT_EQ(chosen[0][0].toInt(), 2);
+
+  EXPECT_TRUE(list.tableInterface()->selectRow(0));  // an assistive tool picks clue 1
+  EXPECT_EQ(panel.CurrentClue(), 1);
+  EXPECT_FALSE(list.tableInterface()->selectRow(3));
+  panel.Clear();
+  EXPECT_EQ(list.childCount(), 0);
+  EXPECT_EQ(panel.CurrentClue(), 0);
+}
+
+// The list is far taller than the panel: the current clue is moved into view and framed there.
+TEST(CluePanelSpeech, TheCurrentClueIsBroughtIntoViewWhereTheToolFindsIt) {
+  CluePanel panel;
+  PlaceInTwips(panel, 0, 0, 3195, 6510);
+  panel.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+  Puzzle puzzle;
+  for (int k = 1; k <= 12; ++k) {
+    puzzle.Wlist.push_back("WORDWORDWORD");
+    puzzle.Clue[k] = "a clue that is long enough to wrap over four or five lines of the panel, "
+                     "which makes twelve of them far taller than the panel itself";
+  }
+  panel.DrawClues(puzzle, "Arial", 8.5, kBlack, kWhite);
+  panel.setFocus();
+  QTest::keyClick(&panel, Qt::Key_End);
+  QAccessibleInterface& list = *QAccessible::queryAccessibleInterface(&panel);
+  const QRect last = list.child(11)->rect().translated(-panel.mapToGlobal(QPoint(0, 0)));
+  EXPECT_LT(panel.Inner().y(), 0);
+  EXPECT_TRUE(panel.rect().contains(last)) << last.top() << " " << last.bottom();
+  EXPECT_EQ(list.childAt(list.child(11)->rect().center().x(), list.child(11)->rect().center().y()),
+            list.child(11));
+  QTest::keyClick(&panel, Qt::Key_Home);
+  const QRect first = list.child(0)->rect().translated(-panel.mapToGlobal(QPoint(0, 0)));
+  EXPECT_TRUE(panel.rect().contains(first)) << first.top() << " " << first.bottom();
+  EXPECT_LE(panel.Inner().y(), 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
+#include <tuple>
 
 namespace sl {
 namespace {
@@ -57,11 +58,10 @@ TEST_F(BoxControlTest, DrawsRaisedEdgeOverTheBackColourWithNoPressedLook) {
   const auto at = [&](int x, int y) {
     return idle.pixelColor(x * idle.width() / 21, y * idle.height() / 23);
   };
-  EXPECT_EQ(at(0, 10), QColor(Qt::white));   // left edge
-  EXPECT_EQ(at(10, 0), QColor(Qt::white));   // top edge
-  EXPECT_EQ(at(20, 10), QColor(Qt::black));  // right edge
-  EXPECT_EQ(at(10, 22), QColor(Qt::black));  // bottom edge
-  EXPECT_EQ(at(3, 3), QColor(200, 100, 50));
+  // The left, top, right and bottom edges, and the inside.
+  const std::tuple<int, int, QColor> pixels[] = {{0, 10, Qt::white}, {10, 0, Qt::white},
+      {20, 10, Qt::black}, {10, 22, Qt::black}, {3, 3, QColor(200, 100, 50)}};
+  for (const auto& [x, y, colour] : pixels) EXPECT_EQ(at(x, y), colour) << x << "," << y;
   QTest::mousePress(&box, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
   EXPECT_EQ(box.grab().toImage(), idle);
   QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
