@@ -88,7 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<std::string> lines = fuzz::ReferenceLines(text);
   std::vector<std::string> expected;
   for (const std::string& line : lines) {
-    if (static_cast<int32_t>(line.size()) == n) expected.push_back(line);
+    // Words are held in capitals, as the player types them.
+    if (static_cast<int32_t>(line.size()) == n) expected.push_back(ToUpperCp1252(line));
   }
 
   const fuzz::TempFile file("words", text);

@@ -14,19 +14,19 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-TEST(ReadDictionary, KeepsLinesOfExactlyTheSizeAsRead) {
+TEST(ReadDictionary, KeepsLinesOfExactlyTheSizeInUpperCase) {
   test::TempFolder folder;
   const std::string path = folder.Write("d.txt",
                                         "ABCDEFGH\r\n"
                                         "ABCDEFGH \r\n"  // a trailing blank makes it too long
-                                        "abcdefgh\r\n"   // lower case is taken as it stands
+                                        "abcd\xE9" "fgh\r\n"   // lower case is read as capitals
                                         "SHORT\r\n"
                                         "ABCDEFGHI\r\n"
                                         "ABCDEFGH\r\n"   // duplicates stay
                                         "ZYXWVUTS");     // the last line needs no line end
   clsSimpleArray dictionary;
   ASSERT_TRUE(ReadDictionaryWords(path, 8, dictionary));
-  EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH", "abcdefgh", "ABCDEFGH", "ZYXWVUTS"}));
+  EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH", "ABCD\xC9" "FGH", "ABCDEFGH", "ZYXWVUTS"}));
   ASSERT_TRUE(ReadDictionaryWords(path, 9, dictionary));  // a new size replaces the words
   EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH ", "ABCDEFGHI"}));
 
