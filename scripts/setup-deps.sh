@@ -5,12 +5,13 @@ set -euo pipefail
 
 PACKAGES=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev
   qt6-base-private-dev
   libgtest-dev libbenchmark-dev
-  wordnet-base wamerican wbritish-huge scowl
+  wordnet-base wamerican wbritish-huge scowl wamerican-insane
   fonts-liberation2
-  xvfb xauth
+  xvfb xauth x11-utils
+  cups-daemon
   poppler-utils
   desktop-file-utils appstream
   man-db

@@ -9,6 +9,7 @@
 #include "common/numbers.h"
 #include "common/text_lines.h"
 #include "generation/dictionary.h"
+#include "output/render/qpainter_surface.h"
 #include "toolkit/gui/box_control.h"
 #include "toolkit/gui/msg_form.h"
 #include "toolkit/gui/native_path.h"
@@ -155,8 +156,9 @@ void CreationCommands::EndCreate(CreateOutcome outcome) {
       form_.SetStatus(std::string(kCannotCreateAPuzzle));
       break;
     case CreationEnd::Result::WriteFailed:
+      // The path is the system's text; the box shows code-page text.
       MsgboxA("Cannot write the puzzle to file:" + std::string(kCrLf) +
-                  form_.State().folders.TempPuzzleFile(),
+                  ToCp1252(FromNativePath(form_.State().folders.TempPuzzleFile())),
               "vbok+vbcritical");
       form_.SetStatus(std::string(kErrorInWritingPuzzle));
       break;

@@ -1,7 +1,9 @@
 #include "app/dictionary_commands.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <memory>
 
 #include "app/file_prompt.h"
@@ -28,6 +30,7 @@ class WindowClueSource final : public ClueSource {
     GameState& state = form_.State();
     if (!state.meanings.Empty()) return true;
     form_.SetStatus(std::string(kReadingMeanings));
+    form_.Statx().repaint();  // the wait for the worker's read holds the event loop
     if (preload_.TakeInto(state.meanings)) return true;
     return state.meanings.Read(MeaningsFile());
   }
@@ -50,18 +53,66 @@ DictionaryCommands::DictionaryCommands(Form1& form) : form_(form) {
   connect(&form_, &Form1::DictionaryNeeded, this,
           [this] { ReadDictionary(form_.State().play.DictionaryFile); });
   form_.State().clues = std::make_unique<WindowClueSource>(form_);
+  escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), &form_);
+  escape_->setContext(Qt::WindowShortcut);
+  escape_->setEnabled(false);  // Escape clears a cell unless a read runs
+  connect(escape_, &QShortcut::activated, this, [this] { CancelReading(); });
+  connect(&job_, &DictionaryJob::Finished, this, &DictionaryCommands::OnReadFinished);
 }
 
 void DictionaryCommands::LoadDictionary() {
   form_.Run(GameCommand::LoadDictionary, [this] {
     const std::string name =
         AskForFile(form_, {"Select a Dictionary file", "*.txt;*.dic", "OPEN"});
-    if (!name.empty()) ReadDictionary(name);
+    if (!name.empty()) StartReading(name);
   });
 }
 
 void DictionaryCommands::LoadDictionaryNamed(const std::string& path) {
-  form_.Run(GameCommand::LoadDictionary, [this, path] { ReadDictionary(path); });
+  form_.Run(GameCommand::LoadDictionary, [this, path] { StartReading(path); });
+}
+
+void DictionaryCommands::StartReading(const std::string& path) {
+  form_.Controller().Begin(Activity::DictionaryRead);
+  SetReading(true);
+  job_.Start(path, form_.State().puzzle.PuzzleSize);
+}
+
+void DictionaryCommands::CancelReading() {
+  if (Reading()) job_.RequestCancel();
+}
+
+void DictionaryCommands::SetReading(bool reading) {
+  form_.SetBusyPointer(reading);
+  form_.Controls().cmdcreate->setEnabled(!reading);
+  form_.Controls().mnucreate->setEnabled(!reading);
+  escape_->setEnabled(reading);
+  if (!reading) return;
+  form_.SetStatus(std::string(kReadingDictionary));
+  form_.Statx().repaint();  // on screen even when the read ends before the next paint
+}
+
+void DictionaryCommands::OnReadFinished(const std::shared_ptr<DictionaryRead>& result) {
+  if (result->read && result->size != form_.State().puzzle.PuzzleSize) {
+    // A puzzle of another size was shown meanwhile: the words of that size are wanted now.
+    job_.Start(result->path, form_.State().puzzle.PuzzleSize);
+    return;
+  }
+  SetReading(false);
+  if (result->read) {
+    form_.State().dictionary = std::move(result->words);
+    SetDictionaryFile(result->path);
+    form_.SetStatus(std::string(kDictionaryRead));
+  } else {
+    form_.SetStatus(std::string(result->cancelled ? kDictionaryReadCanceled : kErrorInDictionary));
+  }
+  form_.Controller().End();
+}
+
+void DictionaryCommands::SetDictionaryFile(const std::string& path) {
+  form_.State().play.DictionaryFile = path;
+  form_.Label2().setText(FromNativePath(FileNameOf(path)));
+  form_.Label2().setToolTip(FromNativePath(path));
 }
 
 bool DictionaryCommands::ReadDictionary(const std::string& path) {
@@ -70,11 +121,7 @@ bool DictionaryCommands::ReadDictionary(const std::string& path) {
   form_.SetStatus(std::string(kReadingDictionary));
   form_.Statx().repaint();  // the read holds the event loop: show the text before it starts
   const bool ok = ReadDictionaryWords(path, state.puzzle.PuzzleSize, state.dictionary);
-  if (ok) {
-    state.play.DictionaryFile = path;
-    form_.Label2().setText(FromNativePath(FileNameOf(path)));
-    form_.Label2().setToolTip(FromNativePath(path));
-  }
+  if (ok) SetDictionaryFile(path);
   form_.SetStatus(std::string(ok ? kDictionaryRead : kErrorInDictionary));
   form_.SetBusyPointer(false);
   return ok;

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "app/form1.h"
-#include "toolkit/gui/program_icon.h"
+#include "toolkit/gui/application_identity.h"
 
 namespace {
 
@@ -44,11 +44,7 @@ int main(int argc, char** argv) {
   previousHandler = qInstallMessageHandler(StartupMessageHandler);
   QApplication app(argc, argv);
   applicationStarted = true;
-  QApplication::setApplicationName(QStringLiteral("Stacklinks"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Stacklinks"));
-  QApplication::setWindowIcon(sl::ProgramIcon());
-  // Ties the window to the installed menu entry, so the desktop shows its name and icon.
-  QGuiApplication::setDesktopFileName(QString::fromLatin1(STACKLINKS_APP_ID));
+  sl::SetUpApplicationIdentity(STACKLINKS_APP_ID);
 
   sl::Form1 form;
   form.StartUp();

@@ -9,8 +9,10 @@ const QString kTitle = QStringLiteral("Stacklinks");
 
 }  // namespace
 
+// The plain system box: a text and OK, no picture.
 void Inform(QWidget& parent, const QString& text) {
-  QMessageBox::information(&parent, kTitle, text);
+  QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, &parent);
+  box.exec();
 }
 
 void Warn(QWidget& parent, const QString& text) { QMessageBox::warning(&parent, kTitle, text); }

@@ -23,6 +23,15 @@
 #include "toolkit/gui/native_path.h"
 
 namespace sl {
+namespace {
+
+// The reason comes from the file system or the print system, in the system's text.
+std::string PrintFailedText(const PrintOutcome& outcome) {
+  if (outcome.error.empty()) return kPrintFailed;
+  return std::string(kPrintFailed) + ":\r\n" + ToCp1252(QString::fromStdString(outcome.error));
+}
+
+}  // namespace
 
 PaperCommands::PaperCommands(Form1& form)
     : form_(form), printDialog_(std::make_unique<clsPrintDialog>()) {
@@ -85,7 +94,7 @@ void PaperCommands::PrintRange(int32_t first, int32_t last) {
   if (!run.declined) {
     form_.ShowPuzzle(play.PuzzleFile, remembered);
     if (run.outcome.failed) {
-      MsgboxA(kPrintFailed, kRangeMessageStyle);
+      MsgboxA(PrintFailedText(run.outcome), kRangeMessageStyle);
     } else {
       MsgboxA(PuzzlesPrintedText(run.outcome.printed), "vbinformation+vbok");
     }

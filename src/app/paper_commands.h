@@ -12,8 +12,7 @@ class Form1;
 class PrntForm;
 class clsPrintDialog;
 
-inline constexpr const char* kPrintFailed =
-    "Printing failed: the printer or file cannot be written";
+inline constexpr const char* kPrintFailed = "Printing failed";
 
 class PaperCommands : public QObject {
   Q_OBJECT

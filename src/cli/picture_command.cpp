@@ -1,6 +1,7 @@
 // stacklinks-tool picture: the clipboard picture of one puzzle as a PNG file, at a screen's 15
 // twips a pixel.
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 
 #include "cli/clue_source_factory.h"
@@ -8,6 +9,7 @@
 #include "cli/offscreen_gui.h"
 #include "cli/options.h"
 #include "cli/shown_puzzle.h"
+#include "common/files.h"
 #include "output/render/sheet_picture.h"
 
 namespace sl::cli {
@@ -44,7 +46,11 @@ int RunPicture(const std::vector<std::string>& args) {
   sheet.file = file;
   OffscreenGui gui;
   const QImage picture = SheetPicture(sheet, kScreenTwipsPerPixel);
-  if (!picture.save(QFile::decodeName(QByteArray::fromStdString(png)), "PNG")) {
+  // Encoded first, then written whole: a failed write never leaves half a picture.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG") ||
+      !ReplaceFileContents(png, bytes.toStdString())) {
     return Failure("cannot write " + png);
   }
   return kExitOk;

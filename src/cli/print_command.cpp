@@ -47,7 +47,9 @@ int RunPrint(const std::vector<std::string>& args) {
 
   OffscreenGui gui;
   const PrintOutcome outcome = PrintPdfBook(pdf, job, clues.get());
-  if (outcome.failed) return Failure("cannot write " + pdf);
+  if (outcome.failed) {
+    return Failure("cannot write " + pdf + (outcome.error.empty() ? "" : ": " + outcome.error));
+  }
   std::cout << PuzzlesPrintedText(outcome.printed) << "\n";
   return kExitOk;
 }

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/files.h"
+
 namespace sl {
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -99,19 +101,6 @@ bool LineReader::Next(std::string& line) {
 
 namespace {
 
-bool WriteAll(int fd, const std::string& data) {
-  size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
 std::string JoinCrLf(const std::vector<std::string>& lines) {
   std::string data;
   for (const auto& line : lines) {
@@ -124,21 +113,7 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
 }  // namespace
 
 bool WriteLinesReplacing(const std::string& path, const std::vector<std::string>& lines) {
-  if (path.empty()) return false;
-  struct stat existing {};
-  bool exists = ::stat(path.c_str(), &existing) == 0;
-  if (exists && (!S_ISREG(existing.st_mode) || ::access(path.c_str(), W_OK) != 0)) return false;
-
-  std::string temp = path + ".tmp-XXXXXX";
-  int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, JoinCrLf(lines));
-  if (ok) ok = ::fchmod(fd, exists ? (existing.st_mode & 07777) : 0644) == 0;
-  if (ok) ok = ::fsync(fd) == 0;
-  if (::close(fd) != 0) ok = false;
-  if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  return ReplaceFileContents(path, JoinCrLf(lines));
 }
 
 namespace {

@@ -13,34 +13,35 @@ constexpr Admission X = Admission::Refused;
 // kept aside: what reads or changes the puzzle waits until the creation has ended, so it acts on
 // the puzzle then on screen. A list tool works on files of its own and leaves play alone, but
 // only one job runs at a time. A print run shows the puzzle again when it ends, so what changes
-// the puzzle waits for that.
+// the puzzle waits for that. While a chosen dictionary is read, what starts a job or needs the
+// dictionary waits for the new words; play goes on.
 constexpr CommandRule kRules[] = {
-    //  command                       name               creation tool print quiet
-    {GameCommand::Create,          "Create",            X, X, W, false},
-    {GameCommand::CreateMulti,     "CreateMulti",       X, X, W, false},
-    {GameCommand::CancelCreation,  "Cancel creation",   R, R, R, false},
-    {GameCommand::LoadDictionary,  "Load a Dictionary", X, R, W, false},
-    {GameCommand::LoadPuzzleFile,  "Load a Puzzle File", W, R, W, false},
-    {GameCommand::Navigate,        "Next/Previous/Random", W, R, W, false},
-    {GameCommand::SavePuzzle,      "Save",              W, R, W, false},
-    {GameCommand::Print,           "Print",             W, W, X, false},
-    {GameCommand::CopyToClipboard, "Copy to Clipboard", W, R, W, false},
-    {GameCommand::Check,           "Check",             W, R, W, false},
-    {GameCommand::ShowSolution,    "Show Solution",     X, R, X, true},
-    {GameCommand::Reset,           "Reset",             W, R, W, false},
-    {GameCommand::RefreshClues,    "Refresh clues",     W, R, W, false},
-    {GameCommand::SelectCell,      "Select a cell",     X, R, X, true},
-    {GameCommand::TypeLetter,      "Type a letter",     X, R, X, true},
-    {GameCommand::StepSizeLabel,   "Puzzle size",       R, R, R, false},
-    {GameCommand::EditOptions,     "Edit Options",      R, R, W, false},
-    {GameCommand::ReapplyColours,  "Trigger SetCol",    R, R, W, false},
-    {GameCommand::SaveOptions,     "Save Options",      R, R, R, false},
-    {GameCommand::Help,            "Help",              R, R, R, false},
-    {GameCommand::About,           "About",             R, R, R, false},
-    {GameCommand::Exit,            "Exit",              R, R, W, false},
-    {GameCommand::ListTool,        "List tool",         X, X, W, false},
-    {GameCommand::StopListTool,    "Stop",              R, R, R, false},
-    {GameCommand::DrawGrid,        "DrawGrid",          X, R, W, false},
+    //  command                       name               creation tool print dictionary quiet
+    {GameCommand::Create,          "Create",            X, X, W, W, false},
+    {GameCommand::CreateMulti,     "CreateMulti",       X, X, W, W, false},
+    {GameCommand::CancelCreation,  "Cancel creation",   R, R, R, R, false},
+    {GameCommand::LoadDictionary,  "Load a Dictionary", X, R, W, X, false},
+    {GameCommand::LoadPuzzleFile,  "Load a Puzzle File", W, R, W, R, false},
+    {GameCommand::Navigate,        "Next/Previous/Random", W, R, W, R, false},
+    {GameCommand::SavePuzzle,      "Save",              W, R, W, R, false},
+    {GameCommand::Print,           "Print",             W, W, X, W, false},
+    {GameCommand::CopyToClipboard, "Copy to Clipboard", W, R, W, R, false},
+    {GameCommand::Check,           "Check",             W, R, W, R, false},
+    {GameCommand::ShowSolution,    "Show Solution",     X, R, X, R, true},
+    {GameCommand::Reset,           "Reset",             W, R, W, R, false},
+    {GameCommand::RefreshClues,    "Refresh clues",     W, R, W, R, false},
+    {GameCommand::SelectCell,      "Select a cell",     X, R, X, R, true},
+    {GameCommand::TypeLetter,      "Type a letter",     X, R, X, R, true},
+    {GameCommand::StepSizeLabel,   "Puzzle size",       R, R, R, R, false},
+    {GameCommand::EditOptions,     "Edit Options",      R, R, W, R, false},
+    {GameCommand::ReapplyColours,  "Trigger SetCol",    R, R, W, R, false},
+    {GameCommand::SaveOptions,     "Save Options",      R, R, R, R, false},
+    {GameCommand::Help,            "Help",              R, R, R, R, false},
+    {GameCommand::About,           "About",             R, R, R, R, false},
+    {GameCommand::Exit,            "Exit",              R, R, W, R, false},
+    {GameCommand::ListTool,        "List tool",         X, X, W, W, false},
+    {GameCommand::StopListTool,    "Stop",              R, R, R, R, false},
+    {GameCommand::DrawGrid,        "DrawGrid",          X, R, W, R, false},
 };
 
 static_assert(std::size(kRules) == kGameCommandCount, "one rule for every command");
@@ -61,6 +62,7 @@ Admission AdmissionOf(GameCommand command, Activity activity) {
     case Activity::Creation: return rule.duringCreation;
     case Activity::ListTool: return rule.duringListTool;
     case Activity::PrintRun: return rule.duringPrintRun;
+    case Activity::DictionaryRead: return rule.duringDictionaryRead;
   }
   return Admission::Runs;
 }
@@ -71,6 +73,7 @@ std::string RefusalText(GameCommand command, Activity activity) {
     case Activity::Creation: return "Wait: a puzzle is being created";
     case Activity::ListTool: return "Wait: a list tool is running";
     case Activity::PrintRun: return "Wait: puzzles are being printed";
+    case Activity::DictionaryRead: return "Wait: a dictionary is being read";
     case Activity::Idle: break;
   }
   return {};

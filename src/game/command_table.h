@@ -1,6 +1,6 @@
 #pragma once
 // What each command of the main window does while a longer job is going on: a creation (one
-// puzzle or the CreateMulti batch), a list tool, or a print run. One table decides for every
+// puzzle or the CreateMulti batch), a list tool, a print run, or reading a chosen dictionary. One table decides for every
 // command; no command decides for itself.
 #include <cstddef>
 #include <string>
@@ -37,7 +37,7 @@ enum class GameCommand {
 
 inline constexpr size_t kGameCommandCount = static_cast<size_t>(GameCommand::DrawGrid) + 1;
 
-enum class Activity { Idle, Creation, ListTool, PrintRun };
+enum class Activity { Idle, Creation, ListTool, PrintRun, DictionaryRead };
 
 enum class Admission {
   Runs,     // now
@@ -51,6 +51,7 @@ struct CommandRule {
   Admission duringCreation;
   Admission duringListTool;
   Admission duringPrintRun;
+  Admission duringDictionaryRead;
   bool quietRefusal;  // pointer moves and keys are refused without a word
 };
 

@@ -96,20 +96,28 @@ void StorePuzzle(const GeneratedPuzzle& generated, Puzzle& puzzle) {
 }
 
 PuzzleGenerator::PuzzleGenerator(const std::vector<std::string>& dictionary, int size)
-    : table_(dictionary, size), source_(dictionary) {
-  open_.resize(table_.Count());
-  openSlot_.resize(table_.Count());
-  for (int32_t row = 0; row < table_.Count(); ++row) {
-    open_[row] = row;
-    openSlot_[row] = row;
-  }
-}
+    : table_(dictionary, size) {}
 
 bool PuzzleGenerator::BuiltFrom(const std::vector<std::string>& dictionary, int size) const {
-  return size == Size() && dictionary == source_;
+  return table_.SameRows(dictionary, size);
 }
 
+int32_t PuzzleGenerator::OpenCount() const {
+  return anyForgotten_ ? static_cast<int32_t>(open_.size()) : table_.Count();
+}
+
+int32_t PuzzleGenerator::OpenRow(int32_t slot) const { return anyForgotten_ ? open_[slot] : slot; }
+
 void PuzzleGenerator::Forget(int32_t start) {
+  if (!anyForgotten_) {
+    open_.resize(table_.Count());
+    openSlot_.resize(table_.Count());
+    for (int32_t row = 0; row < table_.Count(); ++row) {
+      open_[row] = row;
+      openSlot_[row] = row;
+    }
+    anyForgotten_ = true;
+  }
   const int32_t slot = openSlot_[start];
   const int32_t moved = open_.back();
   open_[slot] = moved;
@@ -119,12 +127,16 @@ void PuzzleGenerator::Forget(int32_t start) {
 
 CreateOutcome PuzzleGenerator::CreatePuzzle(Random& random, const std::atomic<bool>& cancel,
                                             GeneratedPuzzle& result) {
-  while (!open_.empty()) {
-    const int32_t start = open_[random.Below(static_cast<int32_t>(open_.size()))];
+  while (OpenCount() > 0) {
+    const int32_t start = OpenRow(random.Below(OpenCount()));
     auto known = succeeded_.find(start);
     if (known == succeeded_.end()) {
+      // Indexing costs about one pass over the rows per column, as much as scanning one level
+      // per column does.
+      if (!table_.Indexed() && scannedLevels_ >= Size()) table_.IndexColumns();
       ++computedAttempts_;
       const Chain chain = BuildChain(table_, start);
+      if (!table_.Indexed()) scannedLevels_ += static_cast<int64_t>(chain.size());
       if (static_cast<int>(chain.size()) == Size()) {
         known = succeeded_.emplace(start, ChainPuzzle(table_, chain)).first;
       } else {

@@ -59,6 +59,9 @@ enum class CreateOutcome {
 // The generator over one dictionary and size. A start word always gives the same attempt, so
 // each start word's outcome is remembered: no attempt is computed twice, and start words that
 // failed are no longer drawn, which keeps the draws uniform over the start words that succeed.
+// The first attempts scan every word; once the scans have cost about what indexing the columns
+// costs, the columns are indexed and later attempts test only likely candidates. Either way an
+// attempt gives the same chain.
 // Not thread-safe: one creation at a time.
 class PuzzleGenerator {
  public:
@@ -66,7 +69,7 @@ class PuzzleGenerator {
 
   int Size() const { return table_.Width(); }
   const WordTable& Table() const { return table_; }
-  // True when the generator was built from exactly these words for this size.
+  // True when the generator, built from these words for this size, would do just what it does.
   bool BuiltFrom(const std::vector<std::string>& dictionary, int size) const;
 
   // Repeats attempts from random start words until one completes; the cancel flag is read after
@@ -78,12 +81,17 @@ class PuzzleGenerator {
   int64_t ComputedAttempts() const { return computedAttempts_; }
 
  private:
+  int32_t OpenCount() const;
+  int32_t OpenRow(int32_t slot) const;
   void Forget(int32_t start);
 
   WordTable table_;
-  std::vector<std::string> source_;
-  std::vector<int32_t> open_;       // start rows not known to fail, in any order
-  std::vector<int32_t> openSlot_;   // row -> its index in open_
+  // Start rows not known to fail, in any order; until the first failure every row is open and
+  // these stay empty (row r in slot r).
+  std::vector<int32_t> open_;
+  std::vector<int32_t> openSlot_;  // row -> its index in open_
+  bool anyForgotten_ = false;
+  int64_t scannedLevels_ = 0;  // levels filled by scanning every row
   std::unordered_map<int32_t, GeneratedPuzzle> succeeded_;
   int64_t computedAttempts_ = 0;
 };

@@ -1,6 +1,8 @@
 #include "generation/line_scan.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -16,12 +18,20 @@ struct FileCloser {
 
 }  // namespace
 
-bool ScanLines(const std::string& path, size_t keep, const LineSink& sink) {
+bool ScanLines(const std::string& path, size_t keep, const LineSink& sink,
+               const std::atomic<bool>* cancel) {
   if (path.empty()) return false;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return false;
+  // Opening a FIFO would wait for a writer, for ever when none comes: it is refused instead.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  std::unique_ptr<std::FILE, FileCloser> file(::fdopen(fd, "rb"));
+  if (!file) {
+    ::close(fd);
+    return false;
+  }
   struct stat st {};
-  if (fstat(fileno(file.get()), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || S_ISFIFO(st.st_mode)) return false;
+  if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) return false;
 
   std::string head;
   size_t length = 0;
@@ -31,6 +41,7 @@ bool ScanLines(const std::string& path, size_t keep, const LineSink& sink) {
   std::unique_ptr<char[]> block(new char[kBlock]);
   size_t n;
   while ((n = std::fread(block.get(), 1, kBlock, file.get())) > 0) {
+    if (cancel && cancel->load()) return false;
     const char* p = block.get();
     const char* end = p + n;
     while (p < end) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "common/surface.h"
 #include "output/puzzle_sheet.h"
@@ -41,7 +42,15 @@ struct PrintOutcome {
   int32_t pages = 0;    // one per puzzle number of the range that the file holds
   int32_t printed = 0;  // the sheets drawn; an unreadable puzzle keeps its page blank
   bool cancelled = false;
-  bool failed = false;  // the document could not be started; nothing was printed
+  bool failed = false;  // the output could not be made or written whole
+  std::string error;    // why it failed, in a few words, when the reason is known
+
+  static PrintOutcome Failure(std::string why) {
+    PrintOutcome outcome;
+    outcome.failed = true;
+    outcome.error = std::move(why);
+    return outcome;
+  }
 };
 
 // Told the number of the puzzle about to be printed; returning false ends the run there.

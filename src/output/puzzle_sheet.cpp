@@ -32,6 +32,7 @@ constexpr double kCluePoints = 9;
 constexpr int kClueTextIndent = 400;
 constexpr int kClueRightEdge = 10000;
 constexpr int kGapBetweenClues = 90;
+constexpr int kPictureRightMargin = 150;
 
 int32_t Rows(const Puzzle& puzzle) { return std::clamp(puzzle.PuzzleSize, 0, kMaxPuzzleSize); }
 
@@ -58,8 +59,9 @@ void SetFont(Surface& surface, const std::string& name, double points) {
 void DrawHeading(Surface& surface, const SheetContent& sheet, const Placement& at) {
   SetFontPoints(surface, kHeadingPoints);
   surface.DrawText(at.x0 + kSheetBox, at.y0 + 300, kSheetTitle, kBlack);
-  surface.DrawText(at.x0 + kSheetBox, at.y0 + 100,
-                   "Puz#" + Str(sheet.number) + ":" + sheet.file, kBlack);
+  // The path is the system's text, not the game's files' code page.
+  surface.DrawSystemText(at.x0 + kSheetBox, at.y0 + 100,
+                         "Puz#" + Str(sheet.number) + ":" + sheet.file, kBlack);
 }
 
 void DrawBoxes(Surface& surface, const Puzzle& puzzle, const Placement& at) {
@@ -132,7 +134,7 @@ void DrawPuzzleSheet(Surface& surface, const SheetContent& sheet, SheetKind kind
   SetFont(surface, sheet.font.name, gridPoints);
 
   DrawClues(surface, sheet, at.x0 + kSheetBox,
-            RoundHalfEven(at.y0 + (Rows(puzzle) + 1) * kSheetBox + 2650.0));
+            RoundHalfEven(at.y0 + (Rows(puzzle) + 1) * kSheetBox + 2650.0), kind);
   SetFontBold(surface, false);
   DrawHeading(surface, sheet, at);
 
@@ -150,21 +152,24 @@ void DrawPuzzleSheet(Surface& surface, const SheetContent& sheet, SheetKind kind
   DrawSolutionLines(surface, sheet, kind);
 }
 
-void DrawClues(Surface& surface, const SheetContent& sheet, int x, int y) {
+void DrawClues(Surface& surface, const SheetContent& sheet, int x, int y, SheetKind kind) {
   const Puzzle& puzzle = sheet.puzzle;
   SetFontPoints(surface, kCluesCaptionPoints);
   surface.DrawText(x, y - 300, "Clues", kBlack);
 
   const int xt = x + kClueTextIndent;
-  const int width = kClueRightEdge - xt;
+  const bool picture = kind == SheetKind::Picture;
+  const int width = (picture ? kPictureWidthTwips - kPictureRightMargin : kClueRightEdge) - xt;
   const FontStyle printFont = [&] {
     SetFontPoints(surface, kCluePoints);
     SetFontBold(surface, false);
     return surface.Font();
   }();
   FontStyle panelFont = printFont;
-  panelFont.name = sheet.font.name;
-  panelFont.points = sheet.font.size / 2.0;  // the clue panel keeps the half point (17 -> 8.5)
+  if (!picture) {
+    panelFont.name = sheet.font.name;
+    panelFont.points = sheet.font.size / 2.0;  // the clue panel keeps the half point (17 -> 8.5)
+  }
 
   int yy = y;
   for (int32_t i = 1; i <= Rows(puzzle); ++i) {

@@ -21,7 +21,7 @@ struct SheetFont {
 struct SheetContent {
   Puzzle puzzle;        // words, links and clues
   int32_t number = 0;   // its number in the file, PuzzleNumber
-  std::string file;     // the puzzle file's path as held, PuzzleFile
+  std::string file;     // the puzzle file's path as the system holds it (UTF-8), PuzzleFile
   SheetFont font;
 };
 
@@ -45,10 +45,16 @@ int32_t SheetRowOffset(int32_t r);
 void DrawPuzzleSheet(Surface& surface, const SheetContent& sheet, SheetKind kind,
                      float scale = 1.0f);
 
-// Draws "Clues" and the numbered clues with the top-left of the first clue at (x, y). Clues are
-// wrapped as the clue panel wraps them: measured in the clue panel's font (the grid font at half
-// its size) for a width of 10000 - (x + 400) twips.
-void DrawClues(Surface& surface, const SheetContent& sheet, int x, int y);
+// The clipboard picture's size in twips.
+inline constexpr int kPictureWidthTwips = 8000;
+inline constexpr int kPictureHeightTwips = 13200;
+
+// Draws "Clues" and the numbered clues with the top-left of the first clue at (x, y). On paper
+// clues are wrapped as the clue panel wraps them: measured in the clue panel's font (the grid
+// font at half its size) for a width of 10000 - (x + 400) twips. The picture is narrower than
+// that: its clues are wrapped in the font they are printed in, to the picture's right margin.
+void DrawClues(Surface& surface, const SheetContent& sheet, int x, int y,
+               SheetKind kind = SheetKind::Printed);
 
 // Prints the text upside down or turned by any angle (degrees) at device pixel (x, y) in a font
 // of that face whose height in pixels is size x 20 / 15, rounded.

@@ -17,7 +17,8 @@ struct ClueSpan {
 };
 
 // Draws "--", the clues " 1." ... each wrapped to (innerWidth - 20 - 450), and "--", in the
-// surface's current font at fontPoints. Returns the height the inner surface should get: the
+// surface's current font at fontPoints. In a font so large that the numbers reach 450, the clue
+// texts start right of them instead. Returns the height the inner surface should get: the
 // print position after the last clue's lines plus 400. When spans is given it receives each
 // clue's place, clue 1 first.
 int DrawClueList(Surface& surface, const Puzzle& puzzle, int innerWidth, double fontPoints,

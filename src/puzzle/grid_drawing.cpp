@@ -14,6 +14,8 @@ namespace {
 // the bottom row of a 12-word grid reaches.
 constexpr int kGridClearExtent = std::max({6400, kGridSurfaceWidth, kGridSurfaceHeight});
 constexpr double kRowNumberPoints = 9;
+// The row numbers keep a font of their own, whatever font the letters were last drawn in.
+constexpr const char* kRowNumberFace = "Arial";
 constexpr double kLetterPointsAfterGrid = 10;
 constexpr int kCellErase = 40;  // the part of a cell DrawCell repaints, inside the frame
 constexpr int kLinkLineWidth = 2;
@@ -72,7 +74,10 @@ void DrawGrid(Surface& surface, const GridScene& scene) {
   const GridGeometry& g = scene.geometry;
   const double s = g.CellSize;
   surface.FillRect(0, 0, kGridClearExtent, kGridClearExtent, scene.background);
-  SetFontPoints(surface, kRowNumberPoints);
+  FontStyle rowNumbers;
+  rowNumbers.name = kRowNumberFace;
+  rowNumbers.points = kRowNumberPoints;
+  surface.SetFont(rowNumbers);
   const int32_t n = Rows(scene);
   for (int32_t r = 1; r <= n; ++r) {
     for (int32_t c = 1; c <= n; ++c) {
@@ -102,8 +107,18 @@ void DrawCell(Surface& surface, const GridScene& scene, const std::string& text,
   font.name = scene.look.GridFontName;
   font.points = scene.look.GridFontSize;
   surface.SetFont(font);
-  const int w = surface.TextWidth(text);
-  const int h = surface.TextHeight(text);
+  int w = surface.TextWidth(text);
+  int h = surface.TextHeight(text);
+  // A size too big for the cells is drawn as large as still fits inside the frame; the setting
+  // itself stays as chosen.
+  const double room = s - 2.0 * kCellErase;
+  if (w > room || h > room) {
+    const double shrink = std::min(room / std::max(w, 1), room / std::max(h, 1));
+    font.points = std::max(1.0, font.points * shrink);
+    surface.SetFont(font);
+    w = surface.TextWidth(text);
+    h = surface.TextHeight(text);
+  }
   surface.DrawText(RoundHalfEven(x + (s - w) / 2.0), RoundHalfEven(y + (s - h) / 2.0), text,
                    scene.text);
 }

@@ -9,12 +9,13 @@ int32_t ChooseNavigationNumber(NavCommand command, int32_t current, int32_t coun
   switch (command) {
     case NavCommand::Next:
       if (button == kMouseRight) return count;
-      return current + 1 > count ? 1 : current + 1;
+      // Compared before stepping, so no number (one read from a settings file) can overflow.
+      return current >= count || current < 1 ? 1 : current + 1;
     case NavCommand::Previous:
       if (button == kMouseRight) return 1;
-      if (current - 1 < 1) return count;
       // The file may have shrunk since the number was chosen: step back onto its last puzzle.
-      return current - 1 > count ? count : current - 1;
+      if (current <= 1 || current > count) return count;
+      return current - 1;
     case NavCommand::Random:
       return random.Below(count) + 1;
   }

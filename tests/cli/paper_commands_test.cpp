@@ -2,6 +2,9 @@
 // run with no display and no platform chosen, as on a build machine.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -71,6 +74,42 @@ TEST_F(PaperCommandsTest, PrintRefusesABadRangeAndFilesItCannotReadOrWrite) {
   EXPECT_EQ(Tool(Print("1-1", pdf), folder.File("no.txt")).exitCode, 1);
   EXPECT_EQ(folder.Read("none.pdf"), "<missing>");
   EXPECT_EQ(Tool("print --file " + ShellQuote(file) + " --range 1-1").exitCode, 2);
+}
+
+// The heading shows the path as the system names it, not as code-page bytes.
+TEST_F(PaperCommandsTest, PrintShowsAFolderNameWithAccentsAsItIs) {
+  ASSERT_EQ(::mkdir(folder.File("\xC3\x9C" "bung").c_str(), 0755), 0);
+  const std::string accented = folder.File("\xC3\x9C" "bung/book.txt");
+  ASSERT_EQ(std::rename(file.c_str(), accented.c_str()), 0);
+  file = accented;
+  const std::string pdf = folder.File("\xC3\x9C" "bung/book.pdf");
+  const test::CommandResult result = Tool(Print("1-1", pdf));
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::string page = PageText(pdf, 1);
+  EXPECT_NE(page.find("Puz# 1:" + accented), std::string::npos) << page;
+}
+
+// A book that cannot be written whole is a failure, and the file that was there stays.
+TEST_F(PaperCommandsTest, PrintThatCannotWriteTheWholeBookFailsAndKeepsTheOldFile) {
+  const test::CommandResult full = Tool(Print("1-4", "/dev/full"));
+  EXPECT_EQ(full.exitCode, 1);
+  EXPECT_EQ(full.out, "");
+  EXPECT_NE(full.err.find("stacklinks-tool: cannot write /dev/full: it is not a regular file\n"),
+            std::string::npos)
+      << full.err;
+
+  // A file-size limit of 4 KiB makes the writes fail part-way (the signal it raises is ignored).
+  const std::string pdf = folder.Write("kept.pdf", "old book");
+  const test::CommandResult cut =
+      test::RunCommand("trap '' XFSZ; ulimit -f 4; env -u QT_QPA_PLATFORM -u DISPLAY " +
+                       ShellQuote(STACKLINKS_TOOL) + " " + Print("1-4", pdf) + " --meanings " +
+                       ShellQuote(meanings));
+  EXPECT_EQ(cut.exitCode, 1) << cut.out;
+  EXPECT_EQ(cut.out, "");
+  EXPECT_NE(cut.err.find("cannot write " + pdf + ": "), std::string::npos) << cut.err;
+  EXPECT_EQ(folder.Read("kept.pdf"), "old book");
+  EXPECT_EQ(test::RunCommand("ls -A " + ShellQuote(folder.Path())).out,
+            "book.txt\nkept.pdf\nmean6.txt\n");  // no half-written temporary file
 }
 
 TEST_F(PaperCommandsTest, PictureWritesTheClipboardPictureAsPng) {

@@ -9,7 +9,8 @@
 namespace sl {
 namespace {
 
-constexpr Activity kJobs[] = {Activity::Creation, Activity::ListTool, Activity::PrintRun};
+constexpr Activity kJobs[] = {Activity::Creation, Activity::ListTool, Activity::PrintRun,
+                              Activity::DictionaryRead};
 
 TEST(CommandTable, EveryCommandHasItsRuleAndTheJobsKeepTheirPromises) {
   size_t count = 0;

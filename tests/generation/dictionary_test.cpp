@@ -1,6 +1,7 @@
 #include "generation/dictionary.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -13,19 +14,19 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-TEST(ReadDictionary, KeepsLinesOfExactlyTheSizeAsRead) {
+TEST(ReadDictionary, KeepsLinesOfExactlyTheSizeInUpperCase) {
   test::TempFolder folder;
   const std::string path = folder.Write("d.txt",
                                         "ABCDEFGH\r\n"
                                         "ABCDEFGH \r\n"  // a trailing blank makes it too long
-                                        "abcdefgh\r\n"   // lower case is taken as it stands
+                                        "abcd\xE9" "fgh\r\n"   // lower case is read as capitals
                                         "SHORT\r\n"
                                         "ABCDEFGHI\r\n"
                                         "ABCDEFGH\r\n"   // duplicates stay
                                         "ZYXWVUTS");     // the last line needs no line end
   clsSimpleArray dictionary;
   ASSERT_TRUE(ReadDictionaryWords(path, 8, dictionary));
-  EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH", "abcdefgh", "ABCDEFGH", "ZYXWVUTS"}));
+  EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH", "ABCD\xC9" "FGH", "ABCDEFGH", "ZYXWVUTS"}));
   ASSERT_TRUE(ReadDictionaryWords(path, 9, dictionary));  // a new size replaces the words
   EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH ", "ABCDEFGHI"}));
 
@@ -65,6 +66,12 @@ TEST(ReadDictionary, FailureNeverLeavesWordsOfTheWrongSize) {
   EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH"}));  // still fits size 8
   EXPECT_FALSE(ReadDictionaryWords(folder.Path(), 8, dictionary));  // a folder
   EXPECT_EQ(dictionary.ListCount(), 1);
+  // A FIFO with no writer would hold the read for ever; a read asked to stop gives up.
+  ASSERT_EQ(::mkfifo(folder.File("fifo").c_str(), 0600), 0);
+  EXPECT_FALSE(ReadDictionaryWords(folder.File("fifo"), 8, dictionary));
+  const std::atomic<bool> stop{true};
+  EXPECT_FALSE(ReadDictionaryWords(folder.Write("big.txt", "ABCDEFGH\r\n"), 8, dictionary, &stop));
+  EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH"}));
 
   EXPECT_FALSE(ReadDictionaryWords(folder.File("missing.txt"), 10, dictionary));
   EXPECT_EQ(dictionary.ListCount(), 0);  // the old words do not fit size 10

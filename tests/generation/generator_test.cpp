@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "baseline_generator.h"
+#include "common/text_lines.h"
+#include "generation/text_case.h"
 #include "support/generation_fixtures.h"
 
 namespace sl {
@@ -92,6 +94,30 @@ TEST(FillLevel, CandidateRulesAndCaseBlindOrder) {
   EXPECT_EQ(Chosen({"QRSTUVWY", "ZRZTZVZZ", "zRzTzVzz"}, "QRSTUVWY"), "ZRZTZVZZ");
 }
 
+// The chains of the literal generator from the given start rows, against the table's before
+// and after its columns are indexed. Returns how many of them were complete.
+int ExpectLiteralChains(const std::vector<std::string>& words, int width,
+                        const std::vector<int32_t>& starts) {
+  WordTable scanned(words, width), indexed(words, width);
+  indexed.IndexColumns();
+  EXPECT_EQ(scanned.Count(), static_cast<int32_t>(words.size()));
+  baseline::Generator literal(words, width, 1);
+  int complete = 0;
+  for (int32_t start : starts) {
+    literal.BuildChain(static_cast<size_t>(start));
+    const baseline::Chain expected = literal.LastChain();
+    for (const WordTable* table : {&scanned, &indexed}) {
+      const Chain chain = BuildChain(*table, start);
+      const GeneratedPuzzle got = ChainPuzzle(*table, chain);
+      EXPECT_EQ(got.words, expected.words) << words[start] << (table->Indexed() ? " indexed" : "");
+      EXPECT_EQ(got.links, expected.links) << words[start];
+      if (got.words != expected.words || got.links != expected.links) return complete;
+    }
+    complete += static_cast<int>(expected.words.size()) == width;
+  }
+  return complete;
+}
+
 // The fast generator makes, from every start word, the chain the literal one makes.
 TEST(BuildChain, MatchesTheLiteralGeneratorForEveryStartWord) {
   const std::tuple<uint32_t, int, const char*> dictionaries[] = {  // seed, width, alphabet
@@ -103,19 +129,34 @@ TEST(BuildChain, MatchesTheLiteralGeneratorForEveryStartWord) {
       words.push_back(words[i * 5]);
       for (char& ch : words.back()) ch ^= 0x20;  // every letter here, accented ones too
     }
-    const WordTable table(words, width);
-    baseline::Generator literal(words, width, 1);
-    int complete = 0;
-    for (int32_t start = 0; start < table.Count(); ++start) {
-      literal.BuildChain(static_cast<size_t>(start));
-      const baseline::Chain expected = literal.LastChain();
-      const Chain chain = BuildChain(table, start);
-      const GeneratedPuzzle got = ChainPuzzle(table, chain);
-      ASSERT_EQ(got.words, expected.words) << words[start];
-      ASSERT_EQ(got.links, expected.links) << words[start];
-      complete += static_cast<int>(chain.size()) == width;
+    std::vector<int32_t> every(words.size());
+    for (size_t row = 0; row < words.size(); ++row) every[row] = static_cast<int32_t>(row);
+    EXPECT_GT(ExpectLiteralChains(words, width, every), 0) << alphabet;
+  }
+}
+
+// The same on Debian's big word lists as they stand (the raw American list keeps its lower-case
+// words, apostrophes and UTF-8 letters), from start words spread over each list.
+TEST(BuildChain, MatchesTheLiteralGeneratorOnBigWordLists) {
+  const std::tuple<const char*, int, bool> lists[] = {  // file, width, upper-cased
+      {"/usr/share/dict/british-english-huge", 8, true},
+      {"/usr/share/dict/british-english-huge", 12, true},
+      {"/usr/share/dict/american-english-insane", 9, false}};
+  for (const auto& [file, width, upperCased] : lists) {
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadLines(file, lines)) << file;
+    std::vector<std::string> words;
+    for (std::string& line : lines) {
+      if (static_cast<int>(line.size()) != width || line.find_first_of(" ,;") != std::string::npos) {
+        continue;
+      }
+      if (upperCased) line = ToUpperCp1252(line);
+      words.push_back(line);
     }
-    EXPECT_GT(complete, 0) << alphabet;
+    ASSERT_GT(words.size(), 20000u) << file;
+    std::vector<int32_t> starts;
+    for (size_t i = 0; i < 12; ++i) starts.push_back(static_cast<int32_t>(i * words.size() / 12));
+    EXPECT_GT(ExpectLiteralChains(words, width, starts), 0) << file << " " << width;
   }
 }
 

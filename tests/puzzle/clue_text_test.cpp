@@ -45,8 +45,9 @@ TEST(ClueList, NumbersWrappedCluesAndReturnsTheHeight) {
   puzzle.Clue[1] = "one two three";  // wraps to two lines at 1000 twips
   puzzle.Clue[2] = "";
   RecordingSurface surface;
+  // The recording's characters are 100 wide: " 12. " is 500, so the texts start at 600, not 450.
   std::vector<ClueSpan> spans;
-  const int height = DrawClueList(surface, puzzle, 1000 + 20 + 450, 8.5, kBlack, &spans);
+  const int height = DrawClueList(surface, puzzle, 1000 + 20 + 600, 8.5, kBlack, &spans);
 
   const auto texts = surface.CallsOf(DrawCall::Text);
   std::vector<std::string> printed;
@@ -54,8 +55,8 @@ TEST(ClueList, NumbersWrappedCluesAndReturnsTheHeight) {
     printed.push_back(call.text + "@" + std::to_string(call.x1) + "," + std::to_string(call.y1));
   }
   // Lines are 200 high; an empty clue still takes a line; 48 twips between clues.
-  EXPECT_EQ(printed, (Lines{"--@100,0", " 1.@100,200", "one two@450,200", "three@450,400",
-                            " 2.@100,648", "@450,648", "--@100,896"}));
+  EXPECT_EQ(printed, (Lines{"--@100,0", " 1.@100,200", "one two@600,200", "three@600,400",
+                            " 2.@100,648", "@600,648", "--@100,896"}));
   EXPECT_EQ(height, 848 + 400);
   // Each clue's place covers its lines, the gap between clues left out.
   ASSERT_EQ(spans.size(), 2u);

@@ -88,6 +88,21 @@ TEST(GridDrawing, CellTextIsCentredInTheGridFontAndOnlyTheInsideIsErased) {
   EXPECT_TRUE(surface.Texts().empty());
 }
 
+// Drawing letters in the grid font leaves that font on the surface; the row numbers drawn next
+// (a redraw, or a print run between) keep their own face all the same.
+TEST(GridDrawing, RowNumbersKeepTheirOwnFontAfterLettersWereDrawn) {
+  Scene scene;
+  scene.look.GridFontName = "Liberation Serif";
+  RecordingSurface surface;
+  DrawCell(surface, scene.View(), "W", 2, 3);
+  surface.Clear();
+  DrawGrid(surface, scene.View());
+  for (const DrawCall& number : surface.CallsOf(DrawCall::Text)) {
+    EXPECT_EQ(number.font.name, "Arial") << number.text;
+    EXPECT_EQ(number.font.points, 9) << number.text;
+  }
+}
+
 TEST(GridDrawing, LinkLinesJoinTheLinkedCellsDownToTheNextRow) {
   Scene scene;
   RecordingSurface surface;

@@ -1,6 +1,7 @@
 // The rules of play: the check, choosing the next puzzle, selecting cells and entering letters.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <tuple>
 
@@ -41,6 +42,9 @@ TEST(Navigation, NextAndPreviousWrapAndTheRightButtonGoesToTheEnds) {
       // No puzzle shown, or the file shrank below the current number.
       {NavCommand::Next, 0, 1, 1},       {NavCommand::Previous, 0, 1, 120},
       {NavCommand::Next, 500, 1, 1},     {NavCommand::Previous, 500, 1, 120},
+      // Numbers from a hand-edited settings file at the ends of the range: no overflow.
+      {NavCommand::Next, INT32_MAX, 1, 1},  {NavCommand::Previous, INT32_MIN, 1, 120},
+      {NavCommand::Previous, INT32_MAX, 1, 120}, {NavCommand::Next, INT32_MIN, 1, 1},
   };
   for (const auto& [command, current, button, chosen] : cases) {  // of 120 puzzles
     EXPECT_EQ(ChooseNavigationNumber(command, current, 120, button, random), chosen)

@@ -1,6 +1,10 @@
 // The puzzle record, the puzzle file, and reading one puzzle of a file as the game shows it.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
 #include "puzzle/puzzle_file.h"
 #include "puzzle/puzzle_record.h"
 #include "puzzle/show_puzzle.h"
@@ -111,6 +115,40 @@ TEST(PuzzleFile, ReplacingLeavesOneRecordAppendingAddsOneAndFailuresLeaveTheFile
     EXPECT_FALSE(AppendPuzzle(kept + "/x", puzzle, append));
   }
   EXPECT_EQ(folder.Read("kept.txt"), record + record);
+}
+
+// Overwrites the file's bytes in place: same file, same size, new text.
+void Overwrite(const std::string& path, const std::string& bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "r+b");
+  ASSERT_TRUE(file);
+  ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+  std::fclose(file);
+}
+
+// Counting and reading keep what they learnt of a file between calls: they must follow every
+// change, whether the file has just been written or has been left alone for a while.
+TEST(PuzzleFile, CountAndLinesFollowTheFileOnDisk) {
+  TempFolder folder;
+  const std::string path = folder.Write("p.txt", "a\r\nb\r\n");
+  ASSERT_EQ(ReadPuzzleLine(path, 2), "b");
+  Overwrite(path, "c\r\nd\r\n");
+  EXPECT_EQ(ReadPuzzleLine(path, 2), "d");
+
+  std::this_thread::sleep_for(std::chrono::milliseconds(2100));  // settled from now on
+  ASSERT_EQ(CountPuzzles(path), 2);
+  EXPECT_EQ(ReadPuzzleLine(path, 1), "c");
+  Overwrite(path, "e\nf\ng\n");
+  EXPECT_EQ(CountPuzzles(path), 3);
+  EXPECT_EQ(ReadPuzzleLine(path, 2), "f");
+  Puzzle puzzle;
+  ApplyRecord(puzzle, *ParsePuzzleRecord("3;010203;010203;ABC,1;ABC,2;ABC,3;"));
+  ASSERT_TRUE(AppendPuzzle(path, puzzle, true));
+  EXPECT_EQ(CountPuzzles(path), 4);
+  EXPECT_EQ(ReadPuzzleLine(path, 4), "3;010203;010203;ABC,1;ABC,2;ABC,3;");
+  folder.Write("other.txt", "g\r\n");
+  ASSERT_EQ(std::rename(folder.File("other.txt").c_str(), path.c_str()), 0);
+  EXPECT_EQ(CountPuzzles(path), 1);
+  EXPECT_EQ(ReadPuzzleLine(path, 1), "g");
 }
 
 TEST(PuzzleFile, EnsureExtensionOnlyForNamesWithoutAnyDot) {

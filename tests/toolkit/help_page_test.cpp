@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "common/text_lines.h"
+#include "puzzle/cursor.h"
+#include "puzzle/puzzle_record.h"
+#include "support/blank_puzzle.h"
+
 namespace sl {
 namespace {
 
@@ -27,6 +34,28 @@ TEST(HelpPageTest, TheViewFollowsTheWindowUntilItWouldBeNegative) {
   EXPECT_TRUE(HelpViewSize(120, 210, 30));
   EXPECT_FALSE(HelpViewSize(119, 5000, 30));
   EXPECT_FALSE(HelpViewSize(5000, 209, 30));
+}
+
+// The manual beside the program says what the game does, worked out here from the game's code.
+TEST(HelpPageTest, TheManualTellsWhereHomeGoesAndHowJunkLinesRead) {
+  std::string page;
+  ASSERT_TRUE(ReadFileBytes(std::string(STACKLINKS_BIN_DIR) + "/" + kHelpPageName, page));
+  std::string flat;  // the page's text with its line breaks as blanks
+  for (const char ch : page) flat += ch == '\n' || ch == '\r' ? ' ' : ch;
+
+  const std::optional<Cell> home = MoveCursor(test::BlankPuzzle(8), 5, 5, "H");
+  ASSERT_TRUE(home);
+  EXPECT_NE(flat.find("(row " + std::to_string(home->row) + ", column " +
+                      std::to_string(home->col) + ")"),
+            std::string::npos);
+  for (const char* line : {"", "not a puzzle at all"}) {
+    const std::optional<PuzzleRecord> record = ParsePuzzleRecord(line);
+    ASSERT_TRUE(record) << line;
+    EXPECT_EQ(record->size, 0) << line;
+  }
+  EXPECT_NE(flat.find("does not start with a number (any other text), is read as an empty puzzle "
+                      "of size 0"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -55,8 +55,16 @@ Form2::Form2(OptionsSettings settings, QWidget* parent)
 }
 
 void Form2::showEvent(QShowEvent* event) {
+  appliedColours_ = settings_.appearance.SchemeColours;
+  appliedSchemeName_ = settings_.appearance.SchemeName;
   FillFromSettings();
   QDialog::showEvent(event);
+}
+
+void Form2::hideEvent(QHideEvent* event) {
+  settings_.appearance.SchemeColours = appliedColours_;
+  settings_.appearance.SchemeName = appliedSchemeName_;
+  QDialog::hideEvent(event);
 }
 
 void Form2::FillFromSettings() {
@@ -167,6 +175,8 @@ void Form2::Apply() {
   if (const int style = c_.styleGroup->checkedId(); style >= 0) look.GridStyle = style;
   appearance.FontColour = fontColour_;
   if (settings_.reapplyAppearance) settings_.reapplyAppearance();
+  appliedColours_ = appearance.SchemeColours;
+  appliedSchemeName_ = appearance.SchemeName;
 }
 
 void Form2::Repaint() {

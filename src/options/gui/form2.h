@@ -3,7 +3,9 @@
 // button colour ("+-"), the colour picker, the grid font with its size and colour, the corner
 // hint setting and the grid style. Every time it is shown it is filled from the settings, so
 // changes that were not applied are gone. Choosing a scheme and "+-" change the colour table at
-// once; "Apply" stores the rest and asks the main window to reapply its look.
+// once, as a preview; "Apply" stores the rest and asks the main window to reapply its look.
+// Closing the window without "Apply" ends the preview: the colour table and the scheme name come
+// back as they were, so nothing unapplied is painted later or saved.
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -37,6 +39,7 @@ class Form2 : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void FillFromSettings();
@@ -58,6 +61,9 @@ class Form2 : public QDialog {
   Colour selected_ = kBlack;
   bool settingPicker_ = false;
   Colour fontColour_ = kBlack;  // the colour label's colour
+  // The colour table and scheme name as last applied (or as found when the window opened).
+  SchemeTable appliedColours_{};
+  std::string appliedSchemeName_;
 };
 
 }  // namespace sl

@@ -7,9 +7,12 @@
 #include <QProgressDialog>
 #include <memory>
 
+#include "common/files.h"
 #include "output/gui/print_dialog.h"
+#include "output/gui/print_queue.h"
 #include "output/print_range.h"
 #include "output/render/paged_document.h"
+#include "output/render/pdf_book.h"
 #include "puzzle/puzzle_file.h"
 #include "toolkit/gui/native_path.h"
 
@@ -43,6 +46,40 @@ std::unique_ptr<QProgressDialog> ProgressFor(const PrintJob& job, QWidget* paren
   return progress;
 }
 
+// The name the job carries in the printer's queue: "Stacklinks – puzzles.txt 5-6".
+QString JobName(const PrintJob& job) {
+  QString range = QString::number(job.FirstPrinted());
+  if (job.LastPrinted() != job.FirstPrinted()) range += u'-' + QString::number(job.LastPrinted());
+  return QStringLiteral("Stacklinks \u2013 ") + FromNativePath(FileNameOf(job.file)) + u' ' + range;
+}
+
+// Prints on the printer's queue, asking the print system first whether it takes the job and
+// afterwards whether it took it.
+PrintOutcome PrintOnQueue(QPrinter& printer, const PrintJob& job, ClueSource* clues,
+                          const PrintProgress& onPage) {
+  const std::string name = printer.printerName().toStdString();
+  const std::string refusal = QueueRefusal(name);
+  if (!refusal.empty()) return PrintOutcome::Failure(refusal);
+  printer.setDocName(JobName(job));
+  PrintOutcome outcome;
+  {
+    PagedDocument document(printer);
+    outcome = PrintPuzzles(document, job, clues, onPage);
+    if (!document.End()) outcome.failed = true;
+  }
+  if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+    outcome.failed = true;
+  }
+  if (outcome.pages > 0 && !outcome.failed) {
+    const std::string error = LastPrintSystemError();
+    if (!error.empty()) {
+      return PrintOutcome::Failure("the printer " + name + " did not take the job: " + error);
+    }
+  }
+  if (outcome.failed && outcome.error.empty()) outcome.error = "the printer " + name + " failed";
+  return outcome;
+}
+
 }  // namespace
 
 PrinterRun PrintOnPrinter(clsPrintDialog& printDialog, const PrintJob& job, ClueSource* clues,
@@ -50,14 +87,14 @@ PrinterRun PrintOnPrinter(clsPrintDialog& printDialog, const PrintJob& job, Clue
   PrinterRun run;
   if (job.Pages() == 0) return run;  // nothing to print: no file to ask for, no document
   QPrinter& printer = printDialog.Printer();
-  const bool nameForThisRun = printDialog.NeedsPdfName();
-  if (nameForThisRun) {
-    const QString name = AskForPdfName(job, parent);
-    if (name.isEmpty()) {
+  QString pdfName = printDialog.PrintsToPdf() ? printer.outputFileName() : QString();
+  if (printDialog.NeedsPdfName()) {
+    // The next run asks for a file of its own again: the name is not kept on the printer.
+    pdfName = AskForPdfName(job, parent);
+    if (pdfName.isEmpty()) {
       run.declined = true;
       return run;
     }
-    printer.setOutputFileName(name);
   }
 
   std::unique_ptr<QProgressDialog> progress = ProgressFor(job, parent);
@@ -70,14 +107,12 @@ PrinterRun PrintOnPrinter(clsPrintDialog& printDialog, const PrintJob& job, Clue
       return !progress->wasCanceled();
     };
   }
-  {
-    PagedDocument document(printer);
-    run.outcome = PrintPuzzles(document, job, clues, onPage);
-    if (!document.End()) run.outcome.failed = true;
-  }
+  // A PDF file is written whole or not at all, by the same code as the tool's PDF books.
+  run.outcome = pdfName.isEmpty()
+                    ? PrintOnQueue(printer, job, clues, onPage)
+                    : PrintPdfBook(ToNativePath(pdfName), job, clues, onPage,
+                                   printer.pageLayout().pageSize());
   if (progress) progress->setValue(progress->maximum());
-  // The next run asks for a file of its own again.
-  if (nameForThisRun) printer.setOutputFileName(QString());
   return run;
 }
 

@@ -178,9 +178,17 @@ int QPainterSurface::TextHeight(const std::string& text) {
 }
 
 void QPainterSurface::DrawText(int x, int y, const std::string& text, Colour colour) {
+  DrawUnicode(x, y, FromCp1252(text), colour);
+}
+
+void QPainterSurface::DrawSystemText(int x, int y, const std::string& utf8, Colour colour) {
+  DrawUnicode(x, y, QString::fromStdString(utf8), colour);
+}
+
+void QPainterSurface::DrawUnicode(int x, int y, const QString& text, Colour colour) {
   QFontMetricsF metrics(painter_.font(), painter_.device());
   painter_.setPen(ToQColor(colour, palette_));
-  painter_.drawText(QPointF(Snap(X(x)), Snap(Y(y) + metrics.ascent())), FromCp1252(text));
+  painter_.drawText(QPointF(Snap(X(x)), Snap(Y(y) + metrics.ascent())), text);
 }
 
 void QPainterSurface::DrawRotatedText(int xPixel, int yPixel, const std::string& text,

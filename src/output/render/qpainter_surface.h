@@ -49,11 +49,13 @@ class QPainterSurface : public Surface {
   int TextWidth(const std::string& text) override;
   int TextHeight(const std::string& text) override;
   void DrawText(int x, int y, const std::string& text, Colour colour) override;
+  void DrawSystemText(int x, int y, const std::string& utf8, Colour colour) override;
   void DrawRotatedText(int xPixel, int yPixel, const std::string& text, const std::string& face,
                        int pixelHeight, int tenthsOfDegree, Colour colour) override;
   double TwipsPerPixelX() const override { return twipsPerPixelX_; }
 
  private:
+  void DrawUnicode(int x, int y, const QString& text, Colour colour);
   // Twips to the painter's coordinates, snapped to whole device pixels so edges stay crisp.
   double X(int twips) const;
   double Y(int twips) const;

@@ -6,9 +6,6 @@
 
 namespace sl {
 
-inline constexpr int kPictureWidthTwips = 8000;
-inline constexpr int kPictureHeightTwips = 13200;
-
 // The picture-kind sheet on a white image 8000 by 13200 twips at the given twips per pixel (533
 // by 880 pixels at 15). A device pixel ratio above 1 gives a sharper image of the same size.
 QImage SheetPicture(const SheetContent& sheet, double twipsPerPixel, double devicePixelRatio = 1);

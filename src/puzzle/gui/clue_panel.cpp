@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "toolkit/gui/screen_colours.h"
 #include "toolkit/gui/picture_box.h"
@@ -18,6 +20,8 @@ namespace sl {
 namespace {
 
 constexpr int kDrawingHeight = 80000;  // tall enough for any list before it is measured
+constexpr int kWheelLines = 3;         // lines a wheel notch scrolls, as in other lists
+constexpr int kWheelNotch = 120;       // Qt's angle delta of one notch
 
 // The dotted frame over the current clue (or the panel) while the panel has the keyboard focus.
 class FocusFrame : public QWidget {
@@ -40,6 +44,11 @@ int DraggedTop(int currentTop, int newTop, int innerHeight, int outerHeight) {
   const bool endVisible = currentTop + innerHeight < outerHeight;
   if (endVisible && newTop < currentTop) return currentTop;
   return newTop <= 0 ? newTop : currentTop;
+}
+
+int ScrolledTop(int currentTop, int lines, int lineHeight, int innerHeight, int outerHeight) {
+  const int lowest = std::min(0, outerHeight - innerHeight);
+  return std::clamp(currentTop + lines * lineHeight, lowest, 0);
 }
 
 CluePanel::CluePanel(QWidget* parent)
@@ -195,8 +204,21 @@ void CluePanel::PlaceFocusFrame() {
   focusFrame_->setGeometry(around.intersected(rect()));
 }
 
+void CluePanel::Scroll(int lines) {
+  const int currentTop = PixelsToTwipsY(*this, inner_->y());
+  const int lineHeight = std::max(1, inner_->Drawing().TextHeight("X"));
+  const int top = ScrolledTop(currentTop, lines, lineHeight, inner_->HeightTwips(),
+                              PixelsToTwipsY(*this, height()));
+  if (top != currentTop) inner_->move(inner_->x(), TwipsToPixelsY(*this, top));
+  PlaceFocusFrame();
+}
+
 bool CluePanel::eventFilter(QObject* watched, QEvent* event) {
   if (watched != inner_) return QWidget::eventFilter(watched, event);
+  if (event->type() == QEvent::Wheel) {
+    Scroll(static_cast<QWheelEvent*>(event)->angleDelta().y() * kWheelLines / kWheelNotch);
+    return true;
+  }
   if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseMove) {
     return QWidget::eventFilter(watched, event);
   }

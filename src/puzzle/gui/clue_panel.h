@@ -1,7 +1,7 @@
 #pragma once
 // The clue panel: picouter clips the taller kept drawing picinner, which holds the numbered
-// clue list and is dragged up and down with the left mouse button. To assistive tools it is a
-// list of the clues; one of them is current (the clue of the selected cell's word, or the one
+// clue list and is dragged up and down with the left mouse button or scrolled with the wheel. To
+// assistive tools it is a list of the clues; one of them is current (the clue of the selected cell's word, or the one
 // picked in the list with the arrow keys or by an assistive tool).
 #include <QStringList>
 #include <QWidget>
@@ -19,6 +19,11 @@ class PictureBox;
 // The top edge (twips) the inner surface gets when a drag asks for newTop. Pulling it below the
 // panel's top does nothing, and once its end is visible it cannot be pushed further up.
 int DraggedTop(int currentTop, int newTop, int innerHeight, int outerHeight);
+
+// The top edge after the wheel turned by `lines` lines of `lineHeight` twips (positive: towards
+// the start of the list). The list stops with its top at the panel's top and its end at the
+// panel's bottom; a list shorter than the panel does not move.
+int ScrolledTop(int currentTop, int lines, int lineHeight, int innerHeight, int outerHeight);
 
 class CluePanel : public QWidget, public AccessibleTableSource {
   Q_OBJECT
@@ -67,6 +72,7 @@ class CluePanel : public QWidget, public AccessibleTableSource {
   void SetInnerHeightTwips(int twips);
   void StartDrag(const QPointF& atOuter);
   void Drag(const QPointF& atOuter);
+  void Scroll(int lines);
 
   void SetClues(const QStringList& clues);
   // Moves the list so the current clue is in view, and frames it while the panel has the keys.

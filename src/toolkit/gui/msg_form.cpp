@@ -252,7 +252,7 @@ void MsgForm::ApplyWindowSize() {
 }
 
 int32_t MsgForm::MsgboxA(const std::string& message, const std::string& style) {
-  if (isVisible()) return numericResult_;  // already asking: a nested call does not disturb it
+  if (isVisible()) return AskedWhileOpen(message, style);
   field_->hide();
   ApplyAppearance(false);
   label_->setText(LabelText(message));
@@ -268,12 +268,34 @@ int32_t MsgForm::MsgboxA(const std::string& message, const std::string& style) {
   }
   ApplyLayout(LayoutMessage(labelLeft_, MeasureLabel(message), lastButton_));
   exec();
-  return numericResult_;
+  const int32_t answer = numericResult_;
+  ShowQueuedLater();
+  return answer;
+}
+
+int32_t MsgForm::AskedWhileOpen(const std::string& message, const std::string& style) {
+  // The box is busy with another question and a nested wait would hold that one's caller. A
+  // notice with one button has one answer: it is given now and the notice shown once the box is
+  // free. A real question is refused (0, no button), never answered with another box's reply.
+  const MsgStyle parsed = ParseMsgStyle(style);
+  if (parsed.buttons.size() != 1) return 0;
+  queued_.push_back({message, style});
+  return parsed.buttons.front().result;
+}
+
+void MsgForm::ShowQueuedLater() {
+  if (queued_.empty()) return;
+  QTimer::singleShot(0, this, [this] {
+    if (queued_.empty() || isVisible()) return;
+    const QueuedMessage next = queued_.front();
+    queued_.erase(queued_.begin());
+    MsgboxA(next.message, next.style);
+  });
 }
 
 std::string MsgForm::Inputbox(const std::string& prompt, const std::string& defaultText,
                               int32_t digitsOnly) {
-  if (isVisible()) return textResult_;
+  if (isVisible()) return "";  // refused, as Cancel answers: never another box's text
   defaultText_ = FromCp1252(defaultText);
   field_->setText(defaultText_);
   field_->setValidator(nullptr);
@@ -295,7 +317,9 @@ std::string MsgForm::Inputbox(const std::string& prompt, const std::string& defa
   ApplyLayout(LayoutInput(MeasureLabel(prompt)));
   field_->selectAll();
   exec();
-  return textResult_;
+  const std::string answer = textResult_;
+  ShowQueuedLater();
+  return answer;
 }
 
 void MsgForm::Act(int place) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/colour.h"
 #include "toolkit/msgbox_layout.h"
@@ -31,7 +32,9 @@ class MsgForm : public QDialog {
   static void SetUp(QWidget* owner);
 
   // Shows the message (Windows-1252) with the picture and buttons the style names and returns
-  // the code of the button used (1 Ok, 2 Cancel, ... 6 Yes, 7 No; "vbnormal" gives 0).
+  // the code of the button used (1 Ok, 2 Cancel, ... 6 Yes, 7 No; "vbnormal" gives 0). Asked
+  // while the box is open, a one-button notice is shown after it (its one answer returned at
+  // once) and a question is refused with 0; an input box asked then gives "".
   int32_t MsgboxA(const std::string& message, const std::string& style);
   // Shows the prompt and a field holding the default text, wholly selected; digitsOnly 1 lets
   // only the digits 0-9 be typed. Returns the field's text on "Enter", "" on "Cancel".
@@ -66,6 +69,14 @@ class MsgForm : public QDialog {
   void ShowPicture(int place);
   void Act(int place);
   void MoveFocus(int place, int step);
+  int32_t AskedWhileOpen(const std::string& message, const std::string& style);
+  void ShowQueuedLater();
+
+  struct QueuedMessage {
+    std::string message;
+    std::string style;
+  };
+  std::vector<QueuedMessage> queued_;
 
   QLabel* label_ = nullptr;
   QLineEdit* field_ = nullptr;

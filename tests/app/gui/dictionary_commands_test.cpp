@@ -4,8 +4,10 @@
 
 #include <QFileDialog>
 
+#include "app/creation_commands.h"
 #include "app/gui/form1_fixture.h"
 #include "generation/dictionary.h"
+#include "toolkit/gui/busy_pointer.h"
 #include "toolkit/gui/native_path.h"
 
 namespace sl {
@@ -27,7 +29,13 @@ class PaintedTexts : public QObject {
   QLabel& label_;
 };
 
-using DictionaryTest = test::Form1Fixture;
+class DictionaryTest : public test::Form1Fixture {
+ protected:
+  DictionaryCommands& Commands() { return *form->FindCommands<DictionaryCommands>(); }
+  void WaitForRead() {
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Commands().Reading(); }, 20000));
+  }
+};
 
 TEST_F(DictionaryTest, LoadAsksForAFileShowsItsNameSaysItIsReadingAndAFailureKeepsTheWords) {
   Start(test::kFivePuzzles);  // size 8
@@ -47,6 +55,7 @@ TEST_F(DictionaryTest, LoadAsksForAFileShowsItsNameSaysItIsReadingAndAFailureKee
   PaintedTexts painted(form->Statx());
   Entry("mnudict").trigger();
   ASSERT_TRUE(dialog.Handled());
+  WaitForRead();
   EXPECT_TRUE(painted.seen.contains(QString::fromLatin1(kReadingDictionary)));
   EXPECT_EQ(loaded, eightLetterWords);
   EXPECT_EQ(Play().DictionaryFile, words);
@@ -60,11 +69,51 @@ TEST_F(DictionaryTest, LoadAsksForAFileShowsItsNameSaysItIsReadingAndAFailureKee
   ASSERT_TRUE(cancel.Handled());
   EXPECT_EQ(loaded, eightLetterWords);
 
-  form->FindCommands<DictionaryCommands>()->LoadDictionaryNamed(folder.File("missing.txt"));
+  Commands().LoadDictionaryNamed(folder.File("missing.txt"));
+  WaitForRead();
   EXPECT_EQ(Status(), QString::fromLatin1(kErrorInDictionary));
   EXPECT_EQ(Play().DictionaryFile, words);
   EXPECT_EQ(form->Label2().text(), QStringLiteral("words.dic"));
   EXPECT_EQ(loaded, eightLetterWords);  // same size: the words still serve
+}
+
+// Debian's biggest word list is read on a worker: the command returns at once with the busy
+// pointer and the reading text; Escape gives the read up and keeps the old dictionary; a
+// creation asked for meanwhile waits and then makes its puzzle from the new words.
+TEST_F(DictionaryTest, BigListReadsWhileTheWindowAnswersAndEscapeKeepsTheOldWords) {
+  const std::string big = "/usr/share/dict/american-english-insane";
+  Start(test::kFivePuzzles);  // size 8
+  const std::string beforeFile = folder.Write("words.txt", "ABCDEFGH\r\nSTUVWXYZ\r\n");
+  Commands().LoadDictionaryNamed(beforeFile);
+  WaitForRead();
+  const clsSimpleArray before = form->State().dictionary;
+  ASSERT_EQ(before.ListCount(), 2);
+
+  Commands().LoadDictionaryNamed(big);
+  EXPECT_TRUE(Commands().Reading());
+  EXPECT_EQ(form->Controller().Running(), Activity::DictionaryRead);
+  EXPECT_TRUE(BusyPointerShown());
+  EXPECT_EQ(Status(), QString::fromLatin1(kReadingDictionary));
+  EXPECT_FALSE(Button("cmdcreate").isEnabled());
+  QTest::keyClick(form.get(), Qt::Key_Escape);
+  WaitForRead();
+  EXPECT_EQ(Status(), QString::fromLatin1(kDictionaryReadCanceled));
+  EXPECT_EQ(form->State().dictionary.Items(), before.Items());
+  EXPECT_EQ(Play().DictionaryFile, beforeFile);
+  EXPECT_FALSE(BusyPointerShown());
+  EXPECT_TRUE(Button("cmdcreate").isEnabled());
+  EXPECT_EQ(form->Controller().Running(), Activity::Idle);
+
+  Commands().LoadDictionaryNamed(big);
+  form->FindCommands<CreationCommands>()->Create();
+  EXPECT_EQ(form->Controller().Waiting(), 1u);
+  WaitForRead();
+  EXPECT_EQ(Play().DictionaryFile, big);
+  EXPECT_GT(form->State().dictionary.ListCount(), 50000);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [this] { return form->Controller().Running() == Activity::Idle; }, 20000));
+  EXPECT_EQ(Status(), QStringLiteral("Puzzle created"));
+  EXPECT_EQ(form->State().puzzle.Wlist.size(), 8u);
 }
 
 }  // namespace

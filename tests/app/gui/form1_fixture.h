@@ -94,6 +94,7 @@ class Form1Fixture : public ::testing::Test {
       EXPECT_EQ(modal.windowTitle(), QStringLiteral("Stacklinks"));
       if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
         message = box->text();
+        messageIcon = box->icon();
         return box->accept();
       }
       message = modal.findChild<QLabel*>(QStringLiteral("Label1"))->text();
@@ -121,6 +122,7 @@ class Form1Fixture : public ::testing::Test {
   std::unique_ptr<Form1> form;
   std::unique_ptr<ModalWatch> watch;
   QString message;
+  QMessageBox::Icon messageIcon = QMessageBox::NoIcon;  // of the last standard box answered
 };
 
 }  // namespace sl::test

@@ -83,6 +83,7 @@ TEST_F(HelpToolCommandsTest, ExitAndTheCloseBoxCloseEveryOtherWindowFirst) {
 TEST_F(HelpToolCommandsTest, ToolsWriteBesideThePuzzleFileAndLeaveTheShownPuzzleAlone) {
   Start(std::string(test::kFivePuzzles) + test::kFivePuzzles);
   EXPECT_EQ(RunTool("Command19"), QStringLiteral("done"));
+  EXPECT_EQ(messageIcon, QMessageBox::NoIcon);  // the plain box: a text and OK
   EXPECT_EQ(SplitLines(folder.Read("puzzlesnodups.txt")).size(), 5u);
   EXPECT_EQ(RunTool("Command17"), QStringLiteral("puzzles-random.txt done"));
   EXPECT_EQ(SplitLines(folder.Read("puzzles-random.txt")).size(), 10u);

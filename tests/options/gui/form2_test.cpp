@@ -75,6 +75,31 @@ TEST_F(Form2Test, ShowsTheSettingsAndPreviewsAChosenSchemeAtOnce) {
             RGB(darker(shown.red()), darker(shown.green()), darker(shown.blue())));
 }
 
+// A preview left with Exit (or the close box) is not applied later nor saved: the colour table,
+// ButtonShade included, and the scheme name are as they were; an applied one stays.
+TEST_F(Form2Test, ClosingWithoutApplyEndsThePreview) {
+  const SchemeTable before = appearance_.SchemeColours;
+  Choose("blue");
+  Release(C().shade);
+  Release(C().exit);
+  EXPECT_EQ(appearance_.SchemeColours, before);
+  EXPECT_EQ(appearance_.SchemeName, "xp.col");
+
+  form_->show();
+  test::ModalWatch watch([](QWidget& box) { static_cast<QMessageBox&>(box).accept(); });
+  Choose("broken");  // falls back to the system scheme while previewed
+  form_->close();
+  EXPECT_EQ(appearance_.SchemeColours, before);
+  EXPECT_EQ(appearance_.SchemeName, "xp.col");
+
+  form_->show();
+  Choose("blue");
+  Release(C().apply);
+  Release(C().exit);
+  EXPECT_EQ(Slot(kButtonShadeSlot), RGB(250, 5, 100));
+  EXPECT_EQ(appearance_.SchemeName, "blue.col");
+}
+
 TEST_F(Form2Test, AnUnreadableSchemeSaysSoPlainlyAndFallsBackToTheSystemScheme) {
   QString text;
   test::ModalWatch watch([&](QWidget& box) {

@@ -6,6 +6,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include "puzzle/grid_drawing.h"
+#include "puzzle/grid_layout.h"
+#include "puzzle/puzzle_record.h"
+
 namespace sl {
 namespace {
 
@@ -116,6 +120,35 @@ TEST(QPainterSurface, TextsAreWindows1252MeasuredInTwipsAndTurnedAboutAPixel) {
   EXPECT_EQ(inkIn(251, 100, 300, 200), 0);
   EXPECT_LE(inkIn(150, 152, 250, 200), 2);
   EXPECT_EQ(ToCp1252(QStringLiteral("\u20AC\u00E9")), "\x80\xE9");
+}
+
+// A grid font size far too big for the cells: each letter is still drawn inside its frame.
+TEST(QPainterSurface, GridLettersTooBigForTheCellsStayInside) {
+  Puzzle puzzle;
+  ApplyRecord(puzzle, *ParsePuzzleRecord("3;010302;010203;WMW,1;WMW,2;WMW,3;"));
+  GridGeometry geometry;
+  ComputeGridLayout(geometry, puzzle.PuzzleSize);
+  GridLook look;
+  look.GridFontName = "Liberation Sans";
+  look.GridFontSize = 96;
+  const GridScene scene{puzzle, geometry, look, kWhite, kInkColour};
+  const QImage image = Drawn(Canvas(400, 300), [&](Surface& surface) {
+    DrawCell(surface, scene, "W", 1, 1);
+  });
+  const int left = geometry.CellLeft[1][1] / 15;
+  const int top = geometry.CellTop[1][1] / 15;
+  const int size = geometry.CellSize / 15;
+  int inside = 0;
+  int outside = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y) != kInk) continue;
+      const bool in = x >= left && x <= left + size && y >= top && y <= top + size;
+      (in ? inside : outside) += 1;
+    }
+  }
+  EXPECT_GT(inside, 20);
+  EXPECT_EQ(outside, 0);
 }
 
 }  // namespace

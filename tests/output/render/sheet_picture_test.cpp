@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "puzzle/puzzle_record.h"
 
 namespace sl {
@@ -41,6 +43,22 @@ TEST(SheetPicture, WhiteScreenSizedPictureOfThePictureSheet) {
   const QImage sharp = SheetPicture(TwoWords(), 15, 2.0);
   EXPECT_EQ(sharp.size(), QSize(1066, 1760));
   EXPECT_EQ(sharp.deviceIndependentSize().toSize(), QSize(533, 880));
+}
+
+// The picture is narrower than a page: long clues wrap inside it, whatever the grid font.
+TEST(SheetPicture, LongCluesWrapWithinThePicture) {
+  for (const int gridPoints : {6, 17}) {
+    SheetContent sheet = TwoWords();
+    sheet.font.size = gridPoints;
+    std::string clue;
+    for (int i = 0; i < 24; ++i) clue += "considerable ";
+    sheet.puzzle.Clue[1] = clue;
+    const QImage picture = SheetPicture(sheet, 15);
+    EXPECT_EQ(DarkIn(picture, QRect(520, 0, 13, 800)), 0) << gridPoints;
+    // The clue goes on below its first line (at 4000 twips) rather than off the edge.
+    const int clueTop = (3 * 450 + 2650) / 15;
+    EXPECT_GT(DarkIn(picture, QRect(60, clueTop + 16, 400, 30)), 50) << gridPoints;
+  }
 }
 
 }  // namespace

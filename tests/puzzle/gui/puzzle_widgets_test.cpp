@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "gui_support/heard_events.h"
 #include "toolkit/gui/picture_box.h"
@@ -59,6 +60,36 @@ TEST(CluePanelTest, TheListIsAsTallAsItsCluesAndOnlyALeftDragMovesIt) {
   mouse(QEvent::MouseMove, 150, Qt::LeftButton);
   EXPECT_EQ(inner.y(), -50);
   panel.Clear();  // a new list starts at the top
+  EXPECT_EQ(inner.y(), 0);
+}
+
+// The wheel reads a list longer than the panel to its end, and no further either way.
+TEST(CluePanelTest, TheWheelScrollsALongListBetweenItsEnds) {
+  CluePanel panel;
+  PlaceInTwips(panel, 0, 0, 3195, 6510);
+  panel.show();
+  Puzzle puzzle;
+  for (int k = 1; k <= 12; ++k) {
+    puzzle.Wlist.push_back("WORDWORDWORD");
+    puzzle.Clue[k] = "a clue in a font so large that twelve of them run far below the panel";
+  }
+  panel.DrawClues(puzzle, "Arial", 20, kBlack, kWhite);
+  PictureBox& inner = panel.Inner();
+  ASSERT_GT(inner.height(), panel.height());
+  const auto turn = [&inner](int notches) {
+    QWheelEvent wheel(QPointF(20, 20), inner.mapToGlobal(QPointF(20, 20)), QPoint(),
+                      QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QCoreApplication::sendEvent(&inner, &wheel);
+  };
+  turn(-1);
+  const int afterOne = inner.y();
+  EXPECT_LT(afterOne, 0);
+  for (int i = 0; i < 100; ++i) turn(-1);
+  EXPECT_NEAR(inner.y() + inner.height(), panel.height(), 1);  // the end shows, no gap below
+  turn(1);
+  EXPECT_GT(inner.y() + inner.height(), panel.height());
+  for (int i = 0; i < 100; ++i) turn(1);
   EXPECT_EQ(inner.y(), 0);
 }
 

@@ -126,5 +126,28 @@ TEST_F(MsgFormTest, InputBoxTakesDigitsOnlyRestoresTheDefaultAndCancels) {
   });
 }
 
+// A box asked for while one is open (a timer's message, say) never gets the open box's or an
+// earlier box's reply: a question is refused, a notice waits its turn.
+TEST_F(MsgFormTest, ABoxAskedWhileOneIsOpenIsRefusedOrQueued) {
+  Answer("First?", "vbyesno", [](MsgForm& form) { Press(form, 1); });  // No (7) is the last reply
+  QString queuedText;
+  test::ModalWatch watch({[](QWidget& box) {
+                            auto& form = static_cast<MsgForm&>(box);
+                            EXPECT_EQ(MsgboxA("Again?", "vbyesno"), 0);
+                            EXPECT_EQ(Inputbox("Name?", "x", 0), "");
+                            EXPECT_EQ(MsgboxA("Noted", "vbinformation"), 1);
+                            Press(form, 0);  // Yes
+                          },
+                          [&queuedText](QWidget& box) {
+                            auto& form = static_cast<MsgForm&>(box);
+                            queuedText = Label(form)->text();
+                            Press(form, 0);
+                          }});
+  EXPECT_EQ(MsgboxA("Second?", "vbyesno"), 6);
+  for (int i = 0; i < 400 && !watch.Handled(); ++i) QTest::qWait(5);
+  EXPECT_TRUE(watch.Handled());
+  EXPECT_EQ(queuedText, QStringLiteral("Noted"));
+}
+
 }  // namespace
 }  // namespace sl
