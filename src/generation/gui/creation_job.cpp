@@ -1,47 +1,45 @@
 #include "generation/gui/creation_job.h"
 
-#include <QPromise>
-#include <QtConcurrent/QtConcurrentRun>
 #include <new>
+#include <utility>
 
 namespace sl {
 
 CreationJob::CreationJob(QObject* parent) : QObject(parent) {
-  connect(&watcher_, &QFutureWatcher<GeneratedPuzzle>::resultReadyAt, this,
-          [this](int index) { Q_EMIT PuzzleMade(watcher_.resultAt(index)); });
-  connect(&watcher_, &QFutureWatcher<GeneratedPuzzle>::finished, this,
-          [this] {
-            running_ = false;
-            Q_EMIT Finished(outcome_.load());
-          });
+  connect(&worker_, &WorkerThread::Woken, this, &CreationJob::ShowMade);
+  connect(&worker_, &WorkerThread::Finished, this, [this] {
+    ShowMade();  // puzzles made after the last wake-up
+    Q_EMIT Finished(outcome_);
+  });
 }
 
 CreationJob::~CreationJob() {
   RequestCancel();
-  watcher_.waitForFinished();
+  worker_.Join();  // before the generator the worker uses goes
 }
 
 void CreationJob::Start(std::vector<std::string> words, int size, int count, uint32_t seed) {
-  if (running_) return;
-  running_ = true;
+  if (worker_.Running()) return;
   cancel_.store(false);
-  watcher_.setFuture(QtConcurrent::run(
-      [this, words = std::move(words), size, count, seed](
-          QPromise<GeneratedPuzzle>& promise) mutable {
-        Run(promise, std::move(words), size, count, seed);
-      }));
+  worker_.Start([this, words = std::move(words), size, count, seed] {
+    Run(words, size, count, seed);
+  });
 }
 
-void CreationJob::Run(QPromise<GeneratedPuzzle>& promise, std::vector<std::string> words,
-                      int size, int count, uint32_t seed) {
+void CreationJob::Run(const std::vector<std::string>& words, int size, int count,
+                      uint32_t seed) {
   CreateOutcome outcome = CreateOutcome::Created;
   try {
     if (!generator_ || !generator_->BuiltFrom(words, size)) {
       generator_ = std::make_shared<PuzzleGenerator>(words, size);
     }
     Random random(seed);
-    outcome = MakePuzzles(*generator_, random, cancel_, count, [&promise](GeneratedPuzzle&& made) {
-      promise.addResult(std::move(made));
+    outcome = MakePuzzles(*generator_, random, cancel_, count, [this](GeneratedPuzzle&& made) {
+      {
+        std::lock_guard<std::mutex> lock(madeLock_);
+        made_.push_back(std::move(made));
+      }
+      worker_.Wake();
       return true;
     });
   } catch (const std::bad_alloc&) {
@@ -49,7 +47,16 @@ void CreationJob::Run(QPromise<GeneratedPuzzle>& promise, std::vector<std::strin
     generator_.reset();
     outcome = CreateOutcome::Cancelled;
   }
-  outcome_.store(outcome);
+  outcome_ = outcome;
+}
+
+void CreationJob::ShowMade() {
+  std::vector<GeneratedPuzzle> made;
+  {
+    std::lock_guard<std::mutex> lock(madeLock_);
+    made.swap(made_);
+  }
+  for (const GeneratedPuzzle& puzzle : made) Q_EMIT PuzzleMade(puzzle);
 }
 
 }  // namespace sl

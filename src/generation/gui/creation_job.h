@@ -2,15 +2,16 @@
 // Runs the generator on a worker thread, over its own copy of the dictionary, so the window
 // keeps repainting and answering while puzzles are made. Made puzzles and the end of the run
 // arrive as signals on the thread that owns the job.
-#include <QFutureWatcher>
 #include <QObject>
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
 #include "generation/generator.h"
+#include "toolkit/gui/worker_thread.h"
 
 namespace sl {
 
@@ -27,7 +28,7 @@ class CreationJob : public QObject {
   // while a run is going on.
   void Start(std::vector<std::string> words, int size, int count, uint32_t seed);
   // True from Start until Finished is signalled (the worker may have ended a little earlier).
-  bool Running() const { return running_; }
+  bool Running() const { return worker_.Running(); }
 
   // The run stops after the attempt that is running.
   void RequestCancel() { cancel_.store(true); }
@@ -38,15 +39,16 @@ class CreationJob : public QObject {
   void Finished(sl::CreateOutcome outcome);
 
  private:
-  void Run(QPromise<GeneratedPuzzle>& promise, std::vector<std::string> words, int size,
-           int count, uint32_t seed);
+  void Run(const std::vector<std::string>& words, int size, int count, uint32_t seed);
+  void ShowMade();
 
-  QFutureWatcher<GeneratedPuzzle> watcher_;
-  bool running_ = false;
+  WorkerThread worker_;
   std::atomic<bool> cancel_{false};
-  // Touched only by the worker while a run goes on, and runs never overlap.
+  std::mutex madeLock_;
+  std::vector<GeneratedPuzzle> made_;  // guarded by madeLock_
+  // Touched only by the worker while a run goes on; runs never overlap and each ends joined.
   std::shared_ptr<PuzzleGenerator> generator_;
-  std::atomic<CreateOutcome> outcome_{CreateOutcome::Created};
+  CreateOutcome outcome_ = CreateOutcome::Created;  // written by the worker, read after the join
 };
 
 }  // namespace sl

@@ -1,28 +1,24 @@
 #include "generation/gui/dictionary_job.h"
 
-#include <QtConcurrent/QtConcurrentRun>
+#include <utility>
 
 #include "generation/dictionary.h"
 
 namespace sl {
 
 DictionaryJob::DictionaryJob(QObject* parent) : QObject(parent) {
-  connect(&watcher_, &QFutureWatcher<std::shared_ptr<DictionaryRead>>::finished, this, [this] {
-    running_ = false;
-    Q_EMIT Finished(watcher_.result());
-  });
+  connect(&worker_, &WorkerThread::Finished, this, [this] { Q_EMIT Finished(result_); });
 }
 
 DictionaryJob::~DictionaryJob() {
   RequestCancel();
-  watcher_.waitForFinished();
+  worker_.Join();  // before the cancel flag the worker reads goes
 }
 
 void DictionaryJob::Start(const std::string& path, int32_t size) {
-  if (running_) return;
-  running_ = true;
+  if (worker_.Running()) return;
   cancel_.store(false);
-  watcher_.setFuture(QtConcurrent::run([this, path, size] {
+  worker_.Start([this, path, size] {
     auto result = std::make_shared<DictionaryRead>();
     result->path = path;
     result->size = size;
@@ -30,8 +26,8 @@ void DictionaryJob::Start(const std::string& path, int32_t size) {
     // A cancel asked for after the last block still counts: the caller has given up on it.
     result->cancelled = cancel_.load();
     result->read = read && !result->cancelled;
-    return result;
-  }));
+    result_ = std::move(result);
+  });
 }
 
 }  // namespace sl

@@ -2,7 +2,6 @@
 // Reads a dictionary on a worker thread, so the window keeps repainting and answering while a
 // big word list loads. The read can be cancelled; its result arrives as a signal on the thread
 // that owns the job, and only then may the caller put the words in place of its dictionary.
-#include <QFutureWatcher>
 #include <QObject>
 #include <atomic>
 #include <cstdint>
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "generation/simple_array.h"
+#include "toolkit/gui/worker_thread.h"
 
 namespace sl {
 
@@ -32,7 +32,7 @@ class DictionaryJob : public QObject {
   // Starts reading the file's lines of `size` characters. Ignored while a read is running.
   void Start(const std::string& path, int32_t size);
   // True from Start until Finished is signalled.
-  bool Running() const { return running_; }
+  bool Running() const { return worker_.Running(); }
   // The read stops at its next block of the file and reports cancelled.
   void RequestCancel() { cancel_.store(true); }
 
@@ -40,9 +40,9 @@ class DictionaryJob : public QObject {
   void Finished(const std::shared_ptr<sl::DictionaryRead>& result);
 
  private:
-  QFutureWatcher<std::shared_ptr<DictionaryRead>> watcher_;
-  bool running_ = false;
+  WorkerThread worker_;
   std::atomic<bool> cancel_{false};
+  std::shared_ptr<DictionaryRead> result_;  // written by the worker, read after the join
 };
 
 }  // namespace sl

@@ -1,6 +1,5 @@
 #include "generation/gui/list_tool_job.h"
 
-#include <QtConcurrent/QtConcurrentRun>
 #include <new>
 
 namespace sl {
@@ -13,23 +12,21 @@ constexpr int kProgressIntervalMs = 100;
 ListToolJob::ListToolJob(QObject* parent) : QObject(parent) {
   progressTimer_.setInterval(kProgressIntervalMs);
   connect(&progressTimer_, &QTimer::timeout, this, &ListToolJob::ShowLatest);
-  connect(&watcher_, &QFutureWatcher<ListToolResult>::finished, this, [this] {
+  connect(&worker_, &WorkerThread::Finished, this, [this] {
     progressTimer_.stop();
     ShowLatest();
-    running_ = false;
-    Q_EMIT Finished(watcher_.result());
+    Q_EMIT Finished(result_);
   });
 }
 
 ListToolJob::~ListToolJob() {
   RequestCancel();
-  watcher_.waitForFinished();
+  worker_.Join();  // before the progress lock the worker uses goes
 }
 
 void ListToolJob::Start(ListTool tool, std::string source, uint32_t seed,
                         const Meanings* meanings) {
-  if (running_) return;
-  running_ = true;
+  if (worker_.Running()) return;
   cancel_.store(false);
   {
     std::lock_guard<std::mutex> lock(progressLock_);
@@ -37,7 +34,7 @@ void ListToolJob::Start(ListTool tool, std::string source, uint32_t seed,
     fresh_ = false;
   }
   progressTimer_.start();
-  watcher_.setFuture(QtConcurrent::run([this, tool, source = std::move(source), seed, meanings] {
+  worker_.Start([this, tool, source = std::move(source), seed, meanings] {
     ToolProgress progress{[this](const std::string& text) {
                             std::lock_guard<std::mutex> lock(progressLock_);
                             latest_ = text;
@@ -46,12 +43,12 @@ void ListToolJob::Start(ListTool tool, std::string source, uint32_t seed,
                           [this] { return cancel_.load(); }};
     Random random(seed);
     try {
-      return RunListTool({tool, source, &random, meanings}, progress);
+      result_ = RunListTool({tool, source, &random, meanings}, progress);
     } catch (const std::bad_alloc&) {
-      return ListToolResult{ListToolResult::Outcome::Refused,
-                            "Not enough memory for " + source + ". Nothing was written.", ""};
+      result_ = {ListToolResult::Outcome::Refused,
+                 "Not enough memory for " + source + ". Nothing was written.", ""};
     }
-  }));
+  });
 }
 
 void ListToolJob::ShowLatest() {

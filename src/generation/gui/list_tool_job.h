@@ -2,7 +2,6 @@
 // Runs a maintenance tool on a worker thread, so the window keeps repainting and answering while
 // a long file is read, reworked and written. The latest progress text and the end of the run
 // arrive as signals on the thread that owns the job.
-#include <QFutureWatcher>
 #include <QObject>
 #include <QTimer>
 #include <atomic>
@@ -11,6 +10,7 @@
 #include <string>
 
 #include "generation/list_tools.h"
+#include "toolkit/gui/worker_thread.h"
 
 namespace sl {
 
@@ -27,7 +27,7 @@ class ListToolJob : public QObject {
   // a run goes on.
   void Start(ListTool tool, std::string source, uint32_t seed, const Meanings* meanings);
   // True from Start until Finished is signalled.
-  bool Running() const { return running_; }
+  bool Running() const { return worker_.Running(); }
   // The run stops at the next line and writes nothing.
   void RequestCancel() { cancel_.store(true); }
 
@@ -39,13 +39,13 @@ class ListToolJob : public QObject {
  private:
   void ShowLatest();
 
-  QFutureWatcher<ListToolResult> watcher_;
+  WorkerThread worker_;
   QTimer progressTimer_;
-  bool running_ = false;
   std::atomic<bool> cancel_{false};
   std::mutex progressLock_;
   std::string latest_;  // guarded by progressLock_
   bool fresh_ = false;  // guarded by progressLock_
+  ListToolResult result_;  // written by the worker, read after the join
 };
 
 }  // namespace sl
