@@ -6,12 +6,12 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "common/text_lines.h"
 #include "fuzz_support.h"
 #include "options/config_file.h"
 #include "plain_references.h"
@@ -43,21 +43,7 @@ std::string FontField(const std::string& line) {
 // A whole field that is one number (sign, digits with an optional fraction, an optional
 // exponent), rounded half to even; nothing when it is not one or does not fit 32 bits.
 std::optional<int32_t> NumberField(const std::string& field) {
-  size_t i = 0, digits = 0;
-  auto digit = [&](size_t k) { return k < field.size() && field[k] >= '0' && field[k] <= '9'; };
-  if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
-  for (; digit(i); ++i) ++digits;
-  if (i < field.size() && field[i] == '.') {
-    for (++i; digit(i); ++i) ++digits;
-  }
-  if (digits == 0) return std::nullopt;
-  if (i < field.size() && (field[i] == 'e' || field[i] == 'E')) {
-    ++i;
-    if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
-    if (!digit(i)) return std::nullopt;
-    while (digit(i)) ++i;
-  }
-  if (i != field.size()) return std::nullopt;
+  if (field.empty() || sl::fuzz::NumberEnd(field, 0) != field.size()) return std::nullopt;
   const double value = std::nearbyint(std::strtod(field.c_str(), nullptr));
   if (!(value >= -2147483648.0 && value <= 2147483647.0)) return std::nullopt;
   return static_cast<int32_t>(value);
@@ -100,16 +86,17 @@ std::optional<ConfigValues> Reference(std::string_view text, const std::string& 
 }
 
 bool Same(const ConfigValues& a, const ConfigValues& b) {
-  return a.SchemeName == b.SchemeName && a.DictionaryFile == b.DictionaryFile &&
-         a.PuzzleFile == b.PuzzleFile && a.GridFontName == b.GridFontName &&
-         a.PuzzleSize == b.PuzzleSize && a.PuzzleNumber == b.PuzzleNumber &&
-         a.GridFontSize == b.GridFontSize && a.FontColour == b.FontColour &&
-         a.ButtonShade == b.ButtonShade;
+  auto fields = [](const ConfigValues& v) {
+    return std::tie(v.SchemeName, v.DictionaryFile, v.PuzzleFile, v.GridFontName, v.PuzzleSize,
+                    v.PuzzleNumber, v.GridFontSize, v.FontColour, v.ButtonShade);
+  };
+  return fields(a) == fields(b);
 }
 
 std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string bytes;
+  FUZZ_CHECK(sl::ReadFileBytes(path, bytes));
+  return bytes;
 }
 
 }  // namespace
@@ -141,10 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } else {
     FUZZ_CHECK(result == ConfigReadResult::DefaultsWritten);
     // A failed read leaves the defaults, keeping a puzzle number read before the fault.
-    FUZZ_CHECK(values.SchemeName == "xp.col" && values.DictionaryFile == "english1.txt" &&
-               values.PuzzleFile.empty() && values.GridFontName == "Arial" &&
-               values.PuzzleSize == 12 && values.PuzzleNumber == keptNumber &&
-               values.GridFontSize == 16 && values.FontColour == 0 && values.ButtonShade == 0);
+    const ConfigValues defaults{"xp.col", "english1.txt", "", "Arial", 12, keptNumber, 16, 0, 0};
+    FUZZ_CHECK(Same(values, defaults), "the defaults differ");
     const std::string written = "xp.col\r\nenglish1.txt\r\n\r\nArial\r\n12 " +
                                 std::to_string(keptNumber) + " 16 0 0\r\n";
     FUZZ_CHECK(Contents(file.Path()) == written, "the defaults were not written as such");

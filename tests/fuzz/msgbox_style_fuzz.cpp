@@ -45,15 +45,9 @@ Expected ReferenceStyle(std::string_view style) {
     }
     for (const auto& [name, buttons] : kButtons) {
       if (token != name) continue;
-      std::string text = buttons;
-      for (size_t at = 0; at < text.size();) {
-        size_t end = text.find(' ', at);
-        if (end == std::string::npos) end = text.size();
-        const std::string one = text.substr(at, end - at);
-        if (expected.buttons.size() < 3) {
-          expected.buttons.push_back({one.substr(0, one.size() - 1), one.back() - '0'});
-        }
-        at = end + 1;
+      for (const std::string& one : sl::fuzz::ReferenceSplit(buttons, ' ')) {
+        if (expected.buttons.size() == 3) break;
+        expected.buttons.push_back({one.substr(0, one.size() - 1), one.back() - '0'});
       }
     }
     if (token == "vbcontinuecancel") expected.pictures.push_back(2);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fuzz_support.h"
+#include "plain_references.h"
 #include "generation/pattern.h"
 #include "generation/simple_array.h"
 
@@ -112,23 +113,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view input = fuzz::Bytes(data, size);
   const size_t nul = input.find('\0');
   const std::string_view pattern = input.substr(0, std::min(nul, kMaxPattern));
-  std::vector<std::string_view> texts;
-  if (nul != std::string_view::npos) {
-    std::string_view rest = input.substr(nul + 1);
-    while (true) {
-      const size_t end = rest.find('\0');
-      texts.push_back(rest.substr(0, std::min(end, kMaxText)));
-      if (end == std::string_view::npos) break;
-      rest = rest.substr(end + 1);
-    }
-  }
+  std::vector<std::string> texts;
+  if (nul != std::string_view::npos) texts = fuzz::ReferenceSplit(input.substr(nul + 1), '\0');
+  for (std::string& text : texts) text.resize(std::min(text.size(), kMaxText));
 
   Reference reference(pattern);
   const Pattern compiled(pattern);
   FUZZ_CHECK(compiled.Valid() == reference.Valid());
   clsSimpleArray list;
   std::vector<int32_t> matches;
-  for (std::string_view text : texts) {
+  for (const std::string& text : texts) {
     const bool expected = reference.Matches(text);
     FUZZ_CHECK(compiled.Matches(text) == expected, "pattern \"%.*s\" text \"%.*s\": expected %d",
                static_cast<int>(pattern.size()), pattern.data(), static_cast<int>(text.size()),

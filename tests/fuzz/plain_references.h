@@ -52,28 +52,34 @@ inline std::string ReferenceAsciiLower(std::string text) {
   return text;
 }
 
-// The leading number of the text; 0 when it has no digits. Infinity becomes the largest double.
-inline double ReferenceVal(std::string_view text) {
-  size_t i = 0;
+// Where the number starting at i ends (a sign, digits with an optional fraction, an exponent
+// only when digits follow it); i itself when there are no digits.
+inline size_t NumberEnd(std::string_view text, size_t i) {
+  const size_t start = i;
   auto digit = [&](size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  std::string number;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   bool digits = false;
-  for (; digit(i); ++i, digits = true) number += text[i];
+  for (; digit(i); ++i) digits = true;
   if (i < text.size() && text[i] == '.') {
-    number += text[i++];
-    for (; digit(i); ++i, digits = true) number += text[i];
+    for (++i; digit(i); ++i) digits = true;
   }
-  if (!digits) return 0;
+  if (!digits) return start;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     size_t k = i + 1;
     if (k < text.size() && (text[k] == '+' || text[k] == '-')) ++k;
     if (digit(k)) {
-      number.append(text, i, k - i);
-      for (; digit(k); ++k) number += text[k];
+      while (digit(k)) ++k;
+      i = k;
     }
   }
+  return i;
+}
+
+// The leading number of the text; 0 when it has no digits. Infinity becomes the largest double.
+inline double ReferenceVal(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  const std::string number(text.substr(i, NumberEnd(text, i) - i));
   double value = std::strtod(number.c_str(), nullptr);  // the harnesses run in the "C" locale
   if (std::isinf(value)) value = std::copysign(std::numeric_limits<double>::max(), value);
   return value == 0 ? 0 : value;

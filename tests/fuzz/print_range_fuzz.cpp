@@ -83,7 +83,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     reference.Set(which, value);
     const std::array<int, 4> held{limits.min(), limits.FromPage(), limits.ToPage(), limits.max()};
     FUZZ_CHECK(held == reference.v, "after setting %d to %d", which, value);
-    FUZZ_CHECK(held[0] <= held[1] && held[1] <= held[2] && held[2] <= held[3]);
   }
   return 0;
 }

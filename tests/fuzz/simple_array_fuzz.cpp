@@ -22,30 +22,13 @@ struct Model {
   int32_t Last() const { return static_cast<int32_t>(items.size()) - 1; }
   bool In(int32_t i) const { return i >= 0 && i <= Last(); }
 
-  static bool Greater(const std::string& a, const std::string& b) {
-    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
-      const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-      if (x != y) return x > y;
-    }
-    return a.size() > b.size();
-  }
   void Add(const std::string& s, int32_t index) {
-    if (index >= 0 && index > Last() + 1) return;
+    if (index > Last() + 1) return;
     if (index == Last() + 1) index = -1;
-    if (items.empty()) {
-      capacity = 101;
-      items = {s};
-      data = {0};
-      newIndex = 0;
-      return;
-    }
     int32_t at = index;
-    if (sorted) {
-      for (int32_t i = 0; i <= Last(); ++i) {
-        if (Greater(items[i], s)) {
-          at = i;
-          break;
-        }
+    if (sorted) {  // before the first greater item; std::string compares bytes as unsigned
+      for (int32_t i = Last(); i >= 0; --i) {
+        if (items[i] > s) at = i;
       }
     }
     const int32_t last = Last() + 1;
