@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <dirent.h>
+#include <filesystem>
 
 #include "support/temp_folder.h"
 
@@ -39,16 +39,9 @@ mode_t ModeOf(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
 }
 
-int EntriesIn(const std::string& folder) {
-  int n = 0;
-  if (DIR* dir = ::opendir(folder.c_str())) {
-    while (const dirent* entry = ::readdir(dir)) {
-      const std::string name = entry->d_name;
-      n += name != "." && name != "..";
-    }
-    ::closedir(dir);
-  }
-  return n;
+long EntriesIn(const std::string& folder) {
+  namespace fs = std::filesystem;
+  return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
 }
 
 TEST(Files, ReplacingWritesThroughLinksAndKeepsModes) {

@@ -57,15 +57,11 @@ TEST(LineIndex, MatchesOnlyTheSameFileUnchangedAndLongSettled) {
   // Just written: the same stamp could hide a second write in the same clock tick.
   EXPECT_FALSE(index.Matches(stamp, 2));
   EXPECT_TRUE(index.Matches(stamp, 0));
-  FileStamp other = stamp;
-  other.size += 1;
-  EXPECT_FALSE(index.Matches(other, 0));
-  other = stamp;
-  other.changedNs += 1;
-  EXPECT_FALSE(index.Matches(other, 0));
-  other = stamp;
+  FileStamp longer = stamp, changed = stamp, other = stamp;
+  longer.size += 1;
+  changed.changedNs += 1;
   other.inode += 1;
-  EXPECT_FALSE(index.Matches(other, 0));
+  for (const FileStamp& s : {longer, changed, other}) EXPECT_FALSE(index.Matches(s, 0));
 
   for (const std::string& none : {folder.File("missing"), folder.Path()}) {
     EXPECT_FALSE(index.Build(none)) << none;
