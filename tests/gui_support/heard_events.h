@@ -19,14 +19,14 @@ class HeardEvents {
   };
 
   HeardEvents() {
-    Current() = this;
+    current_ = this;
     QAccessible::installUpdateHandler(&Record);
     SetActive(true);
   }
   ~HeardEvents() {
     SetActive(false);
     QAccessible::installUpdateHandler(nullptr);
-    Current() = nullptr;
+    current_ = nullptr;
   }
   HeardEvents(const HeardEvents&) = delete;
   HeardEvents& operator=(const HeardEvents&) = delete;
@@ -49,25 +49,18 @@ class HeardEvents {
       platform->setActive(active);
     }
   }
-  static HeardEvents*& Current() {
-    static HeardEvents* current = nullptr;
-    return current;
-  }
   static void Record(QAccessibleEvent* event) {
-    switch (event->type()) {
-      case QAccessible::Focus:
-      case QAccessible::NameChanged:
-      case QAccessible::Selection:
-      case QAccessible::TableModelChanged: break;
-      default: return;  // others may be about objects half destroyed
+    const QAccessible::Event type = event->type();
+    // Other events may be about objects half destroyed.
+    if (!current_ || (type != QAccessible::Focus && type != QAccessible::NameChanged &&
+                      type != QAccessible::Selection && type != QAccessible::TableModelChanged)) {
+      return;
     }
     QAccessibleInterface* iface = event->accessibleInterface();
-    if (Current()) {
-      Current()->heard_.push_back(
-          {event->type(), iface ? iface->text(QAccessible::Name) : QString()});
-    }
+    current_->heard_.push_back({type, iface ? iface->text(QAccessible::Name) : QString()});
   }
 
+  static inline HeardEvents* current_ = nullptr;
   std::vector<Heard> heard_;
 };
 

@@ -8,29 +8,9 @@ DrawCall& RecordingSurface::Record(DrawCall::Kind kind, int x1, int y1, int x2, 
   return calls_.back();
 }
 
-void RecordingSurface::FillRect(int x1, int y1, int x2, int y2, Colour colour) {
-  Record(DrawCall::Fill, x1, y1, x2, y2, colour, 0, "");
-}
-
-void RecordingSurface::FrameRect(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) {
-  Record(DrawCall::Frame, x1, y1, x2, y2, colour, lineWidth, "");
-}
-
-void RecordingSurface::Line(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) {
-  Record(DrawCall::Line, x1, y1, x2, y2, colour, lineWidth, "");
-}
-
 int RecordingSurface::TextWidth(const std::string& text) {
   measuredPoints_.push_back(font_.points);
   return static_cast<int>(text.size()) * kCharWidth;
-}
-
-int RecordingSurface::TextHeight(const std::string& text) {
-  return text.empty() ? 0 : kTextHeight;
-}
-
-void RecordingSurface::DrawText(int x, int y, const std::string& text, Colour colour) {
-  Record(DrawCall::Text, x, y, x, y, colour, 0, text);
 }
 
 void RecordingSurface::DrawRotatedText(int xPixel, int yPixel, const std::string& text,

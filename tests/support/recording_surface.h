@@ -26,14 +26,22 @@ class RecordingSurface : public Surface {
   static constexpr int kCharWidth = 100;
   static constexpr int kTextHeight = 200;
 
-  void FillRect(int x1, int y1, int x2, int y2, Colour colour) override;
-  void FrameRect(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) override;
-  void Line(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) override;
+  void FillRect(int x1, int y1, int x2, int y2, Colour colour) override {
+    Record(DrawCall::Fill, x1, y1, x2, y2, colour, 0, "");
+  }
+  void FrameRect(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) override {
+    Record(DrawCall::Frame, x1, y1, x2, y2, colour, lineWidth, "");
+  }
+  void Line(int x1, int y1, int x2, int y2, Colour colour, int lineWidth) override {
+    Record(DrawCall::Line, x1, y1, x2, y2, colour, lineWidth, "");
+  }
   void SetFont(const FontStyle& font) override { font_ = font; }
   FontStyle Font() const override { return font_; }
   int TextWidth(const std::string& text) override;
-  int TextHeight(const std::string& text) override;
-  void DrawText(int x, int y, const std::string& text, Colour colour) override;
+  int TextHeight(const std::string& text) override { return text.empty() ? 0 : kTextHeight; }
+  void DrawText(int x, int y, const std::string& text, Colour colour) override {
+    Record(DrawCall::Text, x, y, x, y, colour, 0, text);
+  }
   void DrawRotatedText(int xPixel, int yPixel, const std::string& text, const std::string& face,
                        int pixelHeight, int tenthsOfDegree, Colour colour) override;
   double TwipsPerPixelX() const override { return twipsPerPixel_; }
