@@ -12,6 +12,7 @@
 #include "generation/dictionary.h"
 #include "generation/generator.h"
 #include "generation/simple_array.h"
+#include "generation/text_case.h"
 #include "plain_references.h"
 #include "puzzle/puzzle.h"
 
@@ -20,29 +21,14 @@ namespace {
 constexpr size_t kMostWords = 48;  // keeps one input well under a second
 const char kAlphabet[] = "BCDLMRAsEe\xC9\xE9OT;,";
 
-// Upper case of the code page: a-z, the accented small letters 0xE0..0xFE but 0xF7, and the
-// four whose capitals sit elsewhere.
-std::string Folded(std::string text) {
-  for (char& ch : text) {
-    const auto b = static_cast<unsigned char>(ch);
-    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) {
-      ch = static_cast<char>(b - 0x20);
-    } else if (b == 0x9A || b == 0x9C || b == 0x9E) {
-      ch = static_cast<char>(b - 0x10);
-    } else if (b == 0xFF) {
-      ch = static_cast<char>(0x9F);
-    }
-  }
-  return text;
-}
-
 struct Level {
   std::string word;
   sl::fuzz::ReferenceLink link;
 };
 
 // One greedy attempt from the start word: below each word, the candidate whose entry
-// "letters word positions" comes first without regard to case (the earlier word on a tie).
+// "letters word positions" comes first without regard to case (the earlier word on a tie). The
+// code page's upper case is checked against the C library's by the meanings harness.
 std::vector<Level> NaiveChain(const std::vector<std::string>& words, size_t size,
                               const std::string& start) {
   std::vector<Level> chain{{start, {}}};
@@ -59,7 +45,7 @@ std::vector<Level> NaiveChain(const std::vector<std::string>& words, size_t size
           (link.letters == above.link.letters || used.find(link.letters) != std::string::npos)) {
         continue;
       }
-      const std::string key = Folded(link.letters + " " + word + " " + link.positions);
+      const std::string key = sl::ToUpperCp1252(link.letters + " " + word + " " + link.positions);
       if (!best || key < bestKey) {
         best = Level{word, link};
         bestKey = key;

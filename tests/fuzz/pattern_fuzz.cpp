@@ -44,19 +44,15 @@ bool Tokens(std::string_view p, std::vector<Token>& tokens) {
       } else {
         const bool negate = list[0] == '!';
         if (negate) list = list.substr(1);
-        size_t k = 0;
-        while (k < list.size()) {
-          const bool range = k + 2 < list.size() && list[k + 1] == '-';
-          if (range) {
-            const int from = static_cast<unsigned char>(list[k]);
-            const int to = static_cast<unsigned char>(list[k + 2]);
-            if (from > to) return false;
-            for (int b = from; b <= to; ++b) t.set[b] = true;
-            k += 3;
-          } else {
-            t.set[static_cast<unsigned char>(list[k])] = true;
-            k += 1;
+        for (size_t k = 0; k < list.size(); ++k) {
+          const int from = static_cast<unsigned char>(list[k]);
+          int to = from;
+          if (k + 2 < list.size() && list[k + 1] == '-') {  // a range
+            to = static_cast<unsigned char>(list[k + 2]);
+            k += 2;
           }
+          if (from > to) return false;
+          for (int b = from; b <= to; ++b) t.set[b] = true;
         }
         if (negate) {
           for (bool& b : t.set) b = !b;

@@ -50,13 +50,9 @@ struct Model {
     }
   }
   template <typename Match>
-  void RemoveAll(Match match) {
-    for (int32_t i = 0; i <= Last();) {
-      if (match(i)) {
-        Remove(i);
-      } else {
-        ++i;
-      }
+  void RemoveAll(Match match) {  // one at a time; from the end, so indexes stay put
+    for (int32_t i = Last(); i >= 0; --i) {
+      if (match(i)) Remove(i);
     }
   }
 };
@@ -179,20 +175,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       list.RemoveItemDataMatching(v);
       m.RemoveAll([&](int32_t i) { return m.data[i] == v; });
     } else if (op == 14) {
-      list.RemoveDuplicates();
-      if (m.items.size() >= 2) {
-        std::vector<std::string> keys;
-        for (const std::string& item : m.items) keys.push_back(Upper(item));
-        for (int32_t i = 0; i <= m.Last(); ++i) {
-          for (int32_t j = 0; j <= m.Last();) {
-            if (j != i && keys[j] == keys[i]) {
-              m.Remove(j);
-              keys.erase(keys.begin() + j);
-              if (j < i) --i;
-            } else {
-              ++j;
-            }
-          }
+      list.RemoveDuplicates();  // later items equal to an earlier one but for case, one at a time
+      for (int32_t i = 0; i <= m.Last(); ++i) {
+        const std::string key = Upper(m.items[i]);
+        for (int32_t j = m.Last(); j > i; --j) {
+          if (Upper(m.items[j]) == key) m.Remove(j);
         }
       }
     } else {  // a copy holds the same list, storage size and NewIndex included
