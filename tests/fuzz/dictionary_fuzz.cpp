@@ -34,10 +34,7 @@ void CheckWordList(const std::vector<std::string>& lines, unsigned char keepBit)
 }
 
 void CheckWordTable(const std::vector<std::string>& dictionary, int width) {
-  std::vector<std::string> expected;
-  for (const std::string& word : dictionary) {
-    if (word.find_first_of(" ,;") == std::string::npos) expected.push_back(word);
-  }
+  const std::vector<std::string> expected = sl::fuzz::RecordWords(dictionary);
   sl::WordTable table(dictionary, width);
   table.IndexColumns();  // unindexed, every row is a candidate
   FUZZ_CHECK(table.Count() == static_cast<int32_t>(expected.size()));

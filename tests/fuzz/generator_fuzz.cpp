@@ -81,11 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<std::string> words = dictionary.Items();
   words.resize(std::min(words.size(), kMostWords));
 
-  // Words that would break a puzzle record apart never stand in a puzzle.
-  std::vector<std::string> usable;
-  for (const std::string& word : words) {
-    if (word.find_first_of(" ,;") == std::string::npos) usable.push_back(word);
-  }
+  const std::vector<std::string> usable = fuzz::RecordWords(words);
   bool anyChain = false;
   for (const std::string& start : usable) {
     if (NaiveChain(usable, width, start).size() == static_cast<size_t>(width)) anyChain = true;

@@ -92,6 +92,15 @@ inline int32_t ReferenceWhole(double value) {
   return static_cast<int32_t>(std::nearbyint(value));
 }
 
+// The words that can stand in a puzzle record: none holding a blank, "," or ";".
+inline std::vector<std::string> RecordWords(const std::vector<std::string>& words) {
+  std::vector<std::string> usable;
+  for (const std::string& word : words) {
+    if (word.find_first_of(" ,;") == std::string::npos) usable.push_back(word);
+  }
+  return usable;
+}
+
 struct ReferenceLink {
   std::string letters, positions;  // letters empty: not linked
 };
