@@ -29,12 +29,6 @@ TEST(ReadDictionary, KeepsLinesOfExactlyTheSizeInUpperCase) {
   EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH", "ABCD\xC9" "FGH", "ABCDEFGH", "ZYXWVUTS"}));
   ASSERT_TRUE(ReadDictionaryWords(path, 9, dictionary));  // a new size replaces the words
   EXPECT_EQ(dictionary.Items(), (Words{"ABCDEFGH ", "ABCDEFGHI"}));
-
-  for (const std::string bytes : {"ONE\rTWO\rSIX\r", "ONE\nTWO\nSIX\n", "ONE\r\nTWO\nSIX",
-                                  "ONE\r\n\r\nTWO\r\rSIX\n\n"}) {
-    ASSERT_TRUE(ReadDictionaryWords(folder.Write("d.txt", bytes), 3, dictionary));
-    EXPECT_EQ(dictionary.Items(), (Words{"ONE", "TWO", "SIX"})) << bytes;
-  }
 }
 
 TEST(ReadDictionary, CrLfSplitAcrossReadBlocksJunkAndHugeLines) {
