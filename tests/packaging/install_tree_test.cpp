@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/files.h"
+#include "common/text_lines.h"
 #include "support/run_command.h"
 #include "support/temp_folder.h"
 
@@ -92,9 +93,8 @@ TEST_F(InstallTreeTest, ProgramsDataMenuEntryIconsAndMetainfo) {
 
 // The lines of a text file; empty when it cannot be read.
 std::vector<std::string> Lines(const std::string& path) {
-  std::ifstream in(path);
   std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  ReadLines(path, lines);
   return lines;
 }
 
