@@ -103,20 +103,13 @@ std::string WithoutTrailingBlanks(std::string line) {
   return line;
 }
 
-// The installed copyright file is well formed (a blank line inside a field is written " .", a
-// licence paragraph has its text) and carries the word data's notices in full, as the Debian
-// packages the word lists come from give them.
+// The installed copyright file carries the word data's notices in full, as the Debian packages
+// the word lists come from give them. Its layout is the copyright file tests' and lintian's.
 TEST_F(InstallTreeTest, CopyrightFileCarriesTheWordDataNoticesInFull) {
   const std::vector<std::string> lines = Lines(Installed("share/doc/stacklinks/copyright"));
   ASSERT_FALSE(lines.empty());
   std::set<std::string> shipped;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    shipped.insert(WithoutTrailingBlanks(lines[i]));
-    EXPECT_FALSE(!lines[i].empty() && WithoutTrailingBlanks(lines[i]).empty()) << "line " << i + 1;
-    if (lines[i].rfind("License:", 0) == 0 && (i == 0 || lines[i - 1].empty())) {
-      EXPECT_TRUE(i + 1 < lines.size() && lines[i + 1].rfind(" ", 0) == 0) << lines[i];
-    }
-  }
+  for (const std::string& line : lines) shipped.insert(WithoutTrailingBlanks(line));
   for (const char* source :
        {"/usr/share/doc/wamerican/copyright", "/usr/share/doc/scowl/copyright"}) {
     for (const std::string& line : Lines(source)) {
@@ -148,18 +141,9 @@ std::string RoffName(const std::string& name) {
   return roff;
 }
 
-TEST_F(InstallTreeTest, ManualPagesRenderCleanlyAndNameEveryToolCommandAndOption) {
-  for (const char* page : {"stacklinks.6.gz", "stacklinks-tool.6.gz"}) {
-    const std::string path = ShellQuote(Installed(std::string("share/man/man6/") + page));
-    const test::CommandResult rendered =
-        RunCommand("gzip -dc " + path + " | groff -man -Tutf8 -ww -z");
-    EXPECT_EQ(rendered.exitCode, 0) << page;
-    EXPECT_EQ(rendered.err, "") << page;
-    const test::CommandResult whatis = RunCommand("lexgrog " + path);
-    EXPECT_EQ(whatis.exitCode, 0) << page << whatis.out << whatis.err;
-  }
-
-  // Every command of `stacklinks-tool help` ("  NAME --option ...") and each of its options.
+// Every command of `stacklinks-tool help` ("  NAME --option ...") and each of its options is in
+// the tool's manual page. How the pages render is lintian's check of the package.
+TEST_F(InstallTreeTest, ManualPageNamesEveryToolCommandAndOption) {
   const test::CommandResult help = RunCommand(ShellQuote(Installed("bin/stacklinks-tool")) + " help");
   ASSERT_EQ(help.exitCode, 0);
   const test::CommandResult page =
