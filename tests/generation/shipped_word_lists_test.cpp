@@ -24,6 +24,7 @@ class ShippedWordLists : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     ASSERT_TRUE(ReadLines(kFolder + "english1.txt", dictionary));
+    ASSERT_TRUE(ReadLines(kFolder + "english2.txt", clean));
     ASSERT_TRUE(meanings.Read(kFolder + "mean6.txt"));
     for (const std::string& line : meanings.Lines().Items()) {
       const size_t colon = line.find(':');
@@ -31,12 +32,12 @@ class ShippedWordLists : public ::testing::Test {
       meaningsOf[line.substr(0, colon)].push_back(line.substr(colon + 1));
     }
   }
-  static std::vector<std::string> dictionary;
+  static std::vector<std::string> dictionary, clean;  // the everyday and the whole dictionary
   static Meanings meanings;
   static std::map<std::string, std::vector<std::string>> meaningsOf;
 };
 
-std::vector<std::string> ShippedWordLists::dictionary;
+std::vector<std::string> ShippedWordLists::dictionary, ShippedWordLists::clean;
 Meanings ShippedWordLists::meanings;
 std::map<std::string, std::vector<std::string>> ShippedWordLists::meaningsOf;
 
@@ -81,8 +82,6 @@ TEST_F(ShippedWordLists, DictionaryIsBigSortedAndEveryWordHasAMeaning) {
   const std::map<size_t, int> floors{{8, 2000}, {9, 2000}, {10, 1500}, {11, 900}, {12, 500}};
   for (const auto& [length, floor] : floors) EXPECT_GE(perLength[length], floor) << length;
   // The second dictionary holds every clean word, the everyday ones among them.
-  std::vector<std::string> clean;
-  ASSERT_TRUE(ReadLines(kFolder + "english2.txt", clean));
   EXPECT_TRUE(std::is_sorted(clean.begin(), clean.end()));
   EXPECT_TRUE(std::includes(clean.begin(), clean.end(), dictionary.begin(), dictionary.end()));
   EXPECT_GT(clean.size(), dictionary.size() * 3 / 2);
@@ -201,8 +200,6 @@ TEST_F(ShippedWordLists, BlockedWordsAreAbsent) {
 TEST_F(ShippedWordLists, StarterPuzzlesAreLinkedPuzzlesOfDifferentDictionaryWords) {
   std::vector<std::string> lines;
   ASSERT_TRUE(ReadLines(kFolder + "puzzles.txt", lines));
-  std::vector<std::string> clean;
-  ASSERT_TRUE(ReadLines(kFolder + "english2.txt", clean));
   const std::set<std::string> words(clean.begin(), clean.end());
   const std::set<std::string> everyday = EverydayWords();
   std::map<int32_t, int> perSize, everydayPerSize;
