@@ -81,6 +81,8 @@ TEST(FillLevel, CandidateRulesAndCaseBlindOrder) {
   // Order (checked in full by the dictionary fuzz harness): link letters first, rTV before SuW
   // without regard to case (ordinal order would put S first).
   EXPECT_EQ(Chosen({"QrSTuVWY", "ZZSZuZWZ", "ZrZTZVZZ"}, "QrSTuVWY"), "ZrZTZVZZ");
+  // Accented letters fold too: \xE9 sorts as \xC9, before \xD8 (byte order puts it after).
+  EXPECT_EQ(Chosen({"QRSTUVWY", "\xD8RZTZVZZ", "\xE9RZTZVZZ"}, "QRSTUVWY"), "\xE9RZTZVZZ");
   // Texts equal without regard to case: the earlier dictionary entry stays first.
   EXPECT_EQ(Chosen({"QRSTUVWY", "zRzTzVzz", "ZRZTZVZZ"}, "QRSTUVWY"), "zRzTzVzz");
   EXPECT_EQ(Chosen({"QRSTUVWY", "ZRZTZVZZ", "zRzTzVzz"}, "QRSTUVWY"), "ZRZTZVZZ");

@@ -90,13 +90,20 @@ std::string WithoutTrailingBlanks(std::string line) {
   return line;
 }
 
-// The installed copyright file carries the word data's notices in full, as the Debian packages
-// the word lists come from give them. Its layout is the copyright file tests' and lintian's.
+// The installed copyright file is well formed (a blank line inside a field is written " .", a
+// licence paragraph has its text) and carries the word data's notices in full, as the Debian
+// packages the word lists come from give them.
 TEST_F(InstallTreeTest, CopyrightFileCarriesTheWordDataNoticesInFull) {
   const std::vector<std::string> lines = Lines(Installed("share/doc/stacklinks/copyright"));
   ASSERT_FALSE(lines.empty());
   std::set<std::string> shipped;
-  for (const std::string& line : lines) shipped.insert(WithoutTrailingBlanks(line));
+  for (size_t i = 0; i < lines.size(); ++i) {
+    shipped.insert(WithoutTrailingBlanks(lines[i]));
+    EXPECT_FALSE(!lines[i].empty() && WithoutTrailingBlanks(lines[i]).empty()) << "line " << i + 1;
+    if (lines[i].rfind("License:", 0) == 0 && (i == 0 || lines[i - 1].empty())) {
+      EXPECT_TRUE(i + 1 < lines.size() && lines[i + 1].rfind(" ", 0) == 0) << lines[i];
+    }
+  }
   for (const char* source :
        {"/usr/share/doc/wamerican/copyright", "/usr/share/doc/scowl/copyright"}) {
     for (const std::string& line : Lines(source)) {
