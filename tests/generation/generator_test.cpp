@@ -81,6 +81,8 @@ TEST(FillLevel, CandidateRulesAndCaseBlindOrder) {
   // Order (checked in full by the dictionary fuzz harness): link letters first, rTV before SuW
   // without regard to case (ordinal order would put S first).
   EXPECT_EQ(Chosen({"QrSTuVWY", "ZZSZuZWZ", "ZrZTZVZZ"}, "QrSTuVWY"), "ZrZTZVZZ");
+  // Then the positions: RTV at 2, 4, 6 before RTV at 2, 4, 7 (the same word in other case).
+  EXPECT_EQ(Chosen({"QRSTUVVY", "zRZTZvVZ", "zRZTZVvZ"}, "QRSTUVVY"), "zRZTZVvZ");
   // Accented letters fold too: \xE9 sorts as \xC9, before \xD8 (byte order puts it after).
   EXPECT_EQ(Chosen({"QRSTUVWY", "\xD8RZTZVZZ", "\xE9RZTZVZZ"}, "QRSTUVWY"), "\xE9RZTZVZZ");
   // Texts equal without regard to case: the earlier dictionary entry stays first.
