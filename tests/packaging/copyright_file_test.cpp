@@ -14,15 +14,10 @@ using test::RunCommand;
 using test::ShellQuote;
 
 const char* const kTemplate =
-    "Files: data\n"
     "Copyright: {{WORDNET_COPYRIGHT}}\n"
     "           {{SCOWL_COPYRIGHT}}\n"
-    "License: WordNet-3.0 and SCOWL\n"
-    "\n"
     "License: WordNet-3.0\n"
     "{{WORDNET_LICENSE}}\n"
-    "\n"
-    "License: SCOWL\n"
     "{{SCOWL_LICENSE}}\n";
 
 // A machine-readable copyright file whose WordNet paragraph is not the first one.
@@ -71,17 +66,12 @@ TEST_F(CopyrightFileTest, TakesTheLicenceTextsFromTheWordDataPackages) {
       wordnet, ShellQuote(scowl) + " " + ShellQuote(same) + " " + ShellQuote(other));
   ASSERT_EQ(made.exitCode, 0) << made.err;
   EXPECT_EQ(folder.Read("copyright"),
-            "Files: data\n"
             "Copyright: 2006 Princeton University\n"
             "           2000-2011 Kevin Atkinson\n"
-            "License: WordNet-3.0 and SCOWL\n"
-            "\n"
             "License: WordNet-3.0\n"
             " Permission to use.\n"
             " .\n"
             " AS IS.\n"
-            "\n"
-            "License: SCOWL\n"
             " SCOWL word lists.\n"
             " .\n"
             "   Copyright 2000-2011 by Kevin Atkinson\n"

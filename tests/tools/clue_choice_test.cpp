@@ -97,11 +97,6 @@ TEST_F(CluesOfLemmaTest, LeakingOrUncuttableDefinitionsFallBackOnEverydaySynonym
   const LemmaClues lost = Clues("perpetrator", {Make("one who does a wrong", 1),
                                                 Make("someone who perpetrates wrongdoing", 9)});
   EXPECT_TRUE(lost.commonestRanked && !lost.commonestFirst);
-  // A leading usage note goes; a field label stays.
-  EXPECT_EQ(Clues("candidly", {Make("(used as intensives) it is sincerely the case that"),
-                               Make("(law) in an open and honest way")})
-                .meanings,
-            (Texts{"it is sincerely the case that", "(law) in an open and honest way"}));
   const LemmaClues dropped = Clues("bassoonist", {Make("a musician who plays the bassoon"),
                                                   Make(std::string(130, 'x'))});
   EXPECT_TRUE(dropped.meanings.empty());
