@@ -35,7 +35,6 @@ TEST(ColourArithmetic, PointsFindPaletteBoxesStripLevelsOrTheBackground) {
   };
   const Case cases[] = {
       {65, 230, kBlack},                // box 0, bottom-right corner
-      {66, 100, back},                  // between boxes
       {205, 705, kWhite},               // box 15, top-left corner
       {138.9, 1150, RGB(100, 50, 25)},  // black strip, level 128
       {266.5, 950, strip},              // level 256
