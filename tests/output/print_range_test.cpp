@@ -9,8 +9,8 @@ namespace {
 
 // Plain examples; the print range fuzz harness compares every text with a reference.
 TEST(PrintRange, ParsesWhatThePlayerTypedAgainstTheFile) {
-  const std::string specify = kSpecifyPrintRange;
-  const std::string notCorrect = kPrintRangeNotCorrect;
+  const std::string specify = "Specify print range";
+  const std::string notCorrect = "Print range not correct";
   // text, puzzles in the file, first, last, message
   const struct {
     const char* text;
