@@ -47,20 +47,12 @@ TEST_F(SchemeFileTest, LoadDerivesTheMenuBarAndButtonShadowFromTheRunningCompone
   EXPECT_EQ(colours_[0], RGB(1, 2, 3));
   EXPECT_EQ(colours_[kBackgroundSlot], RGB(10, 12, 12));
   EXPECT_EQ(colours_[12], RGB(12, 0, 0));
-  EXPECT_EQ(colours_[kButtonShadeSlot], 0u);  // not a scheme slot
-
-  // Nor need those two lines hold colours.
-  std::string block = SchemeBlock("s.col", "1;1;1", "100;0;0");
-  block.replace(block.find("99;99;99"), 8, "menu");
-  EXPECT_TRUE(LoadColourScheme(Write(block), "s.col", colours_));
-  EXPECT_EQ(colours_[kButtonShadowSlot], RGB(68, 8, 8));
 }
 
 TEST_F(SchemeFileTest, FailuresKeepTheSlotsReadBeforeThem) {
   const std::string good = SchemeBlock("XP.col", "200;200;200", "100;100;100");
   const std::pair<std::string, int> cases[] = {
       {good, 0},                                            // headers match exactly
-      {"xp.col\r\n1;2;3\r\n4;5\r\n", 1},                    // two fields in slot 1
       {"xp.col\r\n1;2;3\r\n4;5;6\r\n7;-8;9\r\n", 2},        // a negative number
       {"xp.col\r\n1;2;3\r\n4;5;6\r\n7;8;9\r\n", 3},         // the block ends early
   };
