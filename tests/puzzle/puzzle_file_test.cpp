@@ -128,11 +128,6 @@ TEST(PuzzleFile, CountAndLinesFollowTheFileOnDisk) {
   Overwrite(path, "e\nf\ng\n");
   EXPECT_EQ(CountPuzzles(path), 3);
   EXPECT_EQ(ReadPuzzleLine(path, 2), "f");
-  Puzzle puzzle;
-  ApplyRecord(puzzle, *ParsePuzzleRecord("3;010203;010203;ABC,1;ABC,2;ABC,3;"));
-  ASSERT_TRUE(AppendPuzzle(path, puzzle, true));
-  EXPECT_EQ(CountPuzzles(path), 4);
-  EXPECT_EQ(ReadPuzzleLine(path, 4), "3;010203;010203;ABC,1;ABC,2;ABC,3;");
   folder.Write("other.txt", "g\r\n");
   ASSERT_EQ(std::rename(folder.File("other.txt").c_str(), path.c_str()), 0);
   EXPECT_EQ(CountPuzzles(path), 1);
