@@ -55,9 +55,10 @@ class CluePanelTest : public ::testing::Test {
   CluePanel panel;
 };
 
-TEST_F(CluePanelTest, OnlyALeftDragMovesTheList) {
+TEST_F(CluePanelTest, KeepsTheHalfPointAndOnlyALeftDragMovesTheList) {
   DrawLongClues();
   PictureBox& inner = panel.Inner();
+  EXPECT_EQ(inner.Drawing().Font().points, 8.5);
   // Presses, or moves with it held, the button at height y (pixels) of the panel.
   const auto mouse = [&inner](QEvent::Type type, int y, Qt::MouseButton held) {
     const QPointF local = inner.mapFromParent(QPointF(50, y));
