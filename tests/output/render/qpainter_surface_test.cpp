@@ -90,7 +90,8 @@ TEST(QPainterSurface, SystemColoursComeFromThePalette) {
   EXPECT_EQ(ToQColor(RGB(200, 100, 50), palette), QColor(200, 100, 50));
 }
 
-TEST(QPainterSurface, TextsAreWindows1252MeasuredInTwipsAndTurnedAboutAPixel) {
+// Where drawn texts land, upside-down ones included, is checked on the sheet picture.
+TEST(QPainterSurface, TextsAreWindows1252MeasuredInTwipsAndTurningKeepsTheFont) {
   QImage image = Canvas(300, 200);
   QPainter painter(&image);
   QPainterSurface surface(painter);
@@ -102,23 +103,9 @@ TEST(QPainterSurface, TextsAreWindows1252MeasuredInTwipsAndTurnedAboutAPixel) {
   const double pixels = metrics.horizontalAdvance(QStringLiteral("\u00E9t\u00E9"));
   EXPECT_NEAR(surface.TextWidth("\xE9t\xE9"), pixels * 15, 1);
   EXPECT_NEAR(surface.TextHeight("W\r\nW"), 2 * metrics.height() * 15, 1);
-  EXPECT_EQ(surface.TextWidth(""), 0);
-  surface.DrawText(150, 150, "\xE9t\xE9", kInkColour);
-  // Upside down, a text runs left of its anchor and stands above it; the font stays.
   surface.DrawRotatedText(250, 150, "WWWW", "courier new", 20, 1800, kInkColour);
   EXPECT_EQ(surface.Font().points, 12);
   painter.end();
-  const auto inkIn = [&image](int left, int top, int right, int bottom) {
-    int inked = 0;
-    for (int y = top; y < bottom; ++y) {
-      for (int x = left; x < right; ++x) inked += image.pixelColor(x, y) == kInk;
-    }
-    return inked;
-  };
-  EXPECT_GT(inkIn(0, 10, 60, 40), 0);
-  EXPECT_GT(inkIn(150, 120, 250, 150), 50);
-  EXPECT_EQ(inkIn(251, 100, 300, 200), 0);
-  EXPECT_LE(inkIn(150, 152, 250, 200), 2);
   EXPECT_EQ(ToCp1252(QStringLiteral("\u20AC\u00E9")), "\x80\xE9");
 }
 

@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -32,18 +31,34 @@ TEST(DraggedTop, NeitherBelowThePanelsTopNorUpOnceTheEndIsVisible) {
   }
 }
 
-TEST(CluePanelTest, TheListIsAsTallAsItsCluesAndOnlyALeftDragMovesIt) {
-  CluePanel panel;
-  PlaceInTwips(panel, 0, 0, 3195, 6510);
-  panel.show();
-  Puzzle puzzle;  // twelve clues that wrap, far taller than the panel
-  for (int k = 1; k <= 12; ++k) {
-    puzzle.Wlist.push_back("WORDWORDWORD");
-    puzzle.Clue[k] = "a clue that is long enough to wrap over four or five lines of the panel, "
-                     "which makes twelve of them far taller than the panel itself";
+// A clue panel of the main window's size, shown, with assistive tools listening.
+class CluePanelTest : public ::testing::Test {
+ protected:
+  CluePanelTest() {
+    PlaceInTwips(panel, 0, 0, 3195, 6510);
+    panel.show();
   }
-  panel.DrawClues(puzzle, "Arial", 8.5, kBlack, kWhite);  // half of font size 17
+  // Twelve clues that wrap, far taller than the panel; 8.5 is half of font size 17.
+  void DrawLongClues() {
+    Puzzle puzzle;
+    for (int k = 1; k <= 12; ++k) {
+      puzzle.Wlist.push_back("WORDWORDWORD");
+      puzzle.Clue[k] = "a clue that is long enough to wrap over four or five lines of the panel, "
+                       "which makes twelve of them far taller than the panel itself";
+    }
+    panel.DrawClues(puzzle, "Arial", 8.5, kBlack, kWhite);
+    ASSERT_GT(panel.Inner().height(), panel.height());
+  }
+  QAccessibleInterface& List() { return *QAccessible::queryAccessibleInterface(&panel); }
+
+  test::HeardEvents heard;
+  CluePanel panel;
+};
+
+TEST_F(CluePanelTest, KeepsTheHalfPointAndOnlyALeftDragMovesTheList) {
+  DrawLongClues();
   PictureBox& inner = panel.Inner();
+  EXPECT_EQ(inner.Drawing().Font().points, 8.5);
   // Presses, or moves with it held, the button at height y (pixels) of the panel.
   const auto mouse = [&inner](QEvent::Type type, int y, Qt::MouseButton held) {
     const QPointF local = inner.mapFromParent(QPointF(50, y));
@@ -51,8 +66,6 @@ TEST(CluePanelTest, TheListIsAsTallAsItsCluesAndOnlyALeftDragMovesIt) {
     QMouseEvent event(type, local, inner.mapToGlobal(local), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(&inner, &event);
   };
-  EXPECT_EQ(inner.Drawing().Font().points, 8.5);
-  EXPECT_GT(inner.height(), panel.height());
   mouse(QEvent::MouseButtonPress, 200, Qt::RightButton);
   mouse(QEvent::MouseMove, 100, Qt::RightButton);
   EXPECT_EQ(inner.y(), 0);
@@ -64,18 +77,9 @@ TEST(CluePanelTest, TheListIsAsTallAsItsCluesAndOnlyALeftDragMovesIt) {
 }
 
 // The wheel reads a list longer than the panel to its end, and no further either way.
-TEST(CluePanelTest, TheWheelScrollsALongListBetweenItsEnds) {
-  CluePanel panel;
-  PlaceInTwips(panel, 0, 0, 3195, 6510);
-  panel.show();
-  Puzzle puzzle;
-  for (int k = 1; k <= 12; ++k) {
-    puzzle.Wlist.push_back("WORDWORDWORD");
-    puzzle.Clue[k] = "a clue in a font so large that twelve of them run far below the panel";
-  }
-  panel.DrawClues(puzzle, "Arial", 20, kBlack, kWhite);
+TEST_F(CluePanelTest, TheWheelScrollsALongListBetweenItsEnds) {
+  DrawLongClues();
   PictureBox& inner = panel.Inner();
-  ASSERT_GT(inner.height(), panel.height());
   const auto turn = [&inner](int notches) {
     QWheelEvent wheel(QPointF(20, 20), inner.mapToGlobal(QPointF(20, 20)), QPoint(),
                       QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
@@ -83,30 +87,13 @@ TEST(CluePanelTest, TheWheelScrollsALongListBetweenItsEnds) {
     QCoreApplication::sendEvent(&inner, &wheel);
   };
   turn(-1);
-  const int afterOne = inner.y();
-  EXPECT_LT(afterOne, 0);
+  EXPECT_LT(inner.y(), 0);
   for (int i = 0; i < 100; ++i) turn(-1);
   EXPECT_NEAR(inner.y() + inner.height(), panel.height(), 1);  // the end shows, no gap below
   turn(1);
   EXPECT_GT(inner.y() + inner.height(), panel.height());
   for (int i = 0; i < 100; ++i) turn(1);
   EXPECT_EQ(inner.y(), 0);
-}
-
-// Moves and key presses on the grid are played through in the play command tests.
-TEST(GridViewTest, TabMovesOnFromTheGridAndTypesNothing) {
-  QWidget window;
-  auto* view = new GridView(&window);
-  PlaceInTwips(*view, 30, 30, kGridSurfaceWidth, kGridSurfaceHeight);
-  auto* next = new QPushButton(&window);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  QSignalSpy typed(view, &GridView::CharTyped);
-  view->setFocus();
-  QTest::keyClick(view, Qt::Key_Left);
-  QTest::keyClick(view, Qt::Key_Tab);
-  EXPECT_TRUE(next->hasFocus());
-  EXPECT_EQ(typed.count(), 0);
 }
 
 // A 4 by 4 puzzle on a grid that speaks: words 1-2 linked in columns 1, 3 and 4.
@@ -203,21 +190,16 @@ TEST_F(SpokenGridTest, AnAssistiveToolPicksARowAndTheGridAsksForItsCell) {
   EXPECT_EQ(requested[1], (QList<QVariant>{4, 4}));  // the selected cell's column
 }
 
-TEST(CluePanelSpeech, ListsTheCluesAndTheKeysPickTheCurrentOne) {
-  test::HeardEvents heard;
-  CluePanel panel;
-  PlaceInTwips(panel, 0, 0, 3195, 6510);
-  panel.show();
+TEST_F(CluePanelTest, ListsTheCluesAndTheKeysPickTheCurrentOne) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
   Puzzle puzzle;
   for (const char* word : {"BEAT", "BOAT", "COAT"}) puzzle.Wlist.push_back(word);
   puzzle.Clue = {"", "to strike", "a small ship", "a\rcover"};
   panel.DrawClues(puzzle, "Arial", 8, kBlack, kWhite);
-  QAccessibleInterface& list = *QAccessible::queryAccessibleInterface(&panel);
-  EXPECT_EQ(list.role(), QAccessible::List);
-  ASSERT_EQ(list.childCount(), 3);
-  EXPECT_EQ(list.child(2)->role(), QAccessible::ListItem);
-  EXPECT_EQ(list.child(2)->text(QAccessible::Name), QStringLiteral("3. a cover"));
+  EXPECT_EQ(List().role(), QAccessible::List);
+  ASSERT_EQ(List().childCount(), 3);
+  EXPECT_EQ(List().child(2)->role(), QAccessible::ListItem);
+  EXPECT_EQ(List().child(2)->text(QAccessible::Name), QStringLiteral("3. a cover"));
 
   QSignalSpy chosen(&panel, &CluePanel::ClueChosen);
   heard.Clear();
@@ -229,44 +211,33 @@ TEST(CluePanelSpeech, ListsTheCluesAndTheKeysPickTheCurrentOne) {
   EXPECT_EQ(heard.Names(QAccessible::Focus),
             (QStringList{QStringLiteral("1. to strike"), QStringLiteral("2. a small ship"),
                          QStringLiteral("3. a cover"), QStringLiteral("2. a small ship")}));
-  EXPECT_TRUE(list.tableInterface()->isRowSelected(1));
+  EXPECT_TRUE(List().tableInterface()->isRowSelected(1));
   QTest::keyClick(&panel, Qt::Key_Return);
   ASSERT_EQ(chosen.count(), 1);
   EXPECT_EQ(chosen[0][0].toInt(), 2);
 
-  EXPECT_TRUE(list.tableInterface()->selectRow(0));  // an assistive tool picks clue 1
+  EXPECT_TRUE(List().tableInterface()->selectRow(0));  // an assistive tool picks clue 1
   EXPECT_EQ(panel.CurrentClue(), 1);
-  EXPECT_FALSE(list.tableInterface()->selectRow(3));
+  EXPECT_FALSE(List().tableInterface()->selectRow(3));
   panel.Clear();
-  EXPECT_EQ(list.childCount(), 0);
+  EXPECT_EQ(List().childCount(), 0);
   EXPECT_EQ(panel.CurrentClue(), 0);
 }
 
-// The list is far taller than the panel: the current clue is moved into view and framed there.
-TEST(CluePanelSpeech, TheCurrentClueIsBroughtIntoViewWhereTheToolFindsIt) {
-  CluePanel panel;
-  PlaceInTwips(panel, 0, 0, 3195, 6510);
-  panel.show();
+// The current clue is moved into view and framed there, where the tool finds it.
+TEST_F(CluePanelTest, TheCurrentClueIsBroughtIntoViewWhereTheToolFindsIt) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
-  Puzzle puzzle;
-  for (int k = 1; k <= 12; ++k) {
-    puzzle.Wlist.push_back("WORDWORDWORD");
-    puzzle.Clue[k] = "a clue that is long enough to wrap over four or five lines of the panel, "
-                     "which makes twelve of them far taller than the panel itself";
-  }
-  panel.DrawClues(puzzle, "Arial", 8.5, kBlack, kWhite);
+  DrawLongClues();
   panel.setFocus();
   QTest::keyClick(&panel, Qt::Key_End);
-  QAccessibleInterface& list = *QAccessible::queryAccessibleInterface(&panel);
-  const QRect last = list.child(11)->rect().translated(-panel.mapToGlobal(QPoint(0, 0)));
+  QAccessibleInterface* last = List().child(11);
+  const QRect lastRect = last->rect().translated(-panel.mapToGlobal(QPoint(0, 0)));
   EXPECT_LT(panel.Inner().y(), 0);
-  EXPECT_TRUE(panel.rect().contains(last)) << last.top() << " " << last.bottom();
-  EXPECT_EQ(list.childAt(list.child(11)->rect().center().x(), list.child(11)->rect().center().y()),
-            list.child(11));
+  EXPECT_TRUE(panel.rect().contains(lastRect)) << lastRect.top() << " " << lastRect.bottom();
+  EXPECT_EQ(List().childAt(last->rect().center().x(), last->rect().center().y()), last);
   QTest::keyClick(&panel, Qt::Key_Home);
-  const QRect first = list.child(0)->rect().translated(-panel.mapToGlobal(QPoint(0, 0)));
+  const QRect first = List().child(0)->rect().translated(-panel.mapToGlobal(QPoint(0, 0)));
   EXPECT_TRUE(panel.rect().contains(first)) << first.top() << " " << first.bottom();
-  EXPECT_LE(panel.Inner().y(), 0);
 }
 
 }  // namespace
