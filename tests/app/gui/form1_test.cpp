@@ -108,22 +108,5 @@ TEST_F(Form1Test, SizeLabelStepsThroughEightToTwelveWithEitherButton) {
   EXPECT_EQ(form->State().puzzle.PuzzleSize, 8);  // the label changes nothing else
 }
 
-TEST_F(Form1Test, EveryStatusTextIsReadableWhole) {
-  Start(test::kFivePuzzles);
-  // The longest texts the game shows there, and a short one.
-  QLabel& status = form->Statx();
-  for (const char* text : {"Reading Meanings file ...", "Creating a 12 words Puzzle ...",
-                           "Canceling puzzle creation ...", "Wait: puzzles are being printed",
-                           "All done !"}) {
-    form->SetStatus(std::string(text));
-    const QString shown = status.text();
-    EXPECT_LE(status.fontMetrics().horizontalAdvance(shown), status.contentsRect().width())
-        << text;
-    EXPECT_GE(status.font().pointSizeF(), 7.0) << text;
-    EXPECT_TRUE(shown == QString::fromLatin1(text) || status.toolTip() == QString::fromLatin1(text))
-        << text;
-  }
-}
-
 }  // namespace
 }  // namespace sl

@@ -120,7 +120,9 @@ TEST(FitLabelTest, ReadsItsWholeTextAndAnnouncesEveryStatusEvenARepeatedOne) {
   status.show();
   const QString text = QStringLiteral("Creating a 12 words Puzzle ... attempt 130");
   status.SetFittedText(text);
-  ASSERT_NE(status.text(), text);  // shown cut short
+  ASSERT_NE(status.text(), text);  // shown cut short, within the label, whole in its tip
+  EXPECT_LE(status.fontMetrics().horizontalAdvance(status.text()), status.contentsRect().width());
+  EXPECT_EQ(status.toolTip(), text);
   EXPECT_EQ(Accessible(status).text(QAccessible::Name), text);
   status.SetFittedText(text);
   EXPECT_EQ(heard.Names(QAccessible::NameChanged), (QStringList{text, text}));
