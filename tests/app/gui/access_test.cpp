@@ -16,13 +16,6 @@ namespace {
 
 class AccessTest : public test::Form1Fixture {
  protected:
-  void StartActive(const std::string& puzzles) {
-    Start(puzzles);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    Grid().setFocus();
-  }
-  GridView& Grid() { return form->Picture2(); }
-  Puzzle& Shown() { return form->State().puzzle; }
   // A key as the player presses it, wherever the focus is.
   void Key(QKeyCombination key) {
     QWidget* focus = QApplication::focusWidget();

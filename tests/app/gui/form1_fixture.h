@@ -68,6 +68,13 @@ class Form1Fixture : public ::testing::Test {
     form->show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1().isActive(); }, 5000));
   }
+  // The same, then waits for the window to be active with the focus on the grid.
+  void StartActive(const std::string& puzzles) {
+    Start(puzzles);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Grid().setFocus();
+  }
   static void WriteUnlessPresent(const std::string& path, const std::string& bytes) {
     if (!FileExists(path)) std::ofstream(path, std::ios::binary) << bytes;
   }
@@ -83,6 +90,8 @@ class Form1Fixture : public ::testing::Test {
   void Click(const char* name, Qt::MouseButton which = Qt::LeftButton) {
     QTest::mouseClick(&Button(name), which);
   }
+  GridView& Grid() { return form->Picture2(); }
+  Puzzle& Shown() { return form->State().puzzle; }
   QString Status() const { return form->Statx().text(); }
   QString Position() const { return form->Label1().text(); }
   const PlayState& Play() const { return form->State().play; }

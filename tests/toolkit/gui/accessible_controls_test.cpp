@@ -62,10 +62,8 @@ TEST_F(KeyboardButtonTest, SpaceAndEnterPressOnTheWayDownAndReleaseOnTheWayUp) {
   EXPECT_EQ(up.count(), 3);
 }
 
-TEST_F(KeyboardButtonTest, TabReachesTheButtonButAClickLeavesTheFocusWhereItWas) {
-  first.setFocus();
-  QTest::keyClick(&first, Qt::Key_Tab);
-  EXPECT_TRUE(box.hasFocus());
+// Tab reaching the buttons is checked in the main window's Tab order.
+TEST_F(KeyboardButtonTest, AClickLeavesTheFocusWhereItWas) {
   first.setFocus();
   QTest::mouseClick(&box, Qt::LeftButton);
   EXPECT_TRUE(first.hasFocus());
