@@ -4,8 +4,6 @@
 
 #include <QAccessible>
 #include <QHelpEvent>
-#include <QMenu>
-#include <QMenuBar>
 #include <QToolTip>
 
 #include "app/gui/form1_fixture.h"
@@ -26,26 +24,9 @@ class AccessTest : public test::Form1Fixture {
   }
 };
 
-TEST_F(AccessTest, TheMenusHaveMnemonicsAndTheKeysDoNotTakeALetterFromTheGrid) {
+// The menus' mnemonics and shortcuts are checked with their captions.
+TEST_F(AccessTest, KeysStepThroughTheFileCheckAndAskBeforeLeaving) {
   StartActive(test::kFivePuzzles);
-  for (QAction* top : form->menuBar()->actions()) {
-    QList<QKeySequence> seen{QKeySequence::mnemonic(top->text())};
-    for (QAction* entry : top->menu()->actions()) {
-      if (entry->isSeparator()) continue;
-      const QKeySequence mnemonic = QKeySequence::mnemonic(entry->text());
-      EXPECT_FALSE(mnemonic.isEmpty()) << entry->objectName().toStdString();
-      EXPECT_FALSE(seen.contains(mnemonic)) << entry->objectName().toStdString();
-      seen << mnemonic;
-      // A shortcut is never a key a letter is typed with.
-      const QKeySequence key = entry->shortcut();
-      if (key.isEmpty()) continue;
-      EXPECT_TRUE(key[0].keyboardModifiers() != Qt::NoModifier || key[0].key() >= Qt::Key_F1)
-          << key.toString().toStdString();
-    }
-  }
-  EXPECT_EQ(QKeySequence::mnemonic(form->menuBar()->actions()[0]->text()),
-            QKeySequence(Qt::ALT | Qt::Key_F));
-
   // Page Down and Page Up step through the file, with Ctrl to its end; F5 checks.
   Key(Qt::Key_F5);
   EXPECT_EQ(Status(), QStringLiteral("Fill all letters first"));
