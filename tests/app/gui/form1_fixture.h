@@ -41,13 +41,6 @@ inline const char* const kFivePuzzles =
     "EXOTICALLY,1;TACTICALLY,1;MACHINABLE,1;ARCHANGELS,1;PRETENDERS,1;GROTESQUES,1;PROTESTING,1;"
     "CANVASSING,1;CONFIRMING,1;\r\n";
 
-// The scheme list the windows take their look from: the configuration's default "xp.col" and
-// "blue.col".
-inline std::string TestSchemes() {
-  return SchemeBlock("xp.col", "236;233;216", "196;212;242") +
-         SchemeBlock("blue.col", "200;220;240", "150;180;220");
-}
-
 class Form1Fixture : public ::testing::Test {
  protected:
   // Writes puzzles.txt (unless the text is empty), then starts the window there. The test's
@@ -61,12 +54,23 @@ class Form1Fixture : public ::testing::Test {
     if (!puzzles.empty()) folder.Write("puzzles.txt", puzzles);
     ASSERT_TRUE(SetCurrentFolder(folder.Path()));
     WriteUnlessPresent(folders.DataFile("mean6.txt"), "CURRENCY:money\r\n");
-    if (withSchemeList) WriteUnlessPresent(folders.DataFile("all.col"), TestSchemes());
+    if (withSchemeList) {  // the configuration's default "xp.col", and "blue.col"
+      WriteUnlessPresent(folders.DataFile("all.col"),
+                         SchemeBlock("xp.col", "236;233;216", "196;212;242") +
+                             SchemeBlock("blue.col", "200;220;240", "150;180;220"));
+    }
     form = std::make_unique<Form1>();
     form->SetFolders(folders);
     form->StartUp();
     form->show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1().isActive(); }, 5000));
+  }
+  // The same, then waits for the window to be active with the focus on the grid.
+  void StartActive(const std::string& puzzles) {
+    Start(puzzles);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Grid().setFocus();
   }
   static void WriteUnlessPresent(const std::string& path, const std::string& bytes) {
     if (!FileExists(path)) std::ofstream(path, std::ios::binary) << bytes;
@@ -83,6 +87,8 @@ class Form1Fixture : public ::testing::Test {
   void Click(const char* name, Qt::MouseButton which = Qt::LeftButton) {
     QTest::mouseClick(&Button(name), which);
   }
+  GridView& Grid() { return form->Picture2(); }
+  Puzzle& Shown() { return form->State().puzzle; }
   QString Status() const { return form->Statx().text(); }
   QString Position() const { return form->Label1().text(); }
   const PlayState& Play() const { return form->State().play; }

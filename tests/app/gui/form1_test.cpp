@@ -70,24 +70,36 @@ TEST_F(Form1Test, InstalledAndStartedFromAFolderWithoutItsFilesItOpensTheShipped
   EXPECT_EQ(shipped.Read("stacklinks.cfg"), "<missing>");
 }
 
-TEST_F(Form1Test, MenusCarryTheirNamesAndCaptionsAndEveryButtonCanBeReached) {
+TEST_F(Form1Test, MenusCarryTheirNamesCaptionsAndMnemonicsAndEveryButtonCanBeReached) {
   Start(test::kFivePuzzles);
   EXPECT_FALSE(Button("Command8").Picture().isNull());
   // cmdreset, beyond the designed width, can be reached by widening the window.
   EXPECT_GE(form->centralWidget()->maximumWidth(), Button("cmdreset").geometry().right());
 
   // menu=Caption, then entry=Caption ("-" a separator, "(off)" an entry whose work is to come);
-  // captions as shown, without the "&" that marks the mnemonic.
+  // captions as shown, without the "&" that marks the mnemonic. Each menu's mnemonics differ,
+  // and no shortcut is a key a letter is typed with.
   const auto shown = [](const QAction* action) { return QString(action->text()).remove('&'); };
   QStringList seen;
   for (QAction* top : form->menuBar()->actions()) {
     seen << top->menu()->objectName() + "=" + shown(top);
+    QList<QKeySequence> mnemonics{QKeySequence::mnemonic(top->text())};
     for (QAction* entry : top->menu()->actions()) {
       seen << (entry->isSeparator() ? QStringLiteral("-")
                                     : entry->objectName() + "=" + shown(entry) +
                                           (entry->isEnabled() ? "" : "(off)"));
+      if (entry->isSeparator()) continue;
+      const QKeySequence mnemonic = QKeySequence::mnemonic(entry->text());
+      EXPECT_FALSE(mnemonic.isEmpty() || mnemonics.contains(mnemonic)) << shown(entry).toStdString();
+      mnemonics << mnemonic;
+      const QKeySequence key = entry->shortcut();
+      EXPECT_TRUE(key.isEmpty() || key[0].keyboardModifiers() != Qt::NoModifier ||
+                  key[0].key() >= Qt::Key_F1)
+          << key.toString().toStdString();
     }
   }
+  EXPECT_EQ(QKeySequence::mnemonic(form->menuBar()->actions()[0]->text()),
+            QKeySequence(Qt::ALT | Qt::Key_F));
   EXPECT_EQ(seen.join('|'),
             QStringLiteral("mnumain=File|mnucolsch=Edit Options|mnusaveopts=Save Options|-|"
                            "mnudict=Load a Dictionary|mnuloadpuz=Load a Puzzle File|-|"
@@ -106,23 +118,6 @@ TEST_F(Form1Test, SizeLabelStepsThroughEightToTwelveWithEitherButton) {
   }
   EXPECT_EQ(seen.join(' '), QStringLiteral("9 10 11 12 8 9"));
   EXPECT_EQ(form->State().puzzle.PuzzleSize, 8);  // the label changes nothing else
-}
-
-TEST_F(Form1Test, EveryStatusTextIsReadableWhole) {
-  Start(test::kFivePuzzles);
-  // The longest texts the game shows there, and a short one.
-  QLabel& status = form->Statx();
-  for (const char* text : {"Reading Meanings file ...", "Creating a 12 words Puzzle ...",
-                           "Canceling puzzle creation ...", "Wait: puzzles are being printed",
-                           "All done !"}) {
-    form->SetStatus(std::string(text));
-    const QString shown = status.text();
-    EXPECT_LE(status.fontMetrics().horizontalAdvance(shown), status.contentsRect().width())
-        << text;
-    EXPECT_GE(status.font().pointSizeF(), 7.0) << text;
-    EXPECT_TRUE(shown == QString::fromLatin1(text) || status.toolTip() == QString::fromLatin1(text))
-        << text;
-  }
 }
 
 }  // namespace

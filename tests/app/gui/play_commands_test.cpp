@@ -13,8 +13,6 @@ namespace {
 
 class PlayTest : public test::Form1Fixture {
  protected:
-  GridView& Grid() { return form->Picture2(); }
-  Puzzle& Shown() { return form->State().puzzle; }
   void Key(Qt::Key key) { QTest::keyClick(&Grid(), key); }
   QPoint Pixels(int x, int y) { return {TwipsToPixelsX(Grid(), x), TwipsToPixelsY(Grid(), y)}; }
   void MouseAt(int x, int y) { QTest::mouseMove(&Grid(), Pixels(x, y)); }  // twips on the grid
