@@ -26,12 +26,17 @@ void PlayCommands::Check() {
 
 void PlayCommands::ShowSolution() {
   form_.Run(GameCommand::ShowSolution, [this] {
-    if (!form_.State().puzzle.Empty()) DrawSolution(form_.Picture2().Drawing(), form_.Scene());
+    if (form_.State().puzzle.Empty()) return;
+    DrawSolution(form_.Picture2().Drawing(), form_.Scene());
+    form_.Picture2().SolutionShown(true);
   });
 }
 
 void PlayCommands::HideSolution() {
-  form_.Run(GameCommand::ShowSolution, [this] { form_.RedrawPuzzle(); });
+  form_.Run(GameCommand::ShowSolution, [this] {
+    form_.Picture2().SolutionShown(false);
+    form_.RedrawPuzzle();
+  });
 }
 
 void PlayCommands::Reset() {

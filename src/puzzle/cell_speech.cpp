@@ -27,11 +27,12 @@ std::string OneLine(std::string text) {
 
 }  // namespace
 
-std::string CellSpokenName(const Puzzle& puzzle, int row, int col) {
+std::string CellSpokenName(const Puzzle& puzzle, int row, int col, bool solution) {
   if (!InGrid(puzzle, row, col)) return "no letter";
   const std::string& entry = puzzle.Entry[row][col];
   if (entry.empty()) return "no letter";
-  std::string name = entry == "." ? "empty" : entry;
+  const std::string& letter = solution ? puzzle.Solution[row][col] : entry;
+  std::string name = letter.empty() || letter == "." ? "empty" : letter;
   const bool above = LinkHasColumn(puzzle, row - 1, col);
   const bool below = LinkHasColumn(puzzle, row, col);
   if (above && below) return name + ", linked to the cells above and below";

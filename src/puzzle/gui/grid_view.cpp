@@ -61,6 +61,12 @@ void GridView::PuzzleReplaced() {
   FollowMarker();
 }
 
+void GridView::SolutionShown(bool shown) {
+  if (shown == solutionShown_) return;
+  solutionShown_ = shown;
+  PuzzleReplaced();  // every cell reads anew; the current cell is announced again
+}
+
 bool GridView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == marker_ &&
       (event->type() == QEvent::Move || event->type() == QEvent::ShowToParent ||
@@ -103,7 +109,8 @@ int GridView::TableRows() const {
 }
 
 QString GridView::CellName(int row, int column) const {
-  return puzzle_ ? FromCp1252(CellSpokenName(*puzzle_, row + 1, column + 1)) : QString();
+  return puzzle_ ? FromCp1252(CellSpokenName(*puzzle_, row + 1, column + 1, solutionShown_))
+                 : QString();
 }
 
 QString GridView::CellDescription(int row, int column) const {

@@ -29,6 +29,9 @@ class GridView : public PictureBox, public AccessibleTableSource {
   void ShowsPuzzle(const Puzzle& puzzle, const GridGeometry& geometry);
   // The puzzle was replaced: assistive tools read the table again.
   void PuzzleReplaced();
+  // The drawing shows the solution instead of the entries (Show solution held): cells read
+  // the solution's letters meanwhile.
+  void SolutionShown(bool shown);
   // The selected cell (1-based), the one under the visible marker.
   std::optional<Cell> SelectedCell() const { return selected_; }
 
@@ -73,6 +76,7 @@ class GridView : public PictureBox, public AccessibleTableSource {
   const Puzzle* puzzle_ = nullptr;
   const GridGeometry* geometry_ = nullptr;
   std::optional<Cell> selected_;
+  bool solutionShown_ = false;
   std::string announcedEntry_;  // the selected cell's entry as last announced
 };
 

@@ -65,10 +65,15 @@ TEST_F(PlayTest, HoldingShowSolutionDrawsTheSolution) {
   Shown().Entry = entries;
   form->RedrawPuzzle();
   const QImage unsolved = Grid().Image();
+  // A screen reader hears what is drawn: the solution's letter while held, the entry after.
+  const QString letter = QString::fromStdString(Shown().Solution[1][1]);
+  ASSERT_TRUE(Grid().CellName(0, 0).startsWith(QStringLiteral("empty")));
   QTest::mousePress(&Button("cmdshowsol"), Qt::RightButton);
   EXPECT_EQ(Grid().Image(), solved);
+  EXPECT_TRUE(Grid().CellName(0, 0).startsWith(letter)) << Grid().CellName(0, 0).toStdString();
   QTest::mouseRelease(&Button("cmdshowsol"), Qt::RightButton);
   EXPECT_EQ(Grid().Image(), unsolved);
+  EXPECT_TRUE(Grid().CellName(0, 0).startsWith(QStringLiteral("empty")));
   EXPECT_EQ(Shown().Entry, entries);
 }
 
