@@ -21,8 +21,6 @@ TEST(GameFolders, DecidedFromTheFacts) {
     const char* work;
     const char* batch;
   } cases[] = {
-      {"build or portable copy", {"/opt/game", true, "", "/h/.config", "/h/.local/share"},
-       "/opt/game/", "/opt/game/", "/opt/game/", ""},
       {"data beside the executable wins over installed data",
        {"/usr/bin/", true, "/usr/share/stacklinks/", "/h/.config", "/h/.local/share"},
        "/usr/bin/", "/usr/bin/", "/usr/bin/", ""},
