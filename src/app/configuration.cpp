@@ -45,7 +45,9 @@ void SavecfgFile(Form1& form) {
   KeepEntries(form);
   const std::string path = form.State().folders.ConfigFile();
   if (SavecfgFile(path, ConfigFromState(form.State()))) return;
-  MsgboxA(ConfigSaveFailedMessage(ToCp1252(FromNativePath(path))), "vbcritical+vbok");
+  // The message's own words are ASCII, so with the path as the system's UTF-8 it is all UTF-8.
+  MsgboxText(QString::fromStdString(ConfigSaveFailedMessage(FromNativePath(path).toStdString())),
+             "vbcritical+vbok");
 }
 
 }  // namespace sl

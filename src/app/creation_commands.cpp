@@ -156,10 +156,9 @@ void CreationCommands::EndCreate(CreateOutcome outcome) {
       form_.SetStatus(std::string(kCannotCreateAPuzzle));
       break;
     case CreationEnd::Result::WriteFailed:
-      // The path is the system's text; the box shows code-page text.
-      MsgboxA("Cannot write the puzzle to file:" + std::string(kCrLf) +
-                  ToCp1252(FromNativePath(form_.State().folders.TempPuzzleFile())),
-              "vbok+vbcritical");
+      MsgboxText(QStringLiteral("Cannot write the puzzle to file:\r\n") +
+                     FromNativePath(form_.State().folders.TempPuzzleFile()),
+                 "vbok+vbcritical");
       form_.SetStatus(std::string(kErrorInWritingPuzzle));
       break;
   }

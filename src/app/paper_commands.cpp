@@ -26,9 +26,11 @@ namespace sl {
 namespace {
 
 // The reason comes from the file system or the print system, in the system's text.
-std::string PrintFailedText(const PrintOutcome& outcome) {
-  if (outcome.error.empty()) return kPrintFailed;
-  return std::string(kPrintFailed) + ":\r\n" + ToCp1252(QString::fromStdString(outcome.error));
+// The reason comes from the system (UTF-8) and may name a path.
+QString PrintFailedText(const PrintOutcome& outcome) {
+  const QString failed = FromCp1252(kPrintFailed);
+  if (outcome.error.empty()) return failed;
+  return failed + QStringLiteral(":\r\n") + QString::fromStdString(outcome.error);
 }
 
 }  // namespace
@@ -94,7 +96,7 @@ void PaperCommands::PrintRange(int32_t first, int32_t last) {
   if (!run.declined) {
     form_.ShowPuzzle(play.PuzzleFile, remembered);
     if (run.outcome.failed) {
-      MsgboxA(PrintFailedText(run.outcome), kRangeMessageStyle);
+      MsgboxText(PrintFailedText(run.outcome), kRangeMessageStyle);
     } else {
       MsgboxA(PuzzlesPrintedText(run.outcome.printed), "vbinformation+vbok");
     }

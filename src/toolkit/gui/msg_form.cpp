@@ -74,8 +74,7 @@ constexpr const char* kTagDefault = "default";
 constexpr const char* kTagCancel = "cancel";
 
 // Multi-line texts arrive with CR LF (or lone CR) line ends; the label breaks lines at LF.
-QString LabelText(const std::string& bytes) {
-  QString text = FromCp1252(bytes);
+QString LabelText(QString text) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return text;
@@ -198,14 +197,16 @@ void MsgForm::ApplyAppearance(bool inputField) {
   }
 }
 
-TextExtent MsgForm::MeasureLabel(const std::string& text) const {
+TextExtent MsgForm::MeasureLabel(const QString& text) const {
   const QFontMetricsF metrics(label_->font(), label_);
   const double twipsPerPixel = TwipsPerPixelX(*this);
+  // The lines are split as UTF-8 bytes: line ends are single bytes there too.
   auto width = [&](const std::string& line) {
-    return static_cast<int32_t>(std::ceil(metrics.horizontalAdvance(FromCp1252(line)) * twipsPerPixel));
+    const QString shown = QString::fromStdString(line);
+    return static_cast<int32_t>(std::ceil(metrics.horizontalAdvance(shown) * twipsPerPixel));
   };
   int32_t lineHeight = static_cast<int32_t>(std::ceil(metrics.lineSpacing() * TwipsPerPixelY(*this)));
-  return MeasureLines(text, width, lineHeight);
+  return MeasureLines(text.toStdString(), width, lineHeight);
 }
 
 void MsgForm::SetButton(int place, const QString& caption, const QString& tag) {
@@ -252,6 +253,10 @@ void MsgForm::ApplyWindowSize() {
 }
 
 int32_t MsgForm::MsgboxA(const std::string& message, const std::string& style) {
+  return MsgboxText(FromCp1252(message), style);
+}
+
+int32_t MsgForm::MsgboxText(const QString& message, const std::string& style) {
   if (isVisible()) return AskedWhileOpen(message, style);
   field_->hide();
   ApplyAppearance(false);
@@ -273,7 +278,7 @@ int32_t MsgForm::MsgboxA(const std::string& message, const std::string& style) {
   return answer;
 }
 
-int32_t MsgForm::AskedWhileOpen(const std::string& message, const std::string& style) {
+int32_t MsgForm::AskedWhileOpen(const QString& message, const std::string& style) {
   // The box is busy with another question and a nested wait would hold that one's caller. A
   // notice with one button has one answer: it is given now and the notice shown once the box is
   // free. A real question is refused (0, no button), never answered with another box's reply.
@@ -289,7 +294,7 @@ void MsgForm::ShowQueuedLater() {
     if (queued_.empty() || isVisible()) return;
     const QueuedMessage next = queued_.front();
     queued_.erase(queued_.begin());
-    MsgboxA(next.message, next.style);
+    MsgboxText(next.message, next.style);
   });
 }
 
@@ -304,7 +309,8 @@ std::string MsgForm::Inputbox(const std::string& prompt, const std::string& defa
         QRegularExpression(QStringLiteral("[0-9]*")), field_));
   }
   ApplyAppearance(true);
-  label_->setText(LabelText(prompt));
+  const QString shownPrompt = FromCp1252(prompt);
+  label_->setText(LabelText(shownPrompt));
 
   for (QLabel* picture : pictures_) picture->hide();
   ShowPicture(kPictureQuestion);
@@ -314,7 +320,7 @@ std::string MsgForm::Inputbox(const std::string& prompt, const std::string& defa
   lastButton_ = 2;
 
   labelLeft_ = kInputLabelLeft;  // stays there for later message boxes too
-  ApplyLayout(LayoutInput(MeasureLabel(prompt)));
+  ApplyLayout(LayoutInput(MeasureLabel(shownPrompt)));
   field_->selectAll();
   exec();
   const std::string answer = textResult_;
@@ -389,6 +395,10 @@ void MsgForm::reject() {
 
 int32_t MsgboxA(const std::string& message, const std::string& style) {
   return MsgForm::Instance().MsgboxA(message, style);
+}
+
+int32_t MsgboxText(const QString& message, const std::string& style) {
+  return MsgForm::Instance().MsgboxText(message, style);
 }
 
 std::string Inputbox(const std::string& prompt, const std::string& defaultText,

@@ -36,6 +36,8 @@ class MsgForm : public QDialog {
   // while the box is open, a one-button notice is shown after it (its one answer returned at
   // once) and a question is refused with 0; an input box asked then gives "".
   int32_t MsgboxA(const std::string& message, const std::string& style);
+  // The same for a message that already is Unicode, such as one that names a path.
+  int32_t MsgboxText(const QString& message, const std::string& style);
   // Shows the prompt and a field holding the default text, wholly selected; digitsOnly 1 lets
   // only the digits 0-9 be typed. Returns the field's text on "Enter", "" on "Cancel".
   std::string Inputbox(const std::string& prompt, const std::string& defaultText,
@@ -64,16 +66,16 @@ class MsgForm : public QDialog {
   void ApplyAppearance(bool inputField);
   void ApplyLayout(const MsgLayout& layout);
   void ApplyWindowSize();
-  TextExtent MeasureLabel(const std::string& text) const;
+  TextExtent MeasureLabel(const QString& text) const;
   void SetButton(int place, const QString& caption, const QString& tag);
   void ShowPicture(int place);
   void Act(int place);
   void MoveFocus(int place, int step);
-  int32_t AskedWhileOpen(const std::string& message, const std::string& style);
+  int32_t AskedWhileOpen(const QString& message, const std::string& style);
   void ShowQueuedLater();
 
   struct QueuedMessage {
-    std::string message;
+    QString message;
     std::string style;
   };
   std::vector<QueuedMessage> queued_;
@@ -105,6 +107,7 @@ class MsgForm : public QDialog {
 
 // The message box of the game: MsgForm::Instance().MsgboxA / Inputbox.
 int32_t MsgboxA(const std::string& message, const std::string& style);
+int32_t MsgboxText(const QString& message, const std::string& style);
 std::string Inputbox(const std::string& prompt, const std::string& defaultText,
                      int32_t digitsOnly);
 

@@ -53,9 +53,12 @@ TEST_F(ExitTest, StartUpUsesTheConfigurationAndTheCloseBoxKeepsNothing) {
 }
 
 TEST_F(ExitTest, AnUnwritableFileIsReportedOnSaveAndOnExit) {
-  Start(test::kFivePuzzles);
+  // The game's folder has a name the game's code page cannot hold: the message shows it as is.
+  const std::string games = folder.File("\xC5\x81\xC3\xB3d\xC5\xBA \xE6\x97\xA5\xE6\x9C\xAC");  // Łódź 日本
+  std::filesystem::create_directory(games);
+  Start(test::kFivePuzzles, DecideGameFolders({games, true, "", "", ""}));
   // A folder where the file should be: no one, root included, can write it.
-  const std::string path = folder.File("stacklinks.cfg");
+  const std::string path = games + "/stacklinks.cfg";
   std::filesystem::remove(path);
   std::filesystem::create_directory(path);
   EXPECT_EQ(Answered([&] { Entry("mnusaveopts").trigger(); }),
