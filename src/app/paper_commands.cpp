@@ -25,8 +25,8 @@
 namespace sl {
 namespace {
 
-// The reason comes from the file system or the print system, in the system's text.
-// The reason comes from the system (UTF-8) and may name a path.
+// The reason comes from the file system or the print system, in the system's text (UTF-8),
+// and may name a path.
 QString PrintFailedText(const PrintOutcome& outcome) {
   const QString failed = FromCp1252(kPrintFailed);
   if (outcome.error.empty()) return failed;

@@ -108,7 +108,9 @@ TEST_F(InstallTreeTest, CopyrightFileCarriesTheWordDataNoticesInFull) {
        {"/usr/share/doc/wamerican/copyright", "/usr/share/doc/scowl/copyright"}) {
     for (const std::string& line : Lines(source)) {
       const std::string text = WithoutTrailingBlanks(line);
-      if (!text.empty()) EXPECT_EQ(shipped.count(" " + text), 1u) << source << ": " << text;
+      if (!text.empty()) {
+        EXPECT_EQ(shipped.count(" " + text), 1u) << source << ": " << text;
+      }
     }
   }
   // wordnet-base's first paragraph is WordNet's own: its copyright line and its licence text.
